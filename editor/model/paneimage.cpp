@@ -1,0 +1,91 @@
+#include "editor/model/paneimage.h"
+
+#include "editor/model/workfolder.h"
+#include "platform/numbers.h"
+#include "platform/picturesurface.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+
+namespace editor {
+namespace {
+
+bool nameTakenByAnotherEntry(const ProjectRecord& project, int pane, const QString& name) {
+    for (int p = 0; p <= kLastPane; ++p)
+        if (p != pane && project.Panes[p].WorkPicture == name)
+            return true;
+    return false;
+}
+
+// Renders and writes one bitmap; safe to run for several panes at once.
+QString writePaneImage(const QString& source, int size, bool flipH, bool flipV,
+                       const QString& target) {
+    QString error;
+    const QImage picture = platform::readPicture(source, &error, QSize(size + 1, size + 1));
+    if (picture.isNull())
+        return QStringLiteral("%1: %2").arg(source, error);
+    platform::PictureSurface composed;
+    composed.setPicture(renderPaneImage(picture, size, flipH, flipV));
+    if (!composed.saveBitmap(target, &error))
+        return QStringLiteral("%1: %2").arg(target, error);
+    return {};
+}
+
+} // namespace
+
+QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFolder& folder) {
+    const QString stem =
+        project.Panes[pane].PictureName + QLatin1Char('-') + platform::zeroPadded(pane, 4);
+    QString name = folder.filePath(stem + QStringLiteral(".BMP"));
+    for (int counter = 2; nameTakenByAnotherEntry(project, pane, name); ++counter)
+        name = folder.filePath(stem + QLatin1Char('-') + QString::number(counter) +
+                               QStringLiteral(".BMP"));
+    return name;
+}
+
+QImage renderPaneImage(const QImage& source, int size, bool flipH, bool flipV) {
+    platform::PictureSurface surface(QSize(size, size));
+    // The mirrored extents are one pixel longer so no row or column at the edge
+    // stays unpainted.
+    surface.stretchDraw(source, flipH ? size : 0, flipV ? size : 0, flipH ? -(size + 1) : size,
+                        flipV ? -(size + 1) : size);
+    return surface.image();
+}
+
+bool PreparePaneImage(ProjectRecord& project, int pane, int size, bool newFile,
+                      const WorkFolder& folder, QString* error) {
+    PaneRecord& record = project.Panes[pane];
+    if (!record.hasSourcePicture())
+        return true;
+    if (!newFile && !record.hasWorkPicture())
+        return true;
+    const QString target = newFile ? newWorkPictureName(project, pane, folder) : record.WorkPicture;
+    const QString failure =
+        writePaneImage(record.SourcePicture, size, record.FlipH != 0, record.FlipV != 0, target);
+    if (!failure.isEmpty()) {
+        if (error)
+            *error = failure;
+        return false;
+    }
+    record.WorkPicture = target;
+    return true;
+}
+
+QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int size) {
+    QList<int> panes;
+    for (int p = 1; p <= kLastPane; ++p)
+        if (project.Panes[p].hasSourcePicture() && project.Panes[p].hasWorkPicture())
+            panes << p;
+    const QList<QString> errors =
+        QtConcurrent::blockingMapped<QList<QString>>(panes, [&project, size](int p) {
+            const PaneRecord& record = project.Panes[p];
+            return writePaneImage(record.SourcePicture, size, record.FlipH != 0, record.FlipV != 0,
+                                  record.WorkPicture);
+        });
+    QList<PaneImageFailure> failures;
+    for (qsizetype i = 0; i < panes.size(); ++i)
+        if (!errors.at(i).isEmpty())
+            failures.append({panes.at(i), errors.at(i)});
+    return failures;
+}
+
+} // namespace editor

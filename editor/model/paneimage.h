@@ -1,0 +1,39 @@
+#pragma once
+
+#include "editor/model/projectrecord.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace editor {
+
+class WorkFolder;
+
+// A fresh prepared-bitmap file name for `pane`: Name-NNNN.BMP in the work folder,
+// with "-2", "-3" ... added while another entry of the pane table uses that name
+// (panes swap and shuffle their pictures, so a pane may hold a file named for
+// another), so that preparing one pane never writes over another's bitmap.
+QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFolder& folder);
+
+// The source picture stretched to size x size (proportions not kept) and
+// mirrored as the flags say.
+QImage renderPaneImage(const QImage& source, int size, bool flipH, bool flipV);
+
+// Renders the pane's source picture into its prepared bitmap. With `newFile`
+// the bitmap gets a fresh name, recorded in WorkPicture; otherwise the file
+// WorkPicture names is rewritten, and a pane without one is left alone. On
+// failure nothing of the pane changes and `error` says which file failed.
+bool PreparePaneImage(ProjectRecord& project, int pane, int size, bool newFile,
+                      const WorkFolder& folder, QString* error);
+
+struct PaneImageFailure {
+    int pane = 0;
+    QString error;
+};
+
+// Rewrites every prepared bitmap of panes 1 to 1000 at `size` on all cores;
+// returns the failures in pane order.
+QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int size);
+
+} // namespace editor

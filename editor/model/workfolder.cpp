@@ -1,0 +1,103 @@
+#include "editor/model/workfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+namespace editor {
+namespace {
+
+const QString kRunPrefix = QStringLiteral("run-");
+const QString kLockSuffix = QStringLiteral(".lock");
+
+// A lock is held for as long as its editor lives, whatever its age.
+std::unique_ptr<QLockFile> lockFor(const QString& folder) {
+    auto lock = std::make_unique<QLockFile>(folder + kLockSuffix);
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+} // namespace
+
+WorkFolder::WorkFolder(QString container, QString path, std::unique_ptr<QLockFile> lock)
+    : m_container(std::move(container)), m_path(std::move(path)), m_lock(std::move(lock)) {}
+
+WorkFolder::~WorkFolder() {
+    remove();
+}
+
+std::unique_ptr<WorkFolder> WorkFolder::create(const QString& programFolder,
+                                               const QString& fallbackFolder, QString* error) {
+    if (auto folder = createIn(programFolder, error))
+        return folder;
+    return createIn(fallbackFolder, error);
+}
+
+std::unique_ptr<WorkFolder> WorkFolder::createIn(const QString& base, QString* error) {
+    if (base.isEmpty())
+        return nullptr;
+    const QString container = QDir(base).filePath(containerName());
+    if (!QDir().mkpath(container)) {
+        if (error)
+            *error = QStringLiteral("Cannot create the folder %1.").arg(container);
+        return nullptr;
+    }
+    removeAbandoned(container);
+    // The lock comes first, so a starting editor never takes the new folder for
+    // an abandoned one.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = QDir(container).filePath(
+            kRunPrefix + QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+            QString::number(QRandomGenerator::global()->bounded(1u << 30), 36));
+        auto lock = lockFor(path);
+        if (!lock->tryLock(0))
+            continue;
+        if (QFileInfo::exists(path) || !QDir().mkdir(path))
+            continue;
+        return std::unique_ptr<WorkFolder>(new WorkFolder(container, path, std::move(lock)));
+    }
+    if (error)
+        *error = QStringLiteral("Cannot create a work folder in %1.").arg(container);
+    return nullptr;
+}
+
+void WorkFolder::removeAbandoned(const QString& container) {
+    const QDir dir(container);
+    const QStringList folders =
+        dir.entryList({kRunPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& name : folders) {
+        const QString path = dir.filePath(name);
+        auto lock = lockFor(path);
+        if (!lock->tryLock(0))
+            continue; // an editor is still working in it
+        QDir(path).removeRecursively();
+        lock->unlock();
+    }
+    // Lock files whose folder is gone.
+    const QStringList locks =
+        dir.entryList({kRunPrefix + QLatin1Char('*') + kLockSuffix}, QDir::Files);
+    for (const QString& name : locks) {
+        const QString folder = dir.filePath(name.chopped(kLockSuffix.size()));
+        if (QFileInfo::exists(folder))
+            continue;
+        auto lock = lockFor(folder);
+        if (lock->tryLock(0))
+            lock->unlock();
+    }
+}
+
+QString WorkFolder::filePath(const QString& fileName) const {
+    return QDir(m_path).filePath(fileName);
+}
+
+void WorkFolder::remove() {
+    if (m_removed)
+        return;
+    m_removed = true;
+    QDir(m_path).removeRecursively();
+    m_lock->unlock();
+    QDir().rmdir(m_container); // only succeeds when nothing else is left in it
+}
+
+} // namespace editor

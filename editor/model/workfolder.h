@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+namespace editor {
+
+// The running editor's scratch folder for prepared pane bitmaps.
+//
+// Every running editor gets a folder of its own inside "MyProjects" under the
+// program's folder (or under the user's cache folder when the program's folder
+// cannot be written), locked while it runs, so two editors never delete each
+// other's bitmaps. Folders left behind by editors that crashed carry no live lock
+// and are removed when the next editor starts.
+class WorkFolder {
+public:
+    // Nothing is created when neither place can be written; `error` then says why.
+    static std::unique_ptr<WorkFolder> create(const QString& programFolder,
+                                              const QString& fallbackFolder, QString* error);
+    ~WorkFolder();
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+
+    QString path() const { return m_path; }
+    QString filePath(const QString& fileName) const;
+
+    // Deletes the folder with everything in it, then "MyProjects" if nothing else
+    // is left in it. Run at exit; the destructor runs it too.
+    void remove();
+
+    static QString containerName() { return QStringLiteral("MyProjects"); }
+
+private:
+    WorkFolder(QString container, QString path, std::unique_ptr<QLockFile> lock);
+    static std::unique_ptr<WorkFolder> createIn(const QString& base, QString* error);
+    static void removeAbandoned(const QString& container);
+
+    QString m_container;
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+    bool m_removed = false;
+};
+
+} // namespace editor

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "editor/model/boarddrawing.h"
+#include "editor/model/projectrecord.h"
+#include "editor/model/workfolder.h"
+#include "platform/picturesurface.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace platform {
+class Platform;
+class PictureWidget;
+} // namespace platform
+
+namespace editor {
+
+// The board editor's main window: owns the project, lays itself out over the
+// desktop work area and shows one board at a time on the stage.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(platform::Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // False when no work folder could be made anywhere; the user has been told.
+    bool startedUp() const { return m_workFolder != nullptr; }
+
+    ProjectRecord& project() { return m_project; }
+    const WorkFolder& workFolder() const { return *m_workFolder; }
+    int stageHeight() const { return m_stageHeight; }
+    int stageExtent() const { return m_stageExtent; }
+    int paneSize() const { return m_paneSize; }
+    int currentBoardIndex() const;
+    const platform::PictureSurface& stageSurface() const;
+
+    // Redraws the current board, sets Back and Next and selects the board's
+    // first pane in the pane list. Every command that changes the project ends here.
+    void RefreshBoard();
+    // Board list for BoardCount boards with the first selected, and the pane
+    // list for every pane in use; no redraw.
+    void RebuildLists();
+    // Renders a pane's picture into its prepared bitmap at the current pane size.
+    bool PreparePaneImage(int pane, int size, bool newFile, QString* error);
+    void ExitEditor();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void FillDialogLists();
+    int LayoutWindow();
+    void ResizeWindow();
+    void RebuildBoardList();
+    void RebuildPaneList();
+    void SyncPaneText();
+    void Combo_PageView_Click();
+    void Toolbar1_ButtonClick(const QString& key);
+
+    platform::Platform& m_platform;
+    ProjectRecord m_project;
+    std::unique_ptr<WorkFolder> m_workFolder;
+    BoardStyle m_boardStyle;
+
+    int m_lastWorkAreaWidth = 0;
+    int m_stageHeight = 0;
+    int m_stageExtent = 0;
+    int m_paneSize = 0;
+
+    QWidget* m_client = nullptr;
+    platform::PictureWidget* picStage = nullptr;
+    QWidget* picSideBar = nullptr;
+    QWidget* Toolbar1 = nullptr;
+    QAction* m_back = nullptr;
+    QAction* m_next = nullptr;
+    QComboBox* Combo_PageView = nullptr;
+    QListWidget* List1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* cmdButton = nullptr;
+    // The clean board copy the stage restores from when a highlight moves.
+    platform::PictureSurface picLoader;
+
+    QMenu* mnu_File = nullptr;
+    QAction* mnu_Exit = nullptr;
+};
+
+} // namespace editor

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace editor {
+
+// Where the main window's parts go for a desktop work area, in pixels. The
+// stage fills the window below the caption and menu; the board is a square of
+// the stage's height at its left, the side bar fills the rest.
+struct WindowLayout {
+    QSize stage;
+    QRect sideBar;    // in stage coordinates
+    QRect toolbar;    // in side-bar coordinates
+    QRect boardList;  // in toolbar coordinates
+    QRect paneList;   // in side-bar coordinates
+    QRect textBox;    // in side-bar coordinates
+    QRect swapButton; // in side-bar coordinates
+};
+
+// Sizes that no layout step computes: the controls keep them.
+inline constexpr int kCaptionAndMenuHeight = 46;
+inline constexpr int kToolbarHeight = 30;
+inline constexpr int kBoardListLeft = 66; // after the Back and Next buttons
+inline constexpr int kTextBoxHeight = 24;
+inline constexpr QSize kSwapButtonSize{52, 24};
+
+WindowLayout computeWindowLayout(QSize workArea);
+
+} // namespace editor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// The single-byte Windows-1252 code page, one byte per character. Files written
+// on the original platform use it; Qt has no converter for it without ICU.
+namespace cp1252 {
+
+QString decode(const QByteArray& bytes);
+QChar decodeByte(unsigned char byte);
+
+// Whether the character has a byte of its own in the code page.
+bool canEncode(QChar c);
+
+// Characters outside the code page become `replacement`.
+QByteArray encode(const QString& text, char replacement = '?');
+
+// Characters outside the code page become HTML numeric character references
+// ("&#8364;" style for anything that has no byte), so nothing typed is lost.
+QByteArray encodeForHtml(const QString& text);
+
+} // namespace cp1252
+} // namespace platform

@@ -1,0 +1,17 @@
+#include "platform/numbers.h"
+
+#include <cmath>
+
+namespace platform {
+
+int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value)); // default rounding mode is to nearest even
+}
+
+QString zeroPadded(int value, int width) {
+    const QString digits = QString::number(std::abs(static_cast<long long>(value)));
+    const QString padded = digits.rightJustified(width, QLatin1Char('0'));
+    return value < 0 ? QLatin1Char('-') + padded : padded;
+}
+
+} // namespace platform

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Every conversion from a real number to an integer in both programs goes to the
+// nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -0.5 -> 0).
+int roundHalfEven(double value);
+
+// A counter written with at least `width` digits, zeros in front ("00", "000",
+// "0000" patterns); larger numbers keep all their digits, negatives keep their sign.
+QString zeroPadded(int value, int width);
+
+} // namespace platform

@@ -1,0 +1,166 @@
+#include "platform/picturesurface.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace platform {
+namespace {
+
+constexpr QImage::Format kFormat = QImage::Format_RGB32;
+
+QImage blankImage(QSize size, QColor background) {
+    QImage image(size.expandedTo(QSize(0, 0)), kFormat);
+    image.fill(background);
+    return image;
+}
+
+} // namespace
+
+QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
+    QImageReader reader(fileName);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(false);
+    const QSize full = reader.size();
+    if (targetSize.isValid() && !targetSize.isEmpty() && full.isValid() &&
+        reader.format() == "jpeg" && full.width() >= 2 * targetSize.width() &&
+        full.height() >= 2 * targetSize.height())
+        reader.setScaledSize(targetSize);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        if (error)
+            *error = reader.errorString();
+        return {};
+    }
+    return image.convertToFormat(kFormat);
+}
+
+PictureSurface::PictureSurface(QSize size, QColor background)
+    : m_image(blankImage(size, background)), m_background(background) {}
+
+void PictureSurface::resize(QSize size) {
+    if (size == m_image.size())
+        return;
+    QImage resized = blankImage(size, m_background);
+    if (!m_image.isNull()) {
+        QPainter painter(&resized);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, m_image);
+    }
+    m_image = resized;
+}
+
+void PictureSurface::clear() {
+    QImage cleared = blankImage(m_image.size(), m_background);
+    if (!m_picture.isNull()) {
+        QPainter painter(&cleared);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, m_picture);
+    }
+    m_image = cleared;
+}
+
+void PictureSurface::clearPicture() {
+    m_picture = QImage();
+    clear();
+}
+
+void PictureSurface::setPicture(const QImage& picture) {
+    m_picture = picture.convertToFormat(kFormat);
+    clear();
+}
+
+void PictureSurface::makePersistent() {
+    m_picture = m_image;
+}
+
+bool PictureSurface::load(const QString& fileName, QString* error, QSize targetSize) {
+    const QImage picture = readPicture(fileName, error, targetSize);
+    if (picture.isNull())
+        return false;
+    m_picture = picture;
+    m_image = picture;
+    return true;
+}
+
+void PictureSurface::stretchDraw(const QImage& source, int x, int y, int width, int height,
+                                 Stretch mode) {
+    stretchDraw(source, source.rect(), x, y, width, height, mode);
+}
+
+void PictureSurface::stretchDraw(const QImage& source, const QRect& sourceRect, int x, int y,
+                                 int width, int height, Stretch mode) {
+    if (source.isNull() || width == 0 || height == 0 || m_image.isNull())
+        return;
+    // A negative extent runs from the corner backwards, the corner included.
+    const bool mirrorX = width < 0;
+    const bool mirrorY = height < 0;
+    const QRect target(mirrorX ? x + width + 1 : x, mirrorY ? y + height + 1 : y, std::abs(width),
+                       std::abs(height));
+    QImage part = source.copy(sourceRect);
+    if (mirrorX || mirrorY)
+        part = part.mirrored(mirrorX, mirrorY);
+    QPainter painter(&m_image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, mode == Stretch::Smooth);
+    painter.drawImage(target, part);
+}
+
+void PictureSurface::copyBlock(const QImage& source, const QRect& sourceRect, QPoint to) {
+    if (source.isNull() || m_image.isNull())
+        return;
+    QPainter painter(&m_image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(to, source, sourceRect.intersected(source.rect()));
+}
+
+void PictureSurface::fillRect(const QRect& rect, QColor colour) {
+    QPainter painter(&m_image);
+    painter.fillRect(rect, colour);
+}
+
+void PictureSurface::setPen(int width, QColor colour) {
+    m_penWidth = width;
+    m_penColour = colour;
+}
+
+void PictureSurface::drawLine(QPoint from, QPoint to) {
+    QPainter painter(&m_image);
+    painter.setPen(QPen(m_penColour, m_penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLine(from, to);
+}
+
+void PictureSurface::drawRect(const QRect& rect) {
+    QPainter painter(&m_image);
+    painter.setPen(QPen(m_penColour, m_penWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect);
+}
+
+void PictureSurface::drawXorLine(QPoint from, QPoint to, QColor colour, int width) {
+    QPainter painter(&m_image);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLine(from, to);
+}
+
+void PictureSurface::drawBoldText(QPoint topLeft, const QString& text, QColor colour, QFont font) {
+    font.setBold(true);
+    QPainter painter(&m_image);
+    painter.setFont(font);
+    painter.setPen(colour);
+    const QFontMetrics metrics(font);
+    painter.drawText(topLeft.x(), topLeft.y() + metrics.ascent(), text);
+}
+
+bool PictureSurface::saveBitmap(const QString& fileName, QString* error) const {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || !m_image.save(&file, "BMP") || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/jpegencoder.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+namespace platform {
+
+// A system file chooser. Filters are written the Qt way, "Name (*.a *.b)"
+// entries separated by ";;"; the filter index counts from 1.
+struct FileChooserRequest {
+    QString title;
+    QString filter;
+    int filterIndex = 1;
+    QString proposedName;
+    QString startFolder;
+};
+
+struct FileChoice {
+    bool cancelled = true;
+    QString fileName; // full path of the chosen file
+    int filterIndex = 1;
+};
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+    QString title;
+    QString text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+// Everything a window needs from the desktop that would otherwise need a person
+// or a particular screen. Windows receive it at construction; tests replace it.
+class Platform : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual FileChoice chooseOpenFile(const FileChooserRequest& request) = 0;
+    virtual FileChoice chooseSaveFile(const FileChooserRequest& request) = 0;
+    virtual MessageAnswer showMessage(const MessageRequest& message) = 0;
+
+    // The desktop less the task bar, in pixels.
+    virtual QSize workArea() const = 0;
+    // The folder that holds the program.
+    virtual QString programFolder() const = 0;
+    // Where per-user scratch files go when the program's folder is read-only.
+    virtual QString cacheFolder() const = 0;
+
+    // A uniformly distributed value in [0, 1).
+    virtual double nextRandom() = 0;
+
+    virtual JpegEncoder& jpegEncoder() = 0;
+
+Q_SIGNALS:
+    void workAreaChanged();
+};
+
+} // namespace platform

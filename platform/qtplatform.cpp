@@ -1,0 +1,120 @@
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include <chrono>
+
+namespace platform {
+namespace {
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform(QObject* parent)
+    : Platform(parent),
+      m_random(static_cast<std::mt19937_64::result_type>(
+                   std::chrono::high_resolution_clock::now().time_since_epoch().count()) ^
+               std::random_device{}()) {
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        connect(screen, &QScreen::availableGeometryChanged, this, &Platform::workAreaChanged);
+}
+
+FileChoice QtPlatform::choose(const FileChooserRequest& request, bool save) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.startFolder,
+                       request.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList filters = request.filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
+    FileChoice choice;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return choice;
+    choice.cancelled = false;
+    choice.fileName = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    choice.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    if (choice.filterIndex < 1)
+        choice.filterIndex = 1;
+    return choice;
+}
+
+FileChoice QtPlatform::chooseOpenFile(const FileChooserRequest& request) {
+    return choose(request, false);
+}
+
+FileChoice QtPlatform::chooseSaveFile(const FileChooserRequest& request) {
+    return choose(request, true);
+}
+
+MessageAnswer QtPlatform::showMessage(const MessageRequest& message) {
+    QMessageBox box(toQtIcon(message.icon), message.title, message.text,
+                    toQtButtons(message.buttons), QApplication::activeWindow());
+    switch (box.exec()) {
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        break;
+    }
+    // Closing a box without a Cancel button answers its first button.
+    return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+QSize QtPlatform::workArea() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(1024, 738);
+}
+
+QString QtPlatform::programFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::cacheFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
+
+double QtPlatform::nextRandom() {
+    return static_cast<double>(m_random() >> 11) * 0x1.0p-53; // 53 random bits, never 1
+}
+
+} // namespace platform

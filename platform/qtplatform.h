@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/turbojpegencoder.h"
+
+#include <random>
+
+namespace platform {
+
+// The real desktop: Qt's file dialogs and message boxes, the primary screen's
+// available geometry, a clock-seeded random source and libjpeg-turbo.
+class QtPlatform final : public Platform {
+    Q_OBJECT
+public:
+    explicit QtPlatform(QObject* parent = nullptr);
+
+    FileChoice chooseOpenFile(const FileChooserRequest& request) override;
+    FileChoice chooseSaveFile(const FileChooserRequest& request) override;
+    MessageAnswer showMessage(const MessageRequest& message) override;
+    QSize workArea() const override;
+    QString programFolder() const override;
+    QString cacheFolder() const override;
+    double nextRandom() override;
+    JpegEncoder& jpegEncoder() override { return m_jpeg; }
+
+private:
+    FileChoice choose(const FileChooserRequest& request, bool save);
+
+    std::mt19937_64 m_random;
+    TurboJpegEncoder m_jpeg;
+};
+
+} // namespace platform

@@ -1,0 +1,131 @@
+#include "platform/picturesurface.h"
+#include "testmain.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+// Four quadrants: red top left, green top right, blue bottom left, yellow bottom right.
+QImage quadrants(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const bool right = x >= w / 2, bottom = y >= h / 2;
+            image.setPixel(x, y,
+                           !right && !bottom  ? qRgb(255, 0, 0)
+                           : right && !bottom ? qRgb(0, 255, 0)
+                           : !right           ? qRgb(0, 0, 255)
+                                              : qRgb(255, 255, 0));
+        }
+    return image;
+}
+
+} // namespace
+
+class PictureSurfaceTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void negativeExtentsMirrorFromTheCorner_data() {
+        QTest::addColumn<bool>("flipH");
+        QTest::addColumn<bool>("flipV");
+        QTest::addColumn<QRgb>("topLeft");
+        QTest::addColumn<QRgb>("bottomRight");
+        QTest::newRow("plain") << false << false << qRgb(255, 0, 0) << qRgb(255, 255, 0);
+        QTest::newRow("left to right") << true << false << qRgb(0, 255, 0) << qRgb(0, 0, 255);
+        QTest::newRow("top to bottom") << false << true << qRgb(0, 0, 255) << qRgb(0, 255, 0);
+        QTest::newRow("half turn") << true << true << qRgb(255, 255, 0) << qRgb(255, 0, 0);
+    }
+    void negativeExtentsMirrorFromTheCorner() {
+        QFETCH(bool, flipH);
+        QFETCH(bool, flipV);
+        QFETCH(QRgb, topLeft);
+        QFETCH(QRgb, bottomRight);
+        const int size = 40;
+        platform::PictureSurface surface(QSize(size, size), Qt::black);
+        surface.stretchDraw(quadrants(100, 50), flipH ? size : 0, flipV ? size : 0,
+                            flipH ? -(size + 1) : size, flipV ? -(size + 1) : size);
+        // The whole square is painted, edges included.
+        QCOMPARE(surface.image().pixel(2, 2), topLeft);
+        QCOMPARE(surface.image().pixel(size - 3, size - 3), bottomRight);
+        for (int i = 0; i < size; ++i) {
+            QVERIFY(surface.image().pixel(i, 0) != qRgb(0, 0, 0));
+            QVERIFY(surface.image().pixel(0, i) != qRgb(0, 0, 0));
+            QVERIFY(surface.image().pixel(size - 1, i) != qRgb(0, 0, 0));
+            QVERIFY(surface.image().pixel(i, size - 1) != qRgb(0, 0, 0));
+        }
+    }
+
+    void xorLineTwiceRestoresThePixels() {
+        platform::PictureSurface surface(QSize(50, 50), Qt::white);
+        surface.stretchDraw(quadrants(50, 50), 0, 0, 50, 50);
+        const QImage before = surface.image();
+        // 0x00FF00 in the editor's blue-green-red order shows magenta on white.
+        surface.drawXorLine(QPoint(5, 40), QPoint(45, 3), QColor(0, 255, 0), 2);
+        QVERIFY(surface.image() != before);
+        surface.drawXorLine(QPoint(5, 40), QPoint(45, 3), QColor(0, 255, 0), 2);
+        QCOMPARE(surface.image(), before);
+
+        platform::PictureSurface white(QSize(20, 20), Qt::white);
+        white.drawXorLine(QPoint(0, 10), QPoint(19, 10), QColor(0, 255, 0));
+        QCOMPARE(white.image().pixel(10, 10), qRgb(255, 0, 255));
+    }
+
+    void clearGoesBackToThePersistentPicture() {
+        platform::PictureSurface surface(QSize(30, 30), Qt::white);
+        surface.fillRect(QRect(0, 0, 30, 30), Qt::red);
+        surface.makePersistent();
+        surface.fillRect(QRect(0, 0, 10, 10), Qt::blue);
+        surface.clear();
+        QCOMPARE(surface.image().pixel(5, 5), qRgb(255, 0, 0));
+        surface.clearPicture();
+        QCOMPARE(surface.image().pixel(5, 5), qRgb(255, 255, 255));
+        surface.resize(QSize(40, 20));
+        QCOMPARE(surface.size(), QSize(40, 20));
+    }
+
+    void savedBitmapLoadsBackWithItsSize() {
+        QTemporaryDir dir;
+        platform::PictureSurface surface(QSize(33, 17), Qt::white);
+        surface.stretchDraw(quadrants(8, 8), 0, 0, 33, 17);
+        const QString file = dir.filePath(QStringLiteral("Image01-0001.BMP"));
+        QVERIFY(surface.saveBitmap(file));
+        platform::PictureSurface loaded;
+        QVERIFY(loaded.load(file));
+        QCOMPARE(loaded.size(), QSize(33, 17));
+        QCOMPARE(loaded.image(), surface.image());
+    }
+
+    void unreadableFilesFailWithAReason_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("text named jpg") << QByteArray("just some words\n");
+        QTest::newRow("truncated jpeg") << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11);
+    }
+    void unreadableFilesFailWithAReason() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Photo01.jpg"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(content);
+        out.close();
+        platform::PictureSurface surface(QSize(10, 10));
+        QString error;
+        QVERIFY(!surface.load(file, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(surface.size(), QSize(10, 10));
+        QVERIFY(!surface.load(dir.filePath(QStringLiteral("missing.bmp"))));
+    }
+
+    void largeJpegDecodesStraightAtTheTargetSize() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Big.JPG"));
+        QVERIFY(quadrants(800, 600).save(file, "JPEG"));
+        const QImage small = platform::readPicture(file, nullptr, QSize(100, 100));
+        QCOMPARE(small.size(), QSize(100, 100));
+        QCOMPARE(platform::readPicture(file, nullptr).size(), QSize(800, 600));
+    }
+};
+
+VV_TEST_MAIN(PictureSurfaceTest)
+#include "tst_picturesurface.moc"

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/turbojpegencoder.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <random>
+
+namespace testsupport {
+
+// The desktop for tests: choosers answer from a queue, every message box is
+// recorded and answered from a queue, the work area is fixed (1280 x 994 unless a
+// test changes it) and the program's folder is a fresh temporary folder.
+class FakePlatform final : public platform::Platform {
+    Q_OBJECT
+public:
+    FakePlatform();
+
+    // Queues the answer for the next open or save chooser. An empty file name
+    // answers with a cancel.
+    void answerOpen(const QString& fileName, int filterIndex = 1);
+    void answerSave(const QString& fileName, int filterIndex = 1);
+    // Queues a message box that must come next, its title and the button pressed.
+    void expectMessage(const QString& title,
+                       platform::MessageAnswer answer = platform::MessageAnswer::Ok);
+    // Queues values the random source gives before falling back to its seeded sequence.
+    void queueRandom(const QList<double>& values);
+
+    void setWorkArea(QSize size); // emits workAreaChanged()
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+
+    const QList<platform::FileChooserRequest>& openRequests() const { return m_openRequests; }
+    const QList<platform::FileChooserRequest>& saveRequests() const { return m_saveRequests; }
+    const QList<platform::MessageRequest>& messages() const { return m_messages; }
+
+    // Empty when every queued answer was used and every message was expected;
+    // otherwise one line per problem.
+    QStringList problems() const;
+
+    platform::FileChoice chooseOpenFile(const platform::FileChooserRequest& request) override;
+    platform::FileChoice chooseSaveFile(const platform::FileChooserRequest& request) override;
+    platform::MessageAnswer showMessage(const platform::MessageRequest& message) override;
+    QSize workArea() const override { return m_workArea; }
+    QString programFolder() const override { return m_programFolder; }
+    QString cacheFolder() const override { return m_folder.filePath(QStringLiteral("cache")); }
+    double nextRandom() override;
+    platform::JpegEncoder& jpegEncoder() override { return m_jpeg; }
+
+private:
+    struct ExpectedMessage {
+        QString title;
+        platform::MessageAnswer answer;
+    };
+
+    platform::FileChoice answer(std::deque<platform::FileChoice>& queue, const char* kind,
+                                const platform::FileChooserRequest& request);
+
+    QTemporaryDir m_folder;
+    QString m_programFolder;
+    QSize m_workArea{1280, 994};
+    std::deque<platform::FileChoice> m_openAnswers;
+    std::deque<platform::FileChoice> m_saveAnswers;
+    std::deque<ExpectedMessage> m_expectedMessages;
+    std::deque<double> m_randomValues;
+    std::mt19937 m_random{20021};
+    QList<platform::FileChooserRequest> m_openRequests;
+    QList<platform::FileChooserRequest> m_saveRequests;
+    QList<platform::MessageRequest> m_messages;
+    QStringList m_problems;
+    platform::TurboJpegEncoder m_jpeg;
+};
+
+} // namespace testsupport
