@@ -67,7 +67,7 @@ void PictureSurface::clearPicture() {
 
 void PictureSurface::setPicture(const QImage& picture) {
     m_picture = picture.convertToFormat(kFormat);
-    clear();
+    m_image = m_picture;
 }
 
 void PictureSurface::makePersistent() {

@@ -42,7 +42,7 @@ public:
     void resize(QSize size);
     void clear();
     void clearPicture();
-    // Shows `picture` from the top left and makes it the persistent picture.
+    // Shows `picture` and makes it the persistent picture; the surface takes its size.
     void setPicture(const QImage& picture);
     // Makes what is drawn now the persistent picture.
     void makePersistent();

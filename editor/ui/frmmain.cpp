@@ -26,8 +26,10 @@ const QString kCaption = QStringLiteral("Vistavel 1 : 2002 Edition - [Quorvane]"
 
 QFont paneNumberFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
+    font.setPixelSize(13);
     font.setBold(true);
+    // Crisp strokes read better over pictures than smoothed ones.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
@@ -119,8 +121,18 @@ void frmMain::createControls() {
 }
 
 void frmMain::createMenus() {
-    mnu_File = menuBar()->addMenu(QStringLiteral("&File"));
-    mnu_File->setObjectName(QStringLiteral("mnu_File"));
+    const auto addMenu = [this](const QString& caption, const QString& name) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(name);
+        return menu;
+    };
+    mnu_File = addMenu(QStringLiteral("&File"), QStringLiteral("mnu_File"));
+    mnu_Panes = addMenu(QStringLiteral("&Pane"), QStringLiteral("mnu_Panes"));
+    mnu_Board = addMenu(QStringLiteral("&Board"), QStringLiteral("mnu_Board"));
+    mnuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
+    mnu_EditList = new QMenu(QStringLiteral("Edit List"), this);
+    mnu_EditList->setObjectName(QStringLiteral("mnu_EditList"));
+
     mnu_Exit = mnu_File->addAction(QStringLiteral("Exit"));
     mnu_Exit->setObjectName(QStringLiteral("mnu_Exit"));
     connect(mnu_Exit, &QAction::triggered, this, &frmMain::ExitEditor);

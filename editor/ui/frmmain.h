@@ -92,8 +92,17 @@ private:
     // The clean board copy the stage restores from when a highlight moves.
     platform::PictureSurface picLoader;
 
+    // The menu bar's menus; mnu_Panes is also the stage's pop-up menu and
+    // mnu_EditList, kept out of the menu bar, the pane list's.
     QMenu* mnu_File = nullptr;
+    QMenu* mnu_Panes = nullptr;
+    QMenu* mnu_Board = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QMenu* mnu_EditList = nullptr;
     QAction* mnu_Exit = nullptr;
+    // Closeup, the flips and Make as Blank: enabled together by every press on
+    // the stage, as the pane under the pointer has a picture or not.
+    QList<QAction*> m_pictureCommands;
 };
 
 } // namespace editor
