@@ -14,4 +14,8 @@ QString zeroPadded(int value, int width) {
     return value < 0 ? QLatin1Char('-') + padded : padded;
 }
 
+int twipsToPixels(int twips) {
+    return roundHalfEven(twips / 15.0);
+}
+
 } // namespace platform

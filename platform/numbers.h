@@ -12,4 +12,8 @@ int roundHalfEven(double value);
 // "0000" patterns); larger numbers keep all their digits, negatives keep their sign.
 QString zeroPadded(int value, int width);
 
+// A dialog measure in twips (1/1440 inch) as pixels of a 96 DPI screen, 15
+// twips a pixel.
+int twipsToPixels(int twips);
+
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "editor/model/listentries.h"
 #include "editor/model/paneimage.h"
 #include "editor/ui/busycursor.h"
+#include "editor/ui/frmhelp.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
@@ -118,6 +119,8 @@ void frmMain::createControls() {
 
     cmdButton = new QPushButton(QStringLiteral("swap"), picSideBar);
     cmdButton->setObjectName(QStringLiteral("cmdButton"));
+
+    m_help = new frmHelp(this);
 }
 
 void frmMain::createMenus() {
@@ -136,12 +139,17 @@ void frmMain::createMenus() {
     mnu_Exit = mnu_File->addAction(QStringLiteral("Exit"));
     mnu_Exit->setObjectName(QStringLiteral("mnu_Exit"));
     connect(mnu_Exit, &QAction::triggered, this, &frmMain::ExitEditor);
+
+    mnu_Help = mnuHelp->addAction(QStringLiteral("Help"));
+    mnu_Help->setObjectName(QStringLiteral("mnu_Help"));
+    connect(mnu_Help, &QAction::triggered, this, &frmMain::mnu_Help_Click);
 }
 
 void frmMain::FillDialogLists() {
     RebuildBoardList();
     m_project.GridHighlight = 0x00FF00;
     m_project.MoveHighlight = 0x00FF00;
+    m_help->FillTopics();
 }
 
 int frmMain::LayoutWindow() {
@@ -257,6 +265,10 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
         Combo_PageView->setCurrentIndex(index - 1);
     else if (key == QLatin1String("Next") && index + 1 < Combo_PageView->count())
         Combo_PageView->setCurrentIndex(index + 1);
+}
+
+void frmMain::mnu_Help_Click() {
+    m_help->exec();
 }
 
 void frmMain::ExitEditor() {

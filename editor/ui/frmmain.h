@@ -24,6 +24,8 @@ class PictureWidget;
 
 namespace editor {
 
+class frmHelp;
+
 // The board editor's main window: owns the project, lays itself out over the
 // desktop work area and shows one board at a time on the stage.
 class frmMain : public QMainWindow {
@@ -68,6 +70,7 @@ private:
     void SyncPaneText();
     void Combo_PageView_Click();
     void Toolbar1_ButtonClick(const QString& key);
+    void mnu_Help_Click();
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
@@ -92,6 +95,8 @@ private:
     // The clean board copy the stage restores from when a highlight moves.
     platform::PictureSurface picLoader;
 
+    frmHelp* m_help = nullptr;
+
     // The menu bar's menus; mnu_Panes is also the stage's pop-up menu and
     // mnu_EditList, kept out of the menu bar, the pane list's.
     QMenu* mnu_File = nullptr;
@@ -100,6 +105,7 @@ private:
     QMenu* mnuHelp = nullptr;
     QMenu* mnu_EditList = nullptr;
     QAction* mnu_Exit = nullptr;
+    QAction* mnu_Help = nullptr;
     // Closeup, the flips and Make as Blank: enabled together by every press on
     // the stage, as the pane under the pointer has a picture or not.
     QList<QAction*> m_pictureCommands;
