@@ -1,9 +1,14 @@
 #include "editor/ui/frmmain.h"
 
+#include "editor/model/highlightcolours.h"
 #include "editor/model/listentries.h"
 #include "editor/model/paneimage.h"
+#include "editor/model/paneswap.h"
+#include "editor/model/panetexts.h"
+#include "editor/model/stagehittest.h"
 #include "editor/ui/busycursor.h"
 #include "editor/ui/frmhelp.h"
+#include "editor/ui/panelistwidget.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
@@ -83,6 +88,9 @@ void frmMain::createControls() {
 
     picStage = new platform::PictureWidget(m_client);
     picStage->setObjectName(QStringLiteral("picStage"));
+    connect(picStage, &platform::PictureWidget::mousePressed, this, &frmMain::picStage_MouseDown);
+    connect(picStage, &platform::PictureWidget::mouseMoved, this, &frmMain::picStage_MouseMove);
+    connect(picStage, &platform::PictureWidget::mouseReleased, this, &frmMain::picStage_MouseUp);
 
     picSideBar = new QWidget(picStage);
     picSideBar->setObjectName(QStringLiteral("picSideBar"));
@@ -111,14 +119,19 @@ void frmMain::createControls() {
     Combo_PageView->setObjectName(QStringLiteral("Combo_PageView"));
     connect(Combo_PageView, &QComboBox::currentIndexChanged, this, &frmMain::Combo_PageView_Click);
 
-    List1 = new QListWidget(picSideBar);
+    auto* paneList = new PaneListWidget(picSideBar);
+    connect(paneList, &PaneListWidget::mousePressed, this, &frmMain::List1_MouseDown);
+    List1 = paneList;
     List1->setObjectName(QStringLiteral("List1"));
 
     Text1 = new QLineEdit(picSideBar);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setMaxLength(kPaneTextMaxLength);
+    connect(Text1, &QLineEdit::textChanged, this, &frmMain::Text1_Change);
 
     cmdButton = new QPushButton(QStringLiteral("swap"), picSideBar);
     cmdButton->setObjectName(QStringLiteral("cmdButton"));
+    connect(cmdButton, &QPushButton::clicked, this, &frmMain::cmdButton_Click);
 
     m_help = new frmHelp(this);
 }
@@ -143,6 +156,19 @@ void frmMain::createMenus() {
     mnu_Help = mnuHelp->addAction(QStringLiteral("Help"));
     mnu_Help->setObjectName(QStringLiteral("mnu_Help"));
     connect(mnu_Help, &QAction::triggered, this, &frmMain::mnu_Help_Click);
+
+    mnu_Swap = mnu_EditList->addAction(QStringLiteral("Swap Item"));
+    mnu_Swap->setObjectName(QStringLiteral("mnu_Swap"));
+    connect(mnu_Swap, &QAction::triggered, this, &frmMain::StoreItemText);
+    mnu_EditList->addSeparator()->setObjectName(QStringLiteral("sep07"));
+    mnu_Remove = mnu_EditList->addAction(QStringLiteral("Remove Item"));
+    mnu_Remove->setObjectName(QStringLiteral("mnu_Remove"));
+    connect(mnu_Remove, &QAction::triggered, this,
+            [this] { ClearItemText(List1->currentRow(), false); });
+    mnu_EditList->addSeparator()->setObjectName(QStringLiteral("sep08"));
+    mnu_ClearAll = mnu_EditList->addAction(QStringLiteral("Clear All"));
+    mnu_ClearAll->setObjectName(QStringLiteral("mnu_ClearAll"));
+    connect(mnu_ClearAll, &QAction::triggered, this, [this] { ClearItemText(-1, true); });
 }
 
 void frmMain::FillDialogLists() {
@@ -225,7 +251,11 @@ void frmMain::RefreshBoard() {
 
 void frmMain::SyncPaneText() {
     const QListWidgetItem* item = List1->currentItem();
-    Text1->setText(item ? paneListEntryText(item->text()) : QString());
+    const QString text = item ? paneListEntryText(item->text()) : QString();
+    // A longer text from a project file, or pane 1000's with its leading blank,
+    // is shown whole so that storing it back loses nothing.
+    Text1->setMaxLength(std::max<int>(kPaneTextMaxLength, text.size()));
+    Text1->setText(text);
     m_project.SelectedPane = static_cast<qint16>(List1->currentRow() + 1);
 }
 
@@ -281,6 +311,126 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (m_workFolder)
         m_workFolder->remove();
     event->accept();
+}
+
+void frmMain::picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
+    m_dragState = true;
+    // A press may come without a move over the stage before it (after a pop-up
+    // menu closed), so the press point is hit-tested itself.
+    m_hoverPane = HitTestPane(at, m_paneSize, m_project.GridSize);
+    m_project.SelectedPane = static_cast<qint16>(m_hoverPane);
+    List1->setCurrentRow(m_hoverPane - 1);
+    const bool hasPicture = m_hoverPane > 0 && m_project.Panes[m_hoverPane].hasWorkPicture();
+    for (QAction* command : std::as_const(m_pictureCommands))
+        command->setEnabled(hasPicture);
+    m_paneMenuShown = button == Qt::RightButton;
+    if (button == Qt::RightButton) {
+        m_dragState = false;
+        mnu_Panes->popup(picStage->mapToGlobal(at));
+    }
+}
+
+void frmMain::picStage_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint at) {
+    if (!m_dragState) {
+        m_hoverPane = HitTestPane(at, m_paneSize, m_project.GridSize);
+        return;
+    }
+    picStage->setCursor(Qt::SizeAllCursor);
+    const int slot = m_project.SelectedPane - currentBoardIndex() * m_project.panesPerBoard();
+    if (slot < 1 || slot > m_project.panesPerBoard())
+        return;
+    const int half = platform::roundHalfEven(m_paneSize / 2.0);
+    const QPoint centre = m_project.Panes[slot].StagePos + QPoint(half, half);
+    picStage->update(
+        Line1.show(picStage->surface(), centre, at, colourFromBgr(m_project.MoveHighlight)));
+}
+
+void frmMain::picStage_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
+    if (m_project.IsBusy)
+        return;
+    m_dragState = false;
+    picStage->update(Line1.hide(picStage->surface()));
+    if (button == Qt::RightButton) {
+        if (!m_paneMenuShown)
+            mnu_Panes->popup(picStage->mapToGlobal(at));
+    } else if (m_project.SelectedPane > 0 && picStage->cursor().shape() == Qt::SizeAllCursor) {
+        const int selected = m_project.SelectedPane;
+        const int target = HitTestPane(at, m_paneSize, m_project.GridSize);
+        m_hoverPane = target;
+        if (target != 0) {
+            SwapPanes(m_project, selected, target);
+            RewritePaneListEntry(selected);
+            RewritePaneListEntry(target);
+            RefreshBoard();
+        }
+    }
+    m_paneMenuShown = false;
+    picStage->unsetCursor();
+}
+
+int frmMain::HitTestPane(QPoint at, int paneSize, int gridSize) {
+    const int slot = hitTestSlot(m_project, at, paneSize, gridSize);
+    const int pane = slot == 0 ? 0 : currentBoardIndex() * gridSize * gridSize + slot;
+    if (pane < 1 || pane > kLastPane)
+        return 0;
+    picStage->update(
+        m_hoverHighlight.draw(picStage->surface(), picLoader.image(),
+                              m_project.Panes[slot].StagePos, paneSize, m_project.Panes[pane].Label,
+                              colourFromBgr(m_project.GridHighlight), m_boardStyle.numberFont));
+    return pane;
+}
+
+void frmMain::List1_MouseDown(Qt::MouseButton button, QPoint globalPosition) {
+    if (button != Qt::LeftButton) {
+        mnu_EditList->popup(globalPosition);
+        return;
+    }
+    const int board = std::max(0, List1->currentRow()) / m_project.panesPerBoard();
+    if (board < Combo_PageView->count())
+        Combo_PageView->setCurrentIndex(board);
+    SyncPaneText();
+    if (!Text1->text().isEmpty()) {
+        mnu_Swap->setEnabled(true);
+        mnu_Remove->setEnabled(true);
+        cmdButton->setEnabled(true);
+    }
+}
+
+void frmMain::Text1_Change() {
+    cmdButton->setEnabled(!Text1->text().isEmpty());
+}
+
+void frmMain::cmdButton_Click() {
+    StoreItemText();
+}
+
+void frmMain::StoreItemText() {
+    const int index = List1->currentRow();
+    if (Text1->text().isEmpty() || index < 0 || index >= kLastPane)
+        return;
+    const QString text = paneTextToStore(Text1->text());
+    if (text.isEmpty())
+        return;
+    m_project.Panes[index + 1].Text = text;
+    RewritePaneListEntry(index + 1);
+}
+
+void frmMain::ClearItemText(int index, bool all) {
+    if (all) {
+        clearAllPaneTexts(m_project);
+        RebuildPaneList();
+        List1->setCurrentRow(-1);
+        return;
+    }
+    if (index < 0 || index >= List1->count() || index >= kLastPane)
+        return;
+    m_project.Panes[index + 1].Text = kUnsetText;
+    RewritePaneListEntry(index + 1);
+}
+
+void frmMain::RewritePaneListEntry(int pane) {
+    if (QListWidgetItem* item = List1->item(pane - 1); item && pane <= kLastPane)
+        item->setText(paneListEntry(pane, m_project.Panes[pane].Text));
 }
 
 } // namespace editor

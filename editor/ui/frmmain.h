@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editor/model/boarddrawing.h"
+#include "editor/model/dragline.h"
+#include "editor/model/hoverhighlight.h"
 #include "editor/model/projectrecord.h"
 #include "editor/model/workfolder.h"
 #include "platform/picturesurface.h"
@@ -71,6 +73,17 @@ private:
     void Combo_PageView_Click();
     void Toolbar1_ButtonClick(const QString& key);
     void mnu_Help_Click();
+    void picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
+    void picStage_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint at);
+    void picStage_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
+    // The pane of the board on show under `at`, 0 for none; highlights it when found.
+    int HitTestPane(QPoint at, int paneSize, int gridSize);
+    void List1_MouseDown(Qt::MouseButton button, QPoint globalPosition);
+    void Text1_Change();
+    void cmdButton_Click();
+    void StoreItemText();
+    void ClearItemText(int index, bool all);
+    void RewritePaneListEntry(int pane);
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
@@ -81,6 +94,15 @@ private:
     int m_stageHeight = 0;
     int m_stageExtent = 0;
     int m_paneSize = 0;
+    // Set from a press on the stage until its release.
+    bool m_dragState = false;
+    // The pane the last hit test on the stage found, 0 for none.
+    int m_hoverPane = 0;
+    // Set when a right press popped up the Pane menu, so that its release does
+    // not pop it up a second time.
+    bool m_paneMenuShown = false;
+    HoverHighlight m_hoverHighlight;
+    DragLine Line1;
 
     QWidget* m_client = nullptr;
     platform::PictureWidget* picStage = nullptr;
@@ -106,6 +128,9 @@ private:
     QMenu* mnu_EditList = nullptr;
     QAction* mnu_Exit = nullptr;
     QAction* mnu_Help = nullptr;
+    QAction* mnu_Swap = nullptr;
+    QAction* mnu_Remove = nullptr;
+    QAction* mnu_ClearAll = nullptr;
     // Closeup, the flips and Make as Blank: enabled together by every press on
     // the stage, as the pane under the pointer has a picture or not.
     QList<QAction*> m_pictureCommands;
