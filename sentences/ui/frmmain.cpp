@@ -1,0 +1,341 @@
+#include "sentences/ui/frmmain.h"
+
+#include "platform/platform.h"
+#include "sentences/engine/definitionsfile.h"
+#include "sentences/engine/outputfile.h"
+#include "sentences/ui/formgeometry.h"
+#include "sentences/ui/frmabout.h"
+#include "sentences/ui/frmedit.h"
+#include "sentences/ui/frmhelp.h"
+#include "sentences/ui/programicon.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sentences {
+namespace {
+
+const QString Caption = QStringLiteral("Tellwick : VV3 - [Quorvane]");
+constexpr int ActionModifyType = 3;
+
+// Where each word chooser sits in the Lists frame: Base column for types 0, 2,
+// 4, 6, Modify column for 1, 3, 5.
+QRect chooserPlace(int type) {
+    constexpr std::array<int, 4> rowTops = {525, 885, 1245, 1590};
+    return twipsRect(type % 2 == 0 ? 165 : 2235, rowTops[type / 2], 2010, 315);
+}
+
+} // namespace
+
+frmMain::frmMain(platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_composer(*this, platform) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Caption);
+    setWindowIcon(QIcon(programPicture()));
+    createControls();
+    createMenus();
+
+    m_frmEdit = new frmEdit(m_lists, this);
+    connect(m_frmEdit, &frmEdit::definitionsClosed, this, &frmMain::RebuildChoosers);
+    m_frmHelp = new frmHelp(this);
+    m_frmAbout = new frmAbout(this);
+    LoadDefaultWords();
+    placeCentred();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(twipsRect(0, 0, 6000, 6000).size());
+    setCentralWidget(client);
+
+    Frame1 = new QGroupBox(QStringLiteral("Lists :"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(90, 45, 5790, 1995));
+    const std::array<QString, 3> headings = {QStringLiteral("Base"), QStringLiteral("Modify"),
+                                             QStringLiteral("Active")};
+    const std::array<int, 3> headingLefts = {165, 2235, 4665};
+    for (int index = 0; index < 3; ++index) {
+        auto* heading = new QLabel(headings[index], Frame1);
+        heading->setObjectName(QStringLiteral("Label1_%1").arg(index));
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        heading->move(twipsRect(headingLefts[index], 285, 0, 0).topLeft());
+        heading->adjustSize();
+    }
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type) {
+        ComboWords[type] = new QComboBox(Frame1);
+        ComboWords[type]->setObjectName(QStringLiteral("ComboWords_%1").arg(type));
+        ComboWords[type]->setGeometry(chooserPlace(type));
+        // Only a person's choice arrives here; the program's own selections
+        // call the handler themselves, so that choosing the same entry again
+        // still composes.
+        connect(ComboWords[type], &QComboBox::activated, this,
+                [this, type] { ComboWords_Click(type); });
+    }
+    const std::array<QString, 4> rows = {QStringLiteral("Protagonist"), QStringLiteral("Action"),
+                                         QStringLiteral("Object"), QStringLiteral("Summary")};
+    const std::array<int, 4> rowTops = {570, 915, 1260, 1605};
+    for (int index = 0; index < 4; ++index) {
+        Check1[index] = new QCheckBox(rows[index], Frame1);
+        Check1[index]->setObjectName(QStringLiteral("Check1_%1").arg(index));
+        Check1[index]->setGeometry(twipsRect(4410, rowTops[index], 1335, 255));
+        connect(Check1[index], &QCheckBox::clicked, this, [this, index] { Check1_Click(index); });
+    }
+
+    Frame2 = new QGroupBox(QStringLiteral("Sentence Preview :"), client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(twipsRect(90, 2070, 5790, 1905));
+    List1 = new QListWidget(Frame2);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twipsRect(165, 255, 5445, 1230));
+    List1->setToolTip(QStringLiteral("Click to Output"));
+    connect(List1, &QListWidget::itemClicked, this, &frmMain::List1_Click);
+
+    Frame3 = new QGroupBox(QStringLiteral("Output :"), client);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame3->setGeometry(twipsRect(90, 4005, 5790, 1935));
+    Text1 = new QPlainTextEdit(Frame3);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(165, 270, 5445, 1245));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    const std::array<QGroupBox*, 2> frames = {Frame2, Frame3};
+    const std::array<int, 2> checkTops = {1575, 1590};
+    const std::array<int, 2> eraseTops = {1545, 1590};
+    for (int index = 0; index < 2; ++index) {
+        Check2[index] = new QCheckBox(QStringLiteral("Additive"), frames[index]);
+        Check2[index]->setObjectName(QStringLiteral("Check2_%1").arg(index));
+        Check2[index]->setGeometry(twipsRect(165, checkTops[index], 1020, 255));
+        connect(Check2[index], &QCheckBox::clicked, this, [this, index] { Check2_Click(index); });
+        Button_Erase[index] = new QPushButton(QStringLiteral("erase"), frames[index]);
+        Button_Erase[index]->setObjectName(QStringLiteral("Button_Erase_%1").arg(index));
+        Button_Erase[index]->setGeometry(twipsRect(4950, eraseTops[index], 660, 285));
+        connect(Button_Erase[index], &QPushButton::clicked, this,
+                [this, index] { Button_Erase_Click(index); });
+    }
+}
+
+void frmMain::createMenus() {
+    const auto addMenu = [this](const char* name, const QString& caption) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
+                                void (frmMain::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    const auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu* file = addMenu("mnu_File", QStringLiteral("&File"));
+    addItem(file, "mnu_Load", QStringLiteral("&Load"), &frmMain::LoadDefinitions);
+    addItem(file, "mnu_Save", QStringLiteral("&Save"), &frmMain::SaveOutput);
+    addSeparator(file, "sep01");
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnu_Exit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* lists = addMenu("mnu_Lists", QStringLiteral("&Lists"));
+    addItem(lists, "mnu_Edit", QStringLiteral("&Edit"), &frmMain::mnu_Edit_Click);
+    addSeparator(lists, "sep03");
+    addItem(lists, "mnu_Reset", QStringLiteral("&Reset"), &frmMain::Reset);
+
+    QMenu* action = addMenu("mnu_Action", QStringLiteral("&Action"));
+    QAction* randomSentence = action->addAction(QStringLiteral("Random &Sentence"));
+    randomSentence->setObjectName(QStringLiteral("mnu_RandomSentence"));
+    randomSentence->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(randomSentence, &QAction::triggered, this, [this] { m_composer.RandomSentence(); });
+    QAction* randomParagraph = action->addAction(QStringLiteral("Random &Paragraph"));
+    randomParagraph->setObjectName(QStringLiteral("mnu_RandomParagraph"));
+    randomParagraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(randomParagraph, &QAction::triggered, this, [this] { m_composer.RandomParagraph(); });
+    addSeparator(action, "sep04");
+    QAction* clear = action->addAction(QStringLiteral("&Clear"));
+    clear->setObjectName(QStringLiteral("mnu_Clear"));
+    connect(clear, &QAction::triggered, Text1, &QPlainTextEdit::clear);
+
+    QMenu* help = addMenu("mnuHelp", QStringLiteral("&Help"));
+    addItem(help, "mnu_Help", QStringLiteral("&Help"), &frmMain::mnu_Help_Click);
+    addSeparator(help, "sep02");
+    addItem(help, "mnu_AboutTwK", QStringLiteral("&About TwK"), &frmMain::mnu_AboutTwK_Click);
+}
+
+void frmMain::placeCentred() {
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    const QSize area = m_platform.workArea();
+    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+}
+
+void frmMain::LoadDefaultWords() {
+    m_lists.loadDefaults();
+    RebuildChoosers();
+    m_frmEdit->selectType(0);
+    PreviewAdditive = 0;
+    ActiveFlags.fill(1);
+    for (QCheckBox* box : Check1)
+        box->setChecked(true);
+}
+
+void frmMain::RebuildChoosers() {
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type) {
+        ComboWords[type]->clear();
+        ComboWords[type]->addItems(m_lists.chooserEntries(type));
+        ComboWords[type]->setCurrentIndex(-1);
+    }
+}
+
+void frmMain::DoWords() {
+    m_composer.CombineWords(LastWordType, LastWord);
+    m_composer.MakeSentence(ActiveFlags[0], ActiveFlags[1], ActiveFlags[2], ActiveFlags[3],
+                            PreviewAdditive);
+}
+
+void frmMain::Reset() {
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type)
+        selectChooser(type, 0);
+    clearPreview();
+}
+
+void frmMain::LoadDefinitions() {
+    const platform::FileChoice choice = m_platform.chooseOpenFile(
+        {QStringLiteral("Load Definitions ..."), QStringLiteral("Definitions (*.TwK)"), 1, {}, {}});
+    if (choice.cancelled || !definitionsfile::load(choice.fileName, m_lists))
+        return;
+    RebuildChoosers();
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type)
+        selectChooser(type, 0);
+    m_frmEdit->selectType(0);
+}
+
+void frmMain::SaveOutput() {
+    const platform::FileChoice choice =
+        m_platform.chooseSaveFile({QStringLiteral("Save as text ..."),
+                                   QStringLiteral("Output (*.Txt);;Definitions (*.TwK)"),
+                                   1,
+                                   {},
+                                   {}});
+    if (choice.cancelled)
+        return;
+    QString error;
+    const bool saved = choice.filterIndex == 2
+                           ? definitionsfile::save(choice.fileName, m_lists, &error)
+                           : outputfile::save(choice.fileName, outputText(), &error);
+    if (!saved) {
+        m_platform.showMessage(
+            {QStringLiteral("TwK : Save Problem"),
+             QStringLiteral("I could not save %1; any earlier file of that name is unchanged.\n%2")
+                 .arg(QDir::toNativeSeparators(choice.fileName), error),
+             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    }
+}
+
+void frmMain::ComboWords_Click(int index) {
+    LastWordType = index;
+    LastWord =
+        ComboWords[index]->currentIndex() >= 0 ? ComboWords[index]->currentText() : QString();
+    DoWords();
+}
+
+void frmMain::Check1_Click(int index) {
+    ActiveFlags[index] = Check1[index]->isChecked() ? 1 : 0;
+    DoWords();
+}
+
+void frmMain::Check2_Click(int index) {
+    if (index != 0)
+        return; // the Output's box is read whenever output is written
+    PreviewAdditive = Check2[0]->isChecked() ? 1 : 0;
+    if (PreviewAdditive != 1)
+        DoWords();
+}
+
+void frmMain::Button_Erase_Click(int index) {
+    if (index == 0)
+        clearPreview();
+    else
+        Text1->clear();
+}
+
+void frmMain::List1_Click(const QListWidgetItem* item) {
+    const QString line = item ? item->text() : QString();
+    if (line.isEmpty())
+        return;
+    setOutputText(outputAdditive() ? outputText() + QLatin1Char(' ') + line : line);
+}
+
+void frmMain::mnu_Edit_Click() {
+    centreOver(*m_frmEdit, *this);
+    m_frmEdit->exec();
+}
+
+void frmMain::mnu_Help_Click() {
+    centreOver(*m_frmHelp, *this);
+    m_frmHelp->exec();
+}
+
+void frmMain::mnu_AboutTwK_Click() {
+    centreOver(*m_frmAbout, *this);
+    m_frmAbout->exec();
+}
+
+int frmMain::actionModifyPosition() const {
+    return ComboWords[ActionModifyType]->currentIndex();
+}
+
+int frmMain::previewCount() const {
+    return List1->count();
+}
+
+void frmMain::clearPreview() {
+    List1->clear();
+}
+
+void frmMain::appendPreview(const QString& line) {
+    List1->addItem(line);
+}
+
+QString frmMain::previewFirstLine() const {
+    return List1->count() > 0 ? List1->item(0)->text() : QString();
+}
+
+QString frmMain::outputText() const {
+    return Text1->toPlainText();
+}
+
+void frmMain::setOutputText(const QString& text) {
+    Text1->setPlainText(text);
+    Text1->moveCursor(QTextCursor::End);
+}
+
+bool frmMain::outputAdditive() const {
+    return Check2[1]->isChecked();
+}
+
+int frmMain::chooserCount(int type) const {
+    return ComboWords[type]->count();
+}
+
+void frmMain::selectChooser(int type, int position) {
+    ComboWords[type]->setCurrentIndex(position);
+    ComboWords_Click(type);
+}
+
+} // namespace sentences

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "sentences/engine/definitionlists.h"
+#include "sentences/engine/kestrav.h"
+#include "sentences/engine/kestravhost.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace platform {
+class Platform;
+}
+
+namespace sentences {
+
+class frmAbout;
+class frmEdit;
+class frmHelp;
+
+// "Tellwick : VV3": the word choosers, the Sentence Preview and the Output.
+// Owns the word lists and the one composer, and lends the composer its
+// choosers, preview and Output.
+class frmMain : public QMainWindow, private KestravHost {
+    Q_OBJECT
+public:
+    explicit frmMain(platform::Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    DefinitionLists& definitionLists() { return m_lists; }
+    const Kestrav& composer() const { return m_composer; }
+
+private:
+    void createControls();
+    void createMenus();
+    void placeCentred();
+
+    void LoadDefaultWords();
+    // Every chooser emptied and refilled from the lists, none selected.
+    void RebuildChoosers();
+    void DoWords();
+    void Reset();
+    void LoadDefinitions();
+    void SaveOutput();
+
+    void ComboWords_Click(int index);
+    void Check1_Click(int index);
+    void Check2_Click(int index);
+    void Button_Erase_Click(int index);
+    void List1_Click(const QListWidgetItem* item);
+    void mnu_Edit_Click();
+    void mnu_Help_Click();
+    void mnu_AboutTwK_Click();
+
+    int actionModifyPosition() const override;
+    int previewCount() const override;
+    void clearPreview() override;
+    void appendPreview(const QString& line) override;
+    QString previewFirstLine() const override;
+    QString outputText() const override;
+    void setOutputText(const QString& text) override;
+    bool outputAdditive() const override;
+    int chooserCount(int type) const override;
+    void selectChooser(int type, int position) override;
+
+    platform::Platform& m_platform;
+    DefinitionLists m_lists;
+    Kestrav m_composer;
+
+    std::array<int, 4> ActiveFlags{1, 1, 1, 1};
+    int PreviewAdditive = 0;
+    QString LastWord;
+    int LastWordType = 0;
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    std::array<QComboBox*, DefinitionLists::TypeCount> ComboWords{};
+    std::array<QCheckBox*, 4> Check1{};
+    std::array<QCheckBox*, 2> Check2{};
+    std::array<QPushButton*, 2> Button_Erase{};
+    QListWidget* List1 = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+
+    frmEdit* m_frmEdit = nullptr;
+    frmHelp* m_frmHelp = nullptr;
+    frmAbout* m_frmAbout = nullptr;
+};
+
+} // namespace sentences
