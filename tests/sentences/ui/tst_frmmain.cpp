@@ -1,0 +1,392 @@
+#include "fakeplatform.h"
+#include "sentences/engine/definitionsfile.h"
+#include "sentences/ui/frmmain.h"
+#include "testmain.h"
+#include "widgetdriver.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using sentences::DefinitionLists;
+using sentences::frmMain;
+using namespace widgetdriver;
+
+namespace {
+
+const QStringList JumpingIntoTheCar = {"He", "can", "jump", "ing", "car", "into the", "quickly"};
+
+QByteArray fileBytes(const QString& fileName) {
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs `answer` on the modal window that the next action opens.
+void whenModal(const std::function<void(QWidget*)>& answer) {
+    QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
+}
+
+} // namespace
+
+class tst_frmMain : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startsWithDefaultWordsAndNothingChosen();
+    void menusAndShortcuts();
+    void choosingWordsComposes();
+    void previewAdditiveBox();
+    void activeSwitchRecomposesAtOnce();
+    void previewLineGoesToOutput();
+    void eraseButtonsAndClear();
+    void randomSentenceAndParagraph();
+    void resetReturnsEveryChooserToBlank();
+    void saveOutputAndDefinitions();
+    void failedSaveIsReported();
+    void loadDefinitionsRebuildsChoosers();
+    void editorCloseRefreshesChoosers();
+    void helpAndAbout();
+
+private:
+    QComboBox* chooser(int type) const {
+        return m_main->findChild<QComboBox*>(QStringLiteral("ComboWords_%1").arg(type));
+    }
+    template <typename T> T* in(const char* frame, const char* name) const {
+        return m_main->findChild<QGroupBox*>(QLatin1String(frame))
+            ->findChild<T*>(QLatin1String(name));
+    }
+    QListWidget* preview() const { return in<QListWidget>("Frame2", "List1"); }
+    QPlainTextEdit* output() const { return in<QPlainTextEdit>("Frame3", "Text1"); }
+    QCheckBox* activeBox(int index) const {
+        return m_main->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(index));
+    }
+    QCheckBox* additiveBox(int index) const {
+        return m_main->findChild<QCheckBox*>(QStringLiteral("Check2_%1").arg(index));
+    }
+    QPushButton* eraseButton(int index) const {
+        return m_main->findChild<QPushButton*>(QStringLiteral("Button_Erase_%1").arg(index));
+    }
+    QMenuBar& menus() const { return *m_main->menuBar(); }
+    void chooseWords(const QStringList& words);
+    QList<double> drawsFor(const QStringList& words) const;
+
+    std::unique_ptr<testsupport::FakePlatform> m_platform;
+    std::unique_ptr<frmMain> m_main;
+};
+
+void tst_frmMain::init() {
+    m_platform = std::make_unique<testsupport::FakePlatform>();
+    m_main = std::make_unique<frmMain>(*m_platform);
+    m_main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
+}
+
+void tst_frmMain::cleanup() {
+    const QStringList problems = m_platform->problems();
+    m_main.reset();
+    m_platform.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+}
+
+// Chooses each word, in type order, from its chooser; an empty word picks the blank.
+void tst_frmMain::chooseWords(const QStringList& words) {
+    for (int type = 0; type < words.size(); ++type) {
+        const int position = chooser(type)->findText(words[type], Qt::MatchExactly);
+        QVERIFY2(position >= 0, qPrintable(words[type]));
+        QVERIFY(choose(chooser(type), position));
+    }
+}
+
+QList<double> tst_frmMain::drawsFor(const QStringList& words) const {
+    QList<double> draws;
+    for (int i = 0; i < words.size(); ++i) {
+        const QComboBox* combo = chooser(i % DefinitionLists::TypeCount);
+        draws << double(combo->findText(words[i], Qt::MatchExactly)) / (combo->count() - 1);
+    }
+    return draws;
+}
+
+void tst_frmMain::startsWithDefaultWordsAndNothingChosen() {
+    QCOMPARE(m_main->windowTitle(), QStringLiteral("Tellwick : VV3 - [Quorvane]"));
+    const QList<int> counts = {5, 17, 28, 7, 47, 15, 15};
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type) {
+        QCOMPARE(chooser(type)->count(), counts[type]);
+        QCOMPARE(chooser(type)->itemText(0), QString());
+        QCOMPARE(chooser(type)->currentIndex(), -1);
+    }
+    QCOMPARE(chooser(6)->itemText(14), QStringLiteral("tight"));
+    for (int index = 0; index < 4; ++index)
+        QVERIFY(activeBox(index)->isChecked());
+    QCOMPARE(activeBox(0)->text(), QStringLiteral("Protagonist"));
+    for (int index = 0; index < 2; ++index) {
+        QVERIFY(!additiveBox(index)->isChecked());
+        QCOMPARE(additiveBox(index)->text(), QStringLiteral("Additive"));
+        QCOMPARE(eraseButton(index)->text(), QStringLiteral("erase"));
+    }
+    QCOMPARE(preview()->count(), 0);
+    QCOMPARE(preview()->toolTip(), QStringLiteral("Click to Output"));
+    QCOMPARE(output()->toPlainText(), QString());
+    QCOMPARE(m_main->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
+             QStringLiteral("Sentence Preview :"));
+    QCOMPARE(m_main->composer().wSummary(), QString());
+}
+
+void tst_frmMain::menusAndShortcuts() {
+    QStringList shown;
+    for (QAction* menu : menus().actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items << (item->isSeparator() ? item->objectName() : item->iconText());
+        shown << menu->iconText() + QStringLiteral(": ") + items.join(QStringLiteral(", "));
+    }
+    QCOMPARE(shown, (QStringList{"File: Load, Save, sep01, Exit", "Lists: Edit, sep03, Reset",
+                                 "Action: Random Sentence, Random Paragraph, sep04, Clear",
+                                 "Help: Help, sep02, About TwK"}));
+    QCOMPARE(menus().findChild<QAction*>(QStringLiteral("mnu_RandomSentence"))->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+D")));
+    QCOMPARE(menus().findChild<QAction*>(QStringLiteral("mnu_RandomParagraph"))->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+F")));
+    QCOMPARE(menus().actions().first()->text(), QStringLiteral("&File"));
+
+    m_main->activateWindow();
+    QTRY_VERIFY(m_main->isActiveWindow());
+    m_platform->queueRandom(drawsFor({"It", "", "", "", "", "", ""}));
+    QTest::keyClick(m_main.get(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(output()->toPlainText(), QStringLiteral("It . "));
+}
+
+void tst_frmMain::choosingWordsComposes() {
+    chooseWords(JumpingIntoTheCar);
+    QCOMPARE(lines(preview()), QStringList{"He can jumping into the car quickly"});
+    // A blank removes its word; the connector chosen with a blank ending stands apart.
+    QVERIFY(choose(chooser(3), 0));
+    QCOMPARE(lines(preview()), QStringList{"He can jump into the car quickly"});
+    QVERIFY(choose(chooser(5), chooser(5)->findText(QStringLiteral("in the "))));
+    QCOMPARE(lines(preview()), QStringList{"He can jump in the car quickly"});
+    // Choosing the entry already shown composes again.
+    QTest::mouseClick(additiveBox(0), Qt::LeftButton);
+    QVERIFY(choose(chooser(0), 1));
+    QCOMPARE(lines(preview()),
+             (QStringList{"He can jump in the car quickly", "He can jump in the car quickly"}));
+}
+
+void tst_frmMain::previewAdditiveBox() {
+    QTest::mouseClick(additiveBox(0), Qt::LeftButton);
+    chooseWords({"She", "may"});
+    QCOMPARE(lines(preview()), (QStringList{"She ", "She may "}));
+    QTest::mouseClick(additiveBox(0), Qt::LeftButton);
+    QCOMPARE(lines(preview()), QStringList{"She may "});
+    QTest::mouseClick(additiveBox(0), Qt::LeftButton);
+    QCOMPARE(lines(preview()), QStringList{"She may "});
+    chooseWords({"It"});
+    QCOMPARE(lines(preview()), (QStringList{"She may ", "It may "}));
+}
+
+void tst_frmMain::activeSwitchRecomposesAtOnce() {
+    chooseWords(JumpingIntoTheCar);
+    QTest::mouseClick(activeBox(2), Qt::LeftButton);
+    QVERIFY(!activeBox(2)->isChecked());
+    QCOMPARE(lines(preview()), QStringList{"He can jumping quickly"});
+    QTest::mouseClick(activeBox(0), Qt::LeftButton);
+    QCOMPARE(lines(preview()), QStringList{"jumping quickly"});
+}
+
+void tst_frmMain::previewLineGoesToOutput() {
+    chooseWords({"They"});
+    clickLine(preview(), 0);
+    QCOMPARE(output()->toPlainText(), QStringLiteral("They "));
+    clickLine(preview(), 0);
+    QCOMPARE(output()->toPlainText(), QStringLiteral("They "));
+
+    output()->clear();
+    QTest::mouseClick(additiveBox(1), Qt::LeftButton);
+    clickLine(preview(), 0);
+    clickLine(preview(), 0);
+    QCOMPARE(output()->toPlainText(), QStringLiteral(" They  They "));
+}
+
+void tst_frmMain::eraseButtonsAndClear() {
+    chooseWords({"He"});
+    output()->setPlainText(QStringLiteral("text"));
+    QTest::mouseClick(eraseButton(1), Qt::LeftButton);
+    QCOMPARE(output()->toPlainText(), QString());
+    QCOMPARE(preview()->count(), 1);
+    output()->setPlainText(QStringLiteral("text"));
+    QVERIFY(trigger(menus(), "mnu_Clear"));
+    QCOMPARE(output()->toPlainText(), QString());
+    QCOMPARE(preview()->count(), 1);
+    QTest::mouseClick(eraseButton(0), Qt::LeftButton);
+    QCOMPARE(preview()->count(), 0);
+}
+
+void tst_frmMain::randomSentenceAndParagraph() {
+    m_platform->queueRandom(drawsFor(JumpingIntoTheCar));
+    QVERIFY(trigger(menus(), "mnu_RandomSentence"));
+    const QString sentence = QStringLiteral("He can jumping into the car quickly. ");
+    QCOMPARE(output()->toPlainText(), sentence);
+    QCOMPARE(lines(preview()), QStringList{sentence});
+    QCOMPARE(chooser(4)->currentText(), QStringLiteral("car"));
+
+    QTest::mouseClick(additiveBox(1), Qt::LeftButton);
+    const QStringList second = {"It", "", "open", "s", "door", "the to a", ""};
+    m_platform->queueRandom(drawsFor(second + JumpingIntoTheCar + second));
+    QVERIFY(trigger(menus(), "mnu_RandomParagraph"));
+    const QStringList paragraph = {"It opens the to a door . ", sentence,
+                                   "It opens the to a door . "};
+    QCOMPARE(lines(preview()), paragraph);
+    QCOMPARE(output()->toPlainText(), sentence + paragraph.join(QString()));
+}
+
+void tst_frmMain::resetReturnsEveryChooserToBlank() {
+    chooseWords(JumpingIntoTheCar);
+    output()->setPlainText(QStringLiteral("kept"));
+    QVERIFY(trigger(menus(), "mnu_Reset"));
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type)
+        QCOMPARE(chooser(type)->currentIndex(), 0);
+    QCOMPARE(preview()->count(), 0);
+    QCOMPARE(output()->toPlainText(), QStringLiteral("kept"));
+    QCOMPARE(m_main->composer().wAction(), QString());
+    QCOMPARE(m_main->composer().wSummary(), QString());
+
+    m_platform->queueRandom(drawsFor({"She", "", "", "", "", "", ""}));
+    QVERIFY(trigger(menus(), "mnu_RandomSentence"));
+    QCOMPARE(output()->toPlainText(), QStringLiteral("She . "));
+}
+
+void tst_frmMain::saveOutputAndDefinitions() {
+    QTemporaryDir folder;
+    output()->setPlainText(QStringLiteral("abc"));
+    const QString textFile = folder.filePath(QStringLiteral("story"));
+    m_platform->answerSave(textFile, 1);
+    QVERIFY(trigger(menus(), "mnu_Save"));
+    QCOMPARE(fileBytes(textFile), QByteArray("abc\r\n"));
+    const platform::FileChooserRequest request = m_platform->saveRequests().constFirst();
+    QCOMPARE(request.title, QStringLiteral("Save as text ..."));
+    QCOMPARE(request.filter, QStringLiteral("Output (*.Txt);;Definitions (*.TwK)"));
+    QCOMPARE(request.filterIndex, 1);
+
+    const QString definitions = folder.filePath(QStringLiteral("words.TwK"));
+    m_platform->answerSave(definitions, 2);
+    QVERIFY(trigger(menus(), "mnu_Save"));
+    QFile golden(QStringLiteral(TEST_DATA_DIR "/defaults.TwK"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    QCOMPARE(fileBytes(definitions), golden.readAll());
+
+    m_platform->answerSave(QString());
+    QVERIFY(trigger(menus(), "mnu_Save"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+}
+
+void tst_frmMain::failedSaveIsReported() {
+    QTemporaryDir folder;
+    m_platform->answerSave(folder.filePath(QStringLiteral("missing/story.Txt")), 1);
+    m_platform->expectMessage(QStringLiteral("TwK : Save Problem"));
+    QVERIFY(trigger(menus(), "mnu_Save"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void tst_frmMain::loadDefinitionsRebuildsChoosers() {
+    chooseWords(JumpingIntoTheCar);
+    DefinitionLists lists;
+    lists.setEntry(0, 0, QStringLiteral("Ann"));
+    lists.setEntry(0, 2, QStringLiteral("Bo"));
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("gaps.TwK"));
+    QVERIFY(sentences::definitionsfile::save(fileName, lists, nullptr));
+
+    m_platform->answerOpen(QString());
+    QVERIFY(trigger(menus(), "mnu_Load"));
+    QCOMPARE(chooser(0)->count(), 5);
+
+    m_platform->answerOpen(fileName);
+    QVERIFY(trigger(menus(), "mnu_Load"));
+    QCOMPARE(m_platform->openRequests().constLast().title, QStringLiteral("Load Definitions ..."));
+    QCOMPARE(m_platform->openRequests().constLast().filter, QStringLiteral("Definitions (*.TwK)"));
+    QCOMPARE(chooser(0)->count(), 3);
+    QCOMPARE(chooser(0)->itemText(2), QStringLiteral("Bo"));
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type)
+        QCOMPARE(chooser(type)->currentIndex(), 0);
+    QCOMPARE(chooser(6)->count(), 1);
+    QCOMPARE(m_main->composer().wProtagonist(), QString());
+    QCOMPARE(m_main->composer().wObjectMOD(), QString());
+
+    QStringList editorShows;
+    whenModal([&editorShows](QWidget* editor) {
+        editorShows = lines(editor->findChild<QListWidget*>(QStringLiteral("List1")));
+        trigger(*editor, "mnu_Close");
+    });
+    QVERIFY(trigger(menus(), "mnu_Edit"));
+    QCOMPARE(editorShows, (QStringList{"Ann", "Bo"}));
+}
+
+void tst_frmMain::editorCloseRefreshesChoosers() {
+    chooseWords({"He"});
+    bool cleared = false;
+    whenModal([&cleared](QWidget* editor) {
+        auto* types = editor->findChild<QComboBox*>(QStringLiteral("Combo_Def"));
+        cleared =
+            choose(types, 6) && trigger(*editor, "mnu_Clear") && trigger(*editor, "mnu_Close");
+    });
+    QVERIFY(trigger(menus(), "mnu_Edit"));
+    QVERIFY(cleared);
+    QCOMPARE(chooser(6)->count(), 1);
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type)
+        QCOMPARE(chooser(type)->currentIndex(), -1);
+    // The composer keeps its words until a chooser is used again.
+    QCOMPARE(m_main->composer().wProtagonist(), QStringLiteral("He"));
+}
+
+void tst_frmMain::helpAndAbout() {
+    QString firstTopic;
+    QString limits;
+    whenModal([&](QWidget* help) {
+        auto* topics = help->findChild<QComboBox*>(QStringLiteral("Combo_HelpTopic"));
+        auto* text = help->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+        firstTopic = topics->currentText() + QStringLiteral(": ") + text->toPlainText();
+        if (choose(topics, topics->count() - 1))
+            limits = text->toPlainText();
+        QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    });
+    QVERIFY(trigger(menus(), "mnu_Help"));
+    QVERIFY(firstTopic.startsWith(QStringLiteral("About: Tellwick creates sentences")));
+    QCOMPARE(limits, QStringLiteral("100 Definitions in any Definition Group. 16 Characters for "
+                                    "any single word. No spell checks are used. No grammar "
+                                    "checks are used."));
+
+    QString kept;
+    whenModal([&kept](QWidget* help) {
+        kept = help->findChild<QComboBox*>(QStringLiteral("Combo_HelpTopic"))->currentText();
+        help->close();
+    });
+    QVERIFY(trigger(menus(), "mnu_Help"));
+    QCOMPARE(kept, QStringLiteral("Limitations"));
+
+    QString title;
+    whenModal([&title](QWidget* about) {
+        title = about->windowTitle() + QStringLiteral(" ") +
+                about->findChild<QLabel*>(QStringLiteral("Label1_2"))->text();
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    });
+    QVERIFY(trigger(menus(), "mnu_AboutTwK"));
+    QCOMPARE(title, QStringLiteral("About Tellwick : VV3"));
+}
+
+VV_TEST_MAIN(tst_frmMain)
+#include "tst_frmmain.moc"
