@@ -9,7 +9,7 @@
 namespace sentences::definitionsfile {
 namespace {
 
-constexpr char PadByte = '\xF8';
+constexpr char PadByte = static_cast<char>(DefinitionLists::PadCharacter);
 constexpr qint64 ListBytes = FileSize / DefinitionLists::TypeCount;
 constexpr qint64 ReadChunk = 64 * 1024;
 

@@ -1,7 +1,7 @@
 #include "sentences/ui/frmabout.h"
 
 #include "sentences/ui/formgeometry.h"
-#include "sentences/ui/programicon.h"
+#include "sentences/ui/programpicture.h"
 
 #include <QLabel>
 #include <QPushButton>

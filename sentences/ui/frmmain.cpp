@@ -7,7 +7,7 @@
 #include "sentences/ui/frmabout.h"
 #include "sentences/ui/frmedit.h"
 #include "sentences/ui/frmhelp.h"
-#include "sentences/ui/programicon.h"
+#include "sentences/ui/programpicture.h"
 
 #include <QAction>
 #include <QCheckBox>

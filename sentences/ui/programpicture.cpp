@@ -1,4 +1,4 @@
-#include "sentences/ui/programicon.h"
+#include "sentences/ui/programpicture.h"
 
 #include <QPainter>
 
