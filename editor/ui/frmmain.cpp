@@ -3,11 +3,18 @@
 #include "editor/model/highlightcolours.h"
 #include "editor/model/listentries.h"
 #include "editor/model/paneimage.h"
+#include "editor/model/paneoperations.h"
 #include "editor/model/paneswap.h"
 #include "editor/model/panetexts.h"
+#include "editor/model/projectsetup.h"
 #include "editor/model/stagehittest.h"
 #include "editor/ui/busycursor.h"
+#include "editor/ui/frmabout.h"
+#include "editor/ui/frmaddnew.h"
+#include "editor/ui/frmcloseup.h"
 #include "editor/ui/frmhelp.h"
+#include "editor/ui/frmmsgbox.h"
+#include "editor/ui/frmoptions.h"
 #include "editor/ui/panelistwidget.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
@@ -18,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -134,6 +142,11 @@ void frmMain::createControls() {
     connect(cmdButton, &QPushButton::clicked, this, &frmMain::cmdButton_Click);
 
     m_help = new frmHelp(this);
+    m_addNew = new frmAddNew(this);
+    m_options = new frmOptions(m_project, this);
+    m_closeUp = new frmCloseUp(this);
+    m_msgBox = new frmMsgBox(this);
+    m_about = new frmAbout(this);
 }
 
 void frmMain::createMenus() {
@@ -149,13 +162,58 @@ void frmMain::createMenus() {
     mnu_EditList = new QMenu(QStringLiteral("Edit List"), this);
     mnu_EditList->setObjectName(QStringLiteral("mnu_EditList"));
 
+    mnu_ChangeProject = mnu_File->addAction(QStringLiteral("Change Project ..."));
+    mnu_ChangeProject->setObjectName(QStringLiteral("mnu_ChangeProject"));
+    connect(mnu_ChangeProject, &QAction::triggered, this, &frmMain::mnu_ChangeProject_Click);
+
     mnu_Exit = mnu_File->addAction(QStringLiteral("Exit"));
     mnu_Exit->setObjectName(QStringLiteral("mnu_Exit"));
     connect(mnu_Exit, &QAction::triggered, this, &frmMain::ExitEditor);
 
+    mnu_Closeup = mnu_Panes->addAction(QStringLiteral("Closeup"));
+    mnu_Closeup->setObjectName(QStringLiteral("mnu_Closeup"));
+    connect(mnu_Closeup, &QAction::triggered, this, &frmMain::mnu_Closeup_Click);
+    mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep06"));
+    mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep04"));
+    mnu_FlipHorizontally = mnu_Panes->addAction(QStringLiteral("Flip Horizontally"));
+    mnu_FlipHorizontally->setObjectName(QStringLiteral("mnu_FlipHorizontally"));
+    mnu_FlipHorizontally->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(mnu_FlipHorizontally, &QAction::triggered, this, &frmMain::mnu_FlipHorizontally_Click);
+    mnu_FlipVertically = mnu_Panes->addAction(QStringLiteral("Flip Vertically"));
+    mnu_FlipVertically->setObjectName(QStringLiteral("mnu_FlipVertically"));
+    mnu_FlipVertically->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(mnu_FlipVertically, &QAction::triggered, this, &frmMain::mnu_FlipVertically_Click);
+    mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep09"));
+    mnu_MakeBlank = mnu_Panes->addAction(QStringLiteral("Make as Blank"));
+    mnu_MakeBlank->setObjectName(QStringLiteral("mnu_MakeBlank"));
+    connect(mnu_MakeBlank, &QAction::triggered, this, &frmMain::mnu_MakeBlank_Click);
+    mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep05"));
+    mnu_RandomShuffle = mnu_Panes->addAction(QStringLiteral("Image Shuffle"));
+    mnu_RandomShuffle->setObjectName(QStringLiteral("mnu_RandomShuffle"));
+    mnu_RandomShuffle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(mnu_RandomShuffle, &QAction::triggered, this, &frmMain::mnu_RandomShuffle_Click);
+    mnu_Options = mnu_Panes->addAction(QStringLiteral("Properties ..."));
+    mnu_Options->setObjectName(QStringLiteral("mnu_Options"));
+    connect(mnu_Options, &QAction::triggered, this, &frmMain::mnu_Options_Click);
+    m_pictureCommands << mnu_Closeup << mnu_FlipHorizontally << mnu_FlipVertically << mnu_MakeBlank;
+    for (QAction* command : std::as_const(m_pictureCommands))
+        command->setEnabled(false);
+
+    mnu_BoardChangeProject = mnu_Board->addAction(QStringLiteral("Change Project ..."));
+    mnu_BoardChangeProject->setObjectName(QStringLiteral("mnu_BoardChangeProject"));
+    connect(mnu_BoardChangeProject, &QAction::triggered, this, &frmMain::mnu_ChangeProject_Click);
+    mnu_Board->addSeparator()->setObjectName(QStringLiteral("sep11"));
+    mnu_BoardOptions = mnu_Board->addAction(QStringLiteral("Properties ..."));
+    mnu_BoardOptions->setObjectName(QStringLiteral("mnu_BoardOptions"));
+    connect(mnu_BoardOptions, &QAction::triggered, this, &frmMain::mnu_BoardOptions_Click);
+
     mnu_Help = mnuHelp->addAction(QStringLiteral("Help"));
     mnu_Help->setObjectName(QStringLiteral("mnu_Help"));
     connect(mnu_Help, &QAction::triggered, this, &frmMain::mnu_Help_Click);
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("sep03"));
+    mnu_About = mnuHelp->addAction(QStringLiteral("About"));
+    mnu_About->setObjectName(QStringLiteral("mnu_About"));
+    connect(mnu_About, &QAction::triggered, this, &frmMain::mnu_About_Click);
 
     mnu_Swap = mnu_EditList->addAction(QStringLiteral("Swap Item"));
     mnu_Swap->setObjectName(QStringLiteral("mnu_Swap"));
@@ -299,6 +357,120 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
 
 void frmMain::mnu_Help_Click() {
     m_help->exec();
+}
+
+void frmMain::mnu_ChangeProject_Click() {
+    const std::optional<ProjectSetup> setup = m_addNew->ShowSetup(m_project.BoardCount);
+    if (setup && m_workFolder) {
+        QList<PaneImageFailure> failures;
+        {
+            BusyCursor busy;
+            picStage->surface().clearPicture();
+            m_project.IsBusy = true;
+            if (setup->discardAll)
+                QDir().mkpath(m_workFolder->path());
+            failures =
+                applyProjectSetup(m_project, *setup,
+                                  platform::roundHalfEven(double(m_stageExtent) / setup->gridSize));
+            RebuildLists();
+            m_project.IsBusy = false;
+        }
+        if (!failures.isEmpty())
+            reportBlankedPanes(failures);
+    }
+    RefreshBoard();
+}
+
+void frmMain::reportBlankedPanes(const QList<PaneImageFailure>& failures) {
+    QStringList panes;
+    for (const PaneImageFailure& failure : failures)
+        panes << QString::number(failure.pane);
+    m_platform.showMessage(
+        {QStringLiteral("Vistavel : Board Setup"),
+         QStringLiteral("I could not prepare the pictures of these panes at the new size, so "
+                        "they are blank now: %1.\n%2")
+             .arg(panes.join(QStringLiteral(", ")), failures.first().error),
+         platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+}
+
+bool frmMain::paneIsSelected() {
+    if (m_project.SelectedPane >= 1 && m_project.SelectedPane <= m_project.panesInUse())
+        return true;
+    m_platform.showMessage({QStringLiteral("Vistavel : Pane"),
+                            QStringLiteral("Please select a pane first, on the stage or in the "
+                                           "pane list."),
+                            platform::MessageIcon::Information, platform::MessageButtons::Ok});
+    return false;
+}
+
+void frmMain::mnu_Closeup_Click() {
+    if (!paneIsSelected())
+        return;
+    const PaneRecord& pane = m_project.Panes[m_project.SelectedPane];
+    QString error;
+    if (pane.hasSourcePicture() &&
+        !m_closeUp->ShowCloseUp(m_stageHeight, pane.PictureName, pane.SourcePicture,
+                                pane.FlipH != 0, pane.FlipV != 0, &error))
+        m_platform.showMessage({QStringLiteral("Vistavel : CloseUp"),
+                                QStringLiteral("I could not open the picture %1.\n%2")
+                                    .arg(QDir::toNativeSeparators(pane.SourcePicture), error),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    RefreshBoard();
+}
+
+void frmMain::mnu_FlipHorizontally_Click() {
+    FlipSelectedPane(FlipDirection::Horizontal);
+}
+
+void frmMain::mnu_FlipVertically_Click() {
+    FlipSelectedPane(FlipDirection::Vertical);
+}
+
+void frmMain::FlipSelectedPane(FlipDirection direction) {
+    if (!paneIsSelected())
+        return;
+    QString error;
+    if (!flipPaneImage(m_project, m_project.SelectedPane, m_paneSize, direction, &error))
+        m_platform.showMessage({QStringLiteral("Vistavel : Flip"),
+                                QStringLiteral("I could not flip the picture of pane %1.\n%2")
+                                    .arg(m_project.SelectedPane)
+                                    .arg(error),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    RefreshBoard();
+}
+
+void frmMain::mnu_MakeBlank_Click() {
+    if (!paneIsSelected())
+        return;
+    m_project.Panes[m_project.SelectedPane].makeBlank();
+    RefreshBoard();
+}
+
+void frmMain::mnu_RandomShuffle_Click() {
+    if (!SkipShuffleNotice) {
+        const frmMsgBox::Result notice = m_msgBox->Ask();
+        if (notice.answer != frmMsgBox::Answer::Okay)
+            return;
+        SkipShuffleNotice = notice.dontShowAgain;
+    }
+    const int n = m_project.panesPerBoard();
+    const int offset = n * currentBoardIndex();
+    movePictures(m_project, offset,
+                 ShuffleOrder(n, offset, [this] { return m_platform.nextRandom(); }));
+    RefreshBoard();
+}
+
+void frmMain::mnu_Options_Click() {
+    if (paneIsSelected())
+        m_options->ShowProperties(m_project.SelectedPane, frmOptions::kPaneMode);
+}
+
+void frmMain::mnu_BoardOptions_Click() {
+    m_options->ShowProperties(frmOptions::kBoardMode, frmOptions::kBoardMode);
+}
+
+void frmMain::mnu_About_Click() {
+    m_about->exec();
 }
 
 void frmMain::ExitEditor() {

@@ -3,6 +3,8 @@
 #include "editor/model/boarddrawing.h"
 #include "editor/model/dragline.h"
 #include "editor/model/hoverhighlight.h"
+#include "editor/model/paneimage.h"
+#include "editor/model/paneoperations.h"
 #include "editor/model/projectrecord.h"
 #include "editor/model/workfolder.h"
 #include "platform/picturesurface.h"
@@ -26,7 +28,12 @@ class PictureWidget;
 
 namespace editor {
 
+class frmAbout;
+class frmAddNew;
+class frmCloseUp;
 class frmHelp;
+class frmMsgBox;
+class frmOptions;
 
 // The board editor's main window: owns the project, lays itself out over the
 // desktop work area and shows one board at a time on the stage.
@@ -84,6 +91,19 @@ private:
     void StoreItemText();
     void ClearItemText(int index, bool all);
     void RewritePaneListEntry(int pane);
+    void mnu_ChangeProject_Click();
+    void reportBlankedPanes(const QList<PaneImageFailure>& failures);
+    // False, after telling the user, when no pane of the project is selected.
+    bool paneIsSelected();
+    void mnu_Closeup_Click();
+    void mnu_FlipHorizontally_Click();
+    void mnu_FlipVertically_Click();
+    void FlipSelectedPane(FlipDirection direction);
+    void mnu_MakeBlank_Click();
+    void mnu_RandomShuffle_Click();
+    void mnu_Options_Click();
+    void mnu_BoardOptions_Click();
+    void mnu_About_Click();
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
@@ -118,6 +138,14 @@ private:
     platform::PictureSurface picLoader;
 
     frmHelp* m_help = nullptr;
+    frmAddNew* m_addNew = nullptr;
+    frmOptions* m_options = nullptr;
+    frmCloseUp* m_closeUp = nullptr;
+    frmMsgBox* m_msgBox = nullptr;
+    frmAbout* m_about = nullptr;
+    // Set once the user ticked "Don't show me again" in the shuffle's notice;
+    // lasts until the program ends.
+    bool SkipShuffleNotice = false;
 
     // The menu bar's menus; mnu_Panes is also the stage's pop-up menu and
     // mnu_EditList, kept out of the menu bar, the pane list's.
@@ -131,6 +159,16 @@ private:
     QAction* mnu_Swap = nullptr;
     QAction* mnu_Remove = nullptr;
     QAction* mnu_ClearAll = nullptr;
+    QAction* mnu_ChangeProject = nullptr;
+    QAction* mnu_Closeup = nullptr;
+    QAction* mnu_FlipHorizontally = nullptr;
+    QAction* mnu_FlipVertically = nullptr;
+    QAction* mnu_MakeBlank = nullptr;
+    QAction* mnu_RandomShuffle = nullptr;
+    QAction* mnu_Options = nullptr;
+    QAction* mnu_BoardChangeProject = nullptr;
+    QAction* mnu_BoardOptions = nullptr;
+    QAction* mnu_About = nullptr;
     // Closeup, the flips and Make as Blank: enabled together by every press on
     // the stage, as the pane under the pointer has a picture or not.
     QList<QAction*> m_pictureCommands;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "editor/model/paneimage.h"
+#include "editor/model/projectrecord.h"
+
+#include <QList>
+#include <QString>
+
+namespace editor {
+
+// "Board Setup" lists the grids 2 x 2 to 5 x 5 as entries 0 to 3.
+int gridSizeOfEntry(int entry);
+// "Max 62 boards x 16 panes = 992 panes".
+QString boardLimitCaption(int gridSize);
+
+// What the board-count box holds after a change of its text.
+struct BoardCountText {
+    QString text;
+    // The grid's maximum was put in, selected so that typing replaces it.
+    bool selectAll = false;
+};
+
+// Blanks are removed. A text that is empty, does not start with a digit, is not
+// a whole number (such as "1a") or is 0 becomes the maximum with at least three
+// digits ("100", "062"). Counts above the maximum stay as typed.
+BoardCountText checkBoardCountText(const QString& typed, int maxBoards);
+// The arrows: down stops at "001" (selected), up stops at the maximum.
+BoardCountText boardCountDown(const QString& text);
+QString boardCountUp(const QString& text, int maxBoards);
+// The count that "Accept" takes: 1 to the maximum.
+int acceptedBoardCount(const QString& text, int maxBoards);
+
+struct ProjectSetup {
+    int gridSize = 2;
+    int boardCount = 1;
+    bool discardAll = false;
+};
+
+// Re-lays the project. Panes keep their numbers, so contents flow across the
+// new board boundaries, and entries beyond the new pane total keep what they
+// hold until the project grows again.
+//
+// Keeping the items rewrites the prepared bitmap of every entry 1 to 1000 at
+// `paneSize` (all cores). A pane whose bitmap cannot be rewritten is made blank,
+// so the stage never shows a bitmap of the old size; those panes are returned.
+// Discarding clears every entry: pictures, flip flags, texts, labels and web
+// addresses, so the pane list's "ToUse" entries tell the truth.
+QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectSetup& setup,
+                                          int paneSize);
+
+} // namespace editor
