@@ -89,7 +89,6 @@ frmAddNew::frmAddNew(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Frame2);
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(Combo_MatrixSize, &QComboBox::currentIndexChanged, this,
             &frmAddNew::Combo_MatrixSize_Click);
@@ -100,6 +99,7 @@ frmAddNew::frmAddNew(QWidget* parent) : QDialog(parent) {
     for (int grid = kMinGridSize; grid <= kMaxGridSize; ++grid)
         Combo_MatrixSize->addItem(QStringLiteral("%1 x %1").arg(grid));
     Combo_MatrixSize->setCurrentIndex(0);
+    setFixedSize(sizeHint());
 }
 
 std::optional<ProjectSetup> frmAddNew::ShowSetup(int boardCount) {

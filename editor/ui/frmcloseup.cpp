@@ -47,7 +47,7 @@ bool frmCloseUp::ShowCloseUp(int stageHeight, const QString& pictureName,
     const QImage source = platform::readPicture(pictureFile, error, QSize(side + 1, side + 1));
     if (source.isNull())
         return false;
-    setFixedSize(layout.window);
+    resize(layout.window);
     Picture1->move(layout.picture.topLeft());
     Picture1->setSurfaceSize(layout.picture.size());
     Command1->setGeometry(layout.button);

@@ -93,7 +93,8 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
     layout->addWidget(Frame1[0]);
     layout->addWidget(Frame1[1]);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The window takes the size of the mode it opens in.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
 }
 
 bool frmOptions::ShowProperties(int pane, int mode) {
@@ -102,6 +103,7 @@ bool frmOptions::ShowProperties(int pane, int mode) {
     // The other mode's frame is out of sight and keeps whatever it held.
     Frame1[0]->setVisible(m_paneMode);
     Frame1[1]->setVisible(!m_paneMode);
+    resize(sizeHint());
     if (m_paneMode) {
         Text1[0]->setText(m_project.Panes[pane].Label);
         Text1[1]->setText(m_project.Panes[pane].URL);
