@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 
@@ -49,11 +50,19 @@ private:
 
     ProjectRecord& project() { return m_window->project(); }
     QAction* action(const char* name) { return part<QAction>(m_window.get(), name); }
-    // A stage press on a pane with a picture enables the picture commands.
     void trigger(const char* name) {
         QAction* command = action(name);
-        command->setEnabled(true);
+        QVERIFY2(command->isEnabled(), name);
         command->trigger();
+    }
+    // Selects a pane of board 1 as the user does; a pane with a picture enables
+    // the picture commands.
+    void clickPane(int pane) {
+        const int size = m_window->paneSize();
+        const int slot = pane - 1;
+        QTest::mouseClick(part<QWidget>(m_window.get(), "picStage"), Qt::LeftButton, {},
+                          QPoint((slot % project().GridSize) * size + size / 2,
+                                 (slot / project().GridSize) * size + size / 2));
     }
     QRgb stagePixel(int x, int y) { return m_window->stageSurface().image().pixel(x, y); }
     void givePicture(int pane, const QImage& image, const QString& name) {
@@ -131,6 +140,7 @@ private Q_SLOTS:
         givePicture(1, quadrants(64, 64), QStringLiteral("Image01"));
         m_window->RefreshBoard();
         QCOMPARE(stagePixel(100, 100), kRed);
+        clickPane(1);
         trigger("mnu_FlipHorizontally");
         QCOMPARE(project().Panes[1].FlipH, qint16(1));
         QCOMPARE(stagePixel(100, 100), kGreen);
@@ -154,6 +164,7 @@ private Q_SLOTS:
         pane.Label = QStringLiteral("label");
         pane.URL = QStringLiteral("example.org");
         pane.FlipV = 1;
+        clickPane(1);
         trigger("mnu_MakeBlank");
         QCOMPARE(pane.WorkPicture, kNoPicture);
         QCOMPARE(pane.SourcePicture, kNoPicture);
@@ -162,9 +173,13 @@ private Q_SLOTS:
         QCOMPARE(pane.Label, QStringLiteral("label"));
         QCOMPARE(pane.URL, QStringLiteral("example.org"));
         QCOMPARE(stagePixel(100, 100), kGrey);
-        // A flip of the now blank pane only redraws.
+        // The commands stay enabled until the next press; a flip of the now blank
+        // pane only redraws.
         trigger("mnu_FlipHorizontally");
         QCOMPARE(pane.FlipH, qint16(0));
+        QCOMPARE(stagePixel(100, 100), kGrey);
+        clickPane(1);
+        QVERIFY(!action("mnu_FlipHorizontally")->isEnabled());
     }
 
     void shuffleMovesOnlyTheBoardsPicturesAfterTheNotice() {
@@ -247,6 +262,8 @@ private Q_SLOTS:
         givePicture(1, quadrants(640, 480), QStringLiteral("Image01"));
         project().Panes[1].FlipH = 1;
         giveColour(2, kBlue);
+        m_window->RefreshBoard();
+        clickPane(1);
 
         answerModal(this, [](QDialog* closeUp) {
             QCOMPARE(closeUp->windowTitle(), QStringLiteral("CloseUp : Image01"));
@@ -268,7 +285,7 @@ private Q_SLOTS:
         trigger("mnu_Closeup");
 
         // The second close-up shows the second pane's name.
-        project().SelectedPane = 2;
+        clickPane(2);
         answerModal(this, [](QDialog* closeUp) {
             QCOMPARE(closeUp->windowTitle(), QStringLiteral("CloseUp : Colour2"));
             QCOMPARE(part<platform::PictureWidget>(closeUp, "Picture1")
@@ -282,12 +299,19 @@ private Q_SLOTS:
     }
 
     void closeUpOfABlankOrLostPictureShowsNoWindow() {
+        giveColour(1, kRed);
+        m_window->RefreshBoard();
+        clickPane(1);
         bool shown = false;
         QPointer<QTimer> unexpected = answerModal(this, [&](QDialog*) { shown = true; });
+        // Pane 2 chosen in the pane list: the commands keep their state.
+        auto* list = part<QListWidget>(m_window.get(), "List1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(project().SelectedPane, qint16(2));
         trigger("mnu_Closeup");
         QVERIFY(!shown);
 
-        giveColour(1, kRed);
         QFile::remove(project().Panes[1].SourcePicture);
         m_platform->expectMessage(QStringLiteral("Vistavel : CloseUp"));
         trigger("mnu_Closeup");
@@ -297,14 +321,19 @@ private Q_SLOTS:
 
     void paneCommandsNeedASelectedPane() {
         giveColour(1, kRed);
-        project().SelectedPane = 0;
-        for (const char* name : {"mnu_Closeup", "mnu_FlipHorizontally", "mnu_MakeBlank"}) {
-            m_platform->expectMessage(QStringLiteral("Vistavel : Pane"));
-            trigger(name);
-        }
-        QCOMPARE(m_platform->messages().size(), 3);
-        QCOMPARE(project().Panes[1].FlipH, qint16(0));
-        QVERIFY(project().Panes[1].hasWorkPicture());
+        m_window->RefreshBoard();
+        clickPane(1);
+        // A press beside the board selects no pane.
+        QTest::mouseClick(part<QWidget>(m_window.get(), "picStage"), Qt::LeftButton, {},
+                          QPoint(940, 300));
+        QCOMPARE(project().SelectedPane, qint16(0));
+        for (QAction* command : {action("mnu_Closeup"), action("mnu_FlipHorizontally"),
+                                 action("mnu_FlipVertically"), action("mnu_MakeBlank")})
+            QVERIFY(!command->isEnabled());
+        m_platform->expectMessage(QStringLiteral("Vistavel : Pane"));
+        trigger("mnu_Options");
+        QCOMPARE(m_platform->messages().size(), 1);
+        QCOMPARE(project().Panes[0].Label, kUnsetText);
     }
 
     void aboutBox() {
