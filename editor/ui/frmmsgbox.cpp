@@ -33,7 +33,8 @@ frmMsgBox::frmMsgBox(QWidget* parent)
 
     Check1 = new QCheckBox(QStringLiteral("Don't show me again this session. Ta."), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(twips(165, 1200, 3285, 345));
+    // Across the whole window, so the caption fits in any font.
+    Check1->setGeometry(twips(165, 1200, 6030 - 2 * 165, 345));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
