@@ -1,3 +1,4 @@
+#include "editor/ui/frmcloseup.h"
 #include "editor/ui/frmmain.h"
 #include "fakeplatform.h"
 #include "modalanswer.h"
@@ -296,6 +297,25 @@ private Q_SLOTS:
             closeUp->accept();
         });
         trigger("mnu_Closeup");
+    }
+
+    void closeUpLayoutFollowsTheStageHeight_data() {
+        QTest::addColumn<int>("stageHeight");
+        QTest::addColumn<QRect>("picture");
+        QTest::addColumn<QRect>("button");
+        QTest::newRow("500") << 500 << QRect(50, 10, 400, 400) << QRect(216, 430, 68, 32);
+        QTest::newRow("948") << 948 << QRect(50, 10, 848, 848) << QRect(440, 878, 68, 32);
+        // 216.5 rounds to the even 216.
+        QTest::newRow("odd") << 501 << QRect(50, 10, 401, 401) << QRect(216, 431, 68, 32);
+    }
+    void closeUpLayoutFollowsTheStageHeight() {
+        QFETCH(int, stageHeight);
+        QFETCH(QRect, picture);
+        QFETCH(QRect, button);
+        const CloseUpLayout layout = closeUpLayout(stageHeight, QSize(68, 32));
+        QCOMPARE(layout.window, QSize(stageHeight, stageHeight));
+        QCOMPARE(layout.picture, picture);
+        QCOMPARE(layout.button, button);
     }
 
     void closeUpOfABlankOrLostPictureShowsNoWindow() {
