@@ -70,6 +70,46 @@ bool PreparePaneImage(ProjectRecord& project, int pane, int size, bool newFile,
     return true;
 }
 
+QList<PaneImageFailure>
+prepareNewPaneImages(ProjectRecord& project, const QList<int>& panes, int size,
+                     const WorkFolder& folder,
+                     const std::function<void(int done, int total)>& progress) {
+    struct Job {
+        int pane;
+        QString previous;
+        QString source;
+        bool flipH;
+        bool flipV;
+        QString target;
+    };
+    QList<Job> jobs;
+    for (int p : panes) {
+        PaneRecord& record = project.Panes[p];
+        if (!record.hasSourcePicture())
+            continue;
+        const QString previous = record.WorkPicture;
+        // Recorded at once, so the next pane's name steers clear of it.
+        record.WorkPicture = newWorkPictureName(project, p, folder);
+        jobs.append({p, previous, record.SourcePicture, record.FlipH != 0, record.FlipV != 0,
+                     record.WorkPicture});
+    }
+    const QFuture<QString> rendering = QtConcurrent::mapped(jobs, [size](const Job& job) {
+        return writePaneImage(job.source, size, job.flipH, job.flipV, job.target);
+    });
+    QList<PaneImageFailure> failures;
+    const int total = static_cast<int>(jobs.size());
+    for (int i = 0; i < total; ++i) {
+        const QString error = rendering.resultAt(i);
+        if (!error.isEmpty()) {
+            project.Panes[jobs.at(i).pane].WorkPicture = jobs.at(i).previous;
+            failures.append({jobs.at(i).pane, error});
+        }
+        if (progress)
+            progress(i + 1, total);
+    }
+    return failures;
+}
+
 QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int size) {
     QList<int> panes;
     for (int p = 1; p <= kLastPane; ++p)

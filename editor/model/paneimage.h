@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace editor {
 
 class WorkFolder;
@@ -31,6 +33,16 @@ struct PaneImageFailure {
     int pane = 0;
     QString error;
 };
+
+// PreparePaneImage with a new file for each listed pane that has a source
+// picture: the bitmaps are named in pane order, then rendered on all cores.
+// `progress` is called on this thread with the panes done so far and their
+// number. A pane that fails keeps its former WorkPicture; the failures come back
+// in pane order.
+QList<PaneImageFailure>
+prepareNewPaneImages(ProjectRecord& project, const QList<int>& panes, int size,
+                     const WorkFolder& folder,
+                     const std::function<void(int done, int total)>& progress = {});
 
 // Rewrites every prepared bitmap of panes 1 to 1000 at `size` on all cores;
 // returns the failures in pane order.

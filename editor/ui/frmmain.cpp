@@ -7,6 +7,7 @@
 #include "editor/model/paneswap.h"
 #include "editor/model/panetexts.h"
 #include "editor/model/projectsetup.h"
+#include "editor/model/projectstorage.h"
 #include "editor/model/stagehittest.h"
 #include "editor/ui/busycursor.h"
 #include "editor/ui/frmabout.h"
@@ -16,6 +17,7 @@
 #include "editor/ui/frmmsgbox.h"
 #include "editor/ui/frmoptions.h"
 #include "editor/ui/panelistwidget.h"
+#include "editor/ui/paneprogress.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
@@ -37,6 +39,9 @@ namespace editor {
 namespace {
 
 const QString kCaption = QStringLiteral("Vistavel 1 : 2002 Edition - [Quorvane]");
+const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
+const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
+const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
 
 QFont paneNumberFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -165,6 +170,14 @@ void frmMain::createMenus() {
     mnu_ChangeProject = mnu_File->addAction(QStringLiteral("Change Project ..."));
     mnu_ChangeProject->setObjectName(QStringLiteral("mnu_ChangeProject"));
     connect(mnu_ChangeProject, &QAction::triggered, this, &frmMain::mnu_ChangeProject_Click);
+    mnu_OpenProject = mnu_File->addAction(QStringLiteral("Open Project ..."));
+    mnu_OpenProject->setObjectName(QStringLiteral("mnu_OpenProject"));
+    connect(mnu_OpenProject, &QAction::triggered, this, &frmMain::mnu_OpenProject_Click);
+    mnu_File->addSeparator()->setObjectName(QStringLiteral("sep01"));
+    mnu_SaveAs = mnu_File->addAction(QStringLiteral("Save Project As ..."));
+    mnu_SaveAs->setObjectName(QStringLiteral("mnu_SaveAs"));
+    connect(mnu_SaveAs, &QAction::triggered, this, &frmMain::mnu_SaveAs_Click);
+    mnu_File->addSeparator()->setObjectName(QStringLiteral("sep02"));
 
     mnu_Exit = mnu_File->addAction(QStringLiteral("Exit"));
     mnu_Exit->setObjectName(QStringLiteral("mnu_Exit"));
@@ -471,6 +484,85 @@ void frmMain::mnu_BoardOptions_Click() {
 
 void frmMain::mnu_About_Click() {
     m_about->exec();
+}
+
+void frmMain::mnu_OpenProject_Click() {
+    if (!m_workFolder)
+        return;
+    const platform::FileChoice choice = m_platform.chooseOpenFile(
+        {QStringLiteral("Load Project ..."), kProjectFilter, 1, {}, m_platform.programFolder()});
+    if (choice.cancelled)
+        return;
+    m_project.LastFileName = choice.fileName;
+    const ProjectPaths paths = projectPaths(choice.fileName);
+    QString refusal;
+    const std::optional<ProjectFileValues> values = loadProjectFile(paths.FileName, &refusal);
+    if (!values) {
+        m_platform.showMessage({kLoadProblem,
+                                QStringLiteral("I could not load the project %1.\n%2")
+                                    .arg(QDir::toNativeSeparators(paths.FileName), refusal),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+        return;
+    }
+    int missing = 0;
+    {
+        BusyCursor busy;
+        picStage->surface().clearPicture();
+        m_project.IsBusy = true;
+        applyProjectFile(m_project, *values, paths.pictureFolder(), *m_workFolder);
+        RebuildLists();
+        m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
+        PaneProgress progress(this, QStringLiteral("Loading pictures ..."), m_project.panesInUse());
+        missing = prepareProjectPictures(m_project, m_paneSize, *m_workFolder,
+                                         [&progress](int done, int) { progress.setDone(done); });
+        m_project.IsBusy = false;
+        RefreshBoard();
+    }
+    if (missing > 0)
+        m_platform.showMessage(
+            {kLoadProblem,
+             missing == 1
+                 ? QStringLiteral("I could not find or read 1 picture of the project; its pane "
+                                  "is blank.")
+                 : QStringLiteral("I could not find or read %1 pictures of the project; their "
+                                  "panes are blank.")
+                       .arg(missing),
+             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+}
+
+void frmMain::mnu_SaveAs_Click() {
+    if (!m_workFolder)
+        return;
+    const int boards = Combo_PageView->count();
+    const auto paneTotal = static_cast<qint16>(m_project.GridSize * m_project.GridSize * boards);
+    const platform::FileChoice choice =
+        m_platform.chooseSaveFile({QStringLiteral("Save Project ..."),
+                                   kProjectFilter,
+                                   1,
+                                   QStringLiteral("Untitled.vv1"),
+                                   {}});
+    if (choice.cancelled)
+        return;
+    m_project.LastFileName = choice.fileName;
+    QStringList unwritten;
+    {
+        BusyCursor busy;
+        unwritten =
+            saveProject(m_project, projectPaths(choice.fileName), paneTotal, boards, *m_workFolder);
+    }
+    if (unwritten.isEmpty())
+        return;
+    // Enough names to see what went wrong; a full folder fails every copy alike.
+    constexpr qsizetype kNamesShown = 10;
+    QStringList names;
+    for (qsizetype i = 0; i < unwritten.size() && i < kNamesShown; ++i)
+        names << QDir::toNativeSeparators(unwritten.at(i));
+    if (unwritten.size() > kNamesShown)
+        names << QStringLiteral("... and %1 more.").arg(unwritten.size() - kNamesShown);
+    m_platform.showMessage({kSaveProblem,
+                            QStringLiteral("I could not write these files of the project:\n") +
+                                names.join(QLatin1Char('\n')),
+                            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
 void frmMain::ExitEditor() {

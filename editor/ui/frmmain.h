@@ -104,6 +104,8 @@ private:
     void mnu_Options_Click();
     void mnu_BoardOptions_Click();
     void mnu_About_Click();
+    void mnu_OpenProject_Click();
+    void mnu_SaveAs_Click();
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
@@ -154,6 +156,8 @@ private:
     QMenu* mnu_Board = nullptr;
     QMenu* mnuHelp = nullptr;
     QMenu* mnu_EditList = nullptr;
+    QAction* mnu_OpenProject = nullptr;
+    QAction* mnu_SaveAs = nullptr;
     QAction* mnu_Exit = nullptr;
     QAction* mnu_Help = nullptr;
     QAction* mnu_Swap = nullptr;

@@ -1,0 +1,231 @@
+#include "editor/model/projectfile.h"
+
+#include "editor/model/picturefolder.h"
+#include "editor/model/workfolder.h"
+#include "platform/cp1252.h"
+#include "platform/numbers.h"
+
+#include <QDir>
+#include <QIODevice>
+#include <QStringDecoder>
+
+#include <limits>
+
+namespace editor {
+namespace {
+
+constexpr int kHeaderLines = 7;
+constexpr int kLinesPerPane = 6;
+
+// A text as the file holds it: "ToUse" when empty, and on one line, since a
+// line break would shift every value after it.
+QString fileText(const QString& text) {
+    if (text.isEmpty())
+        return kUnsetText;
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
+// The file is read as if character by character, each character re-assigning
+// the field from the line so far, and an assignment that does not convert being
+// skipped. For a number that leaves the value of the longest leading run of
+// "-" and digits that is in range.
+std::optional<qint64> leadingNumber(QStringView line, qint64 lowest, qint64 highest) {
+    std::optional<qint64> value;
+    qsizetype i = 0;
+    const bool negative = line.startsWith(QLatin1Char('-'));
+    if (negative)
+        ++i;
+    qint64 magnitude = 0;
+    for (; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        magnitude = magnitude * 10 + (c.unicode() - '0');
+        const qint64 number = negative ? -magnitude : magnitude;
+        if (number < lowest || number > highest)
+            break;
+        value = number;
+    }
+    return value;
+}
+
+void assignCounter(qint16& field, bool& set, QStringView line) {
+    if (const auto number = leadingNumber(line, std::numeric_limits<qint16>::min(),
+                                          std::numeric_limits<qint16>::max())) {
+        field = static_cast<qint16>(*number);
+        set = true;
+    }
+}
+
+void assignColour(std::optional<quint32>& field, QStringView line) {
+    if (const auto number = leadingNumber(line, 0, 0xFFFFFF))
+        field = static_cast<quint32>(*number);
+}
+
+QString decodeProjectFile(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        return platform::cp1252::decode(bytes);
+    return text;
+}
+
+} // namespace
+
+QString pictureReference(const QString& pictureName, int pane) {
+    if (pictureName == kNoPicture)
+        return kNoPicture;
+    return pictureName + QLatin1Char('-') + platform::zeroPadded(pane, 4);
+}
+
+bool isSafePictureName(const QString& name) {
+    if (name.contains(QLatin1String("..")))
+        return false;
+    if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
+        return false;
+    for (const QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 ||
+            c.unicode() == 0x7F)
+            return false;
+    return true;
+}
+
+bool writeProjectFile(const ProjectRecord& project, int paneTotal, int boardCount, int gridSize,
+                      QIODevice& device) {
+    QStringList lines;
+    lines.reserve(kHeaderLines + kLinesPerPane * paneTotal);
+    lines << QString::number(paneTotal) << QString::number(boardCount) << QString::number(gridSize)
+          << fileText(project.FooterText) << QString::number(project.GridHighlight)
+          << QString::number(project.MoveHighlight) << fileText(project.BoardTitle);
+    for (int p = 1; p <= paneTotal && p <= kLastPane; ++p) {
+        const PaneRecord& pane = project.Panes[p];
+        lines << fileText(pictureReference(pane.PictureName, p)) << QString::number(pane.FlipH)
+              << QString::number(pane.FlipV) << fileText(pane.Label) << fileText(pane.Text)
+              << fileText(pane.URL);
+    }
+    QByteArray bytes;
+    for (const QString& line : std::as_const(lines)) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return device.write(bytes) == bytes.size();
+}
+
+std::optional<ProjectFileValues> readProjectFile(const QByteArray& bytes, QString* refusal) {
+    QString text = decodeProjectFile(bytes);
+    text.remove(QLatin1Char('\r'));
+
+    ProjectFileValues values;
+    bool totalSet = false, boardsSet = false, gridSet = false;
+    constexpr int lastUsefulLine = kHeaderLines + kLinesPerPane * kLastPane;
+    int lineNumber = 0;
+    for (const QStringView line : QStringView(text).tokenize(QLatin1Char('\n'))) {
+        if (++lineNumber > lastUsefulLine)
+            break;
+        // An empty line assigns nothing.
+        if (line.isEmpty())
+            continue;
+        switch (lineNumber) {
+        case 1:
+            assignCounter(values.PaneTotal, totalSet, line);
+            continue;
+        case 2:
+            assignCounter(values.BoardCount, boardsSet, line);
+            continue;
+        case 3:
+            assignCounter(values.GridSize, gridSet, line);
+            continue;
+        case 4:
+            values.FooterText = line.toString();
+            continue;
+        case 5:
+            assignColour(values.GridHighlight, line);
+            continue;
+        case 6:
+            assignColour(values.MoveHighlight, line);
+            continue;
+        case 7:
+            values.BoardTitle = line.toString();
+            continue;
+        default:
+            break;
+        }
+        const int index = lineNumber - kHeaderLines - 1;
+        ProjectFilePane& pane = values.Panes[index / kLinesPerPane + 1];
+        switch (index % kLinesPerPane) {
+        case 0:
+            // The reference less its "-NNNN"; a shorter one names nothing.
+            if (line.size() >= 5) {
+                const QString name = line.chopped(5).toString();
+                pane.PictureName = isSafePictureName(name) ? name : kNoPicture;
+            }
+            break;
+        case 3:
+            pane.Label = line.toString();
+            break;
+        case 4:
+            pane.Text = line.toString();
+            break;
+        case 5:
+            pane.URL = line.toString();
+            break;
+        default:
+            // The flip flags: the stored picture is already mirrored.
+            break;
+        }
+    }
+
+    const auto refuse = [refusal](const QString& reason) {
+        if (refusal)
+            *refusal = reason;
+        return std::nullopt;
+    };
+    if (!totalSet || !boardsSet || !gridSet)
+        return refuse(QStringLiteral("It does not start with the pane total, the board count "
+                                     "and the grid size."));
+    if (values.GridSize < kMinGridSize || values.GridSize > kMaxGridSize)
+        return refuse(
+            QStringLiteral("Its grid size %1 is not one of 2 to 5.").arg(values.GridSize));
+    const int boards = maxBoards(values.GridSize);
+    if (values.BoardCount < 1 || values.BoardCount > boards)
+        return refuse(QStringLiteral("Its board count %1 is not one of 1 to %2.")
+                          .arg(values.BoardCount)
+                          .arg(boards));
+    if (values.PaneTotal != values.GridSize * values.GridSize * values.BoardCount)
+        return refuse(QStringLiteral("Its pane total %1 does not match %2 boards of %3 x %3.")
+                          .arg(values.PaneTotal)
+                          .arg(values.BoardCount)
+                          .arg(values.GridSize));
+    return values;
+}
+
+void applyProjectFile(ProjectRecord& project, const ProjectFileValues& values,
+                      const QString& pictureFolder, const WorkFolder& workFolder) {
+    project.resetPanes();
+    project.FooterText = values.FooterText;
+    project.BoardTitle = values.BoardTitle;
+    project.GridHighlight = values.GridHighlight.value_or(project.GridHighlight);
+    project.MoveHighlight = values.MoveHighlight.value_or(project.MoveHighlight);
+    project.GridSize = values.GridSize;
+    project.BoardCount = values.BoardCount;
+    const QDir folder(pictureFolder);
+    for (int p = 1; p <= kLastPane; ++p) {
+        const ProjectFilePane& from = values.Panes[p];
+        PaneRecord& pane = project.Panes[p];
+        pane.Label = from.Label;
+        pane.Text = from.Text;
+        pane.URL = from.URL;
+        // Panes past the total keep their texts only: no picture was saved for them.
+        if (p > values.PaneTotal || from.PictureName == kNoPicture)
+            continue;
+        const QString file = pictureFileName(from.PictureName, p);
+        pane.PictureName = from.PictureName;
+        pane.SourcePicture = folder.filePath(file);
+        pane.WorkPicture = workFolder.filePath(file);
+    }
+}
+
+} // namespace editor
