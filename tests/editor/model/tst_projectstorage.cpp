@@ -1,0 +1,221 @@
+#include "editor/model/paneimage.h"
+#include "editor/model/projectstorage.h"
+#include "editor/model/workfolder.h"
+#include "testmain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace editor;
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255);
+constexpr int kSize = 40;
+
+QRgb centre(const QString& file) {
+    const QImage image(file);
+    return image.isNull() ? 0 : image.pixel(image.width() / 2, image.height() / 2);
+}
+
+} // namespace
+
+class ProjectStorageTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<WorkFolder> m_work;
+    ProjectRecord m_project;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString picture(const QString& name, QImage image) {
+        const QString file = path(name);
+        QDir().mkpath(QFileInfo(file).path());
+        image.save(file);
+        return file;
+    }
+    QString plain(const QString& name, QRgb colour) {
+        QImage image(60, 30, QImage::Format_RGB32);
+        image.fill(colour);
+        return picture(name, image);
+    }
+    void give(int pane, const QString& file) {
+        PaneRecord& record = m_project.Panes[pane];
+        record.SourcePicture = file;
+        record.PictureName = QFileInfo(file).completeBaseName();
+        QString error;
+        QVERIFY2(PreparePaneImage(m_project, pane, kSize, true, *m_work, &error),
+                 qPrintable(error));
+    }
+    QStringList save(const QString& file) {
+        return saveProject(m_project, projectPaths(path(file)), m_project.panesInUse(),
+                           m_project.BoardCount, *m_work);
+    }
+    int open(const QString& file) {
+        const ProjectPaths paths = projectPaths(path(file));
+        QString refusal;
+        const auto values = loadProjectFile(paths.FileName, &refusal);
+        if (!values)
+            qFatal("refused: %s", qPrintable(refusal));
+        applyProjectFile(m_project, *values, paths.pictureFolder(), *m_work);
+        return prepareProjectPictures(m_project, kSize, *m_work);
+    }
+    void swapPanes(int a, int b) { std::swap(m_project.Panes[a], m_project.Panes[b]); }
+
+private Q_SLOTS:
+    void init() {
+        m_work = WorkFolder::create(m_dir.path(), QString(), nullptr);
+        m_project = ProjectRecord();
+    }
+    void cleanup() {
+        m_work.reset();
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    void savesThePictureFolderBesideTheFile() {
+        give(1, plain(QStringLiteral("in/Image01.bmp"), kRed));
+        give(3, plain(QStringLiteral("in/Photo.jpg"), kBlue));
+        m_project.Panes[2].Text = QStringLiteral("words");
+        QVERIFY(save(QStringLiteral("out/Trip.vv1")).isEmpty());
+        QCOMPARE(QDir(path(QStringLiteral("out/Trip_Data"))).entryList(QDir::Files),
+                 QStringList({"Image01-0001.bmp", "Photo-0003.bmp"}));
+        QCOMPARE(centre(path(QStringLiteral("out/Trip_Data/Image01-0001.bmp"))), kRed);
+        // A copy of the prepared bitmap: already at the pane's size.
+        QCOMPARE(QImage(path(QStringLiteral("out/Trip_Data/Photo-0003.bmp"))).size(),
+                 QSize(kSize, kSize));
+        QFile file(path(QStringLiteral("out/Trip.vv1")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("4\r\n1\r\n2\r\n"));
+    }
+
+    void opensPicturesMirroredAsTheyWereShown() {
+        QImage halves(60, 30, QImage::Format_RGB32);
+        halves.fill(kRed);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 30; x < 60; ++x)
+                halves.setPixel(x, y, kGreen);
+        m_project.Panes[1].FlipH = 1;
+        give(1, picture(QStringLiteral("in/Image01.bmp"), halves));
+        QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+        m_project = ProjectRecord();
+        QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
+        const PaneRecord& pane = m_project.Panes[1];
+        QCOMPARE(pane.FlipH, qint16(0));
+        QCOMPARE(pane.SourcePicture, path(QStringLiteral("Trip_Data/Image01-0001.bmp")));
+        const QImage shown(pane.WorkPicture);
+        QCOMPARE(shown.pixel(2, kSize / 2), kGreen);
+        QCOMPARE(shown.pixel(kSize - 3, kSize / 2), kRed);
+    }
+
+    // Two pictures share a name; after an open they swap places and the project
+    // is saved over itself: each pane's copy lands on the file the other pane
+    // reads its picture from.
+    void savingOverTheOpenProjectKeepsEveryPanesPicture() {
+        give(1, plain(QStringLiteral("a/Image.bmp"), kRed));
+        give(2, plain(QStringLiteral("b/Image.bmp"), kBlue));
+        QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+        m_project = ProjectRecord();
+        QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
+        swapPanes(1, 2);
+        QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+
+        // A re-layout renders every pane again from its source picture.
+        QVERIFY(rewriteAllPaneImages(m_project, kSize + 10).isEmpty());
+        QCOMPARE(centre(m_project.Panes[1].WorkPicture), kBlue);
+        QCOMPARE(centre(m_project.Panes[2].WorkPicture), kRed);
+
+        m_project = ProjectRecord();
+        QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
+        QCOMPARE(centre(m_project.Panes[1].WorkPicture), kBlue);
+        QCOMPARE(centre(m_project.Panes[2].WorkPicture), kRed);
+    }
+
+    void missingPicturesLeaveTheirPanesBlank() {
+        give(1, plain(QStringLiteral("in/Image01.bmp"), kRed));
+        give(2, plain(QStringLiteral("in/Image02.bmp"), kGreen));
+        give(4, plain(QStringLiteral("in/Image04.bmp"), kBlue));
+        QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+        QVERIFY(QFile::remove(path(QStringLiteral("Trip_Data/Image02-0002.bmp"))));
+        QFile corrupt(path(QStringLiteral("Trip_Data/Image04-0004.bmp")));
+        QVERIFY(corrupt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        corrupt.write("BM not really");
+        corrupt.close();
+        m_project = ProjectRecord();
+        int reports = 0;
+        const int missing = [&] {
+            const ProjectPaths paths = projectPaths(path(QStringLiteral("Trip.vv1")));
+            applyProjectFile(m_project, *loadProjectFile(paths.FileName, nullptr),
+                             paths.pictureFolder(), *m_work);
+            return prepareProjectPictures(m_project, kSize, *m_work,
+                                          [&reports](int done, int total) {
+                                              ++reports;
+                                              QCOMPARE(total, 3);
+                                              QCOMPARE(done, reports);
+                                          });
+        }();
+        QCOMPARE(missing, 2);
+        QCOMPARE(reports, 3);
+        QCOMPARE(centre(m_project.Panes[1].WorkPicture), kRed);
+        for (int p : {2, 4}) {
+            QCOMPARE(m_project.Panes[p].WorkPicture, QStringLiteral("none"));
+            QCOMPARE(m_project.Panes[p].SourcePicture, QStringLiteral("none"));
+            QCOMPARE(m_project.Panes[p].PictureName, QStringLiteral("none"));
+        }
+    }
+
+    void newBitmapsAreNamedInPaneOrder() {
+        // Pane 2 holds the bitmap named for pane 1, as after a swap.
+        give(1, plain(QStringLiteral("in/Image.bmp"), kRed));
+        swapPanes(1, 2);
+        m_project.Panes[1].SourcePicture = path(QStringLiteral("in/Image.bmp"));
+        m_project.Panes[1].PictureName = QStringLiteral("Image");
+        m_project.Panes[3].SourcePicture = path(QStringLiteral("in/Image.bmp"));
+        m_project.Panes[3].PictureName = QStringLiteral("Image");
+        const QString held = m_project.Panes[2].WorkPicture;
+        QVERIFY(prepareNewPaneImages(m_project, {1, 3, 4}, kSize, *m_work).isEmpty());
+        QCOMPARE(m_project.Panes[1].WorkPicture,
+                 m_work->filePath(QStringLiteral("Image-0001-2.BMP")));
+        QCOMPARE(m_project.Panes[3].WorkPicture,
+                 m_work->filePath(QStringLiteral("Image-0003.BMP")));
+        QCOMPARE(m_project.Panes[2].WorkPicture, held);
+        QCOMPARE(m_project.Panes[4].WorkPicture, QStringLiteral("none"));
+    }
+
+    void unwrittenFilesAreReported() {
+        give(1, plain(QStringLiteral("in/Image01.bmp"), kRed));
+        // A file where the picture folder should go.
+        QFile blocker(path(QStringLiteral("Trip_Data")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QCOMPARE(save(QStringLiteral("Trip.vv1")), QStringList{path(QStringLiteral("Trip_Data"))});
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("Trip.vv1"))));
+
+        QVERIFY(QFile::remove(m_project.Panes[1].WorkPicture));
+        QCOMPARE(save(QStringLiteral("Other.vv1")),
+                 QStringList{path(QStringLiteral("Other_Data/Image01-0001.bmp"))});
+
+        QFile notAFolder(path(QStringLiteral("file")));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        QCOMPARE(save(QStringLiteral("file/Deep.vv1")),
+                 QStringList({path(QStringLiteral("file/Deep_Data")),
+                              path(QStringLiteral("file/Deep.vv1"))}));
+    }
+
+    void refusesFilesThatAreNoProject() {
+        QString refusal;
+        QVERIFY(!loadProjectFile(path(QStringLiteral("nothing.vv1")), &refusal));
+        QVERIFY(!refusal.isEmpty());
+        QFile big(path(QStringLiteral("big.vv1")));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(65 * 1024 * 1024));
+        big.close();
+        QVERIFY(!loadProjectFile(big.fileName(), &refusal));
+        QVERIFY(refusal.contains(QStringLiteral("too large")));
+    }
+};
+
+VV_TEST_MAIN(ProjectStorageTest)
+#include "tst_projectstorage.moc"
