@@ -1,0 +1,238 @@
+#include "editor/ui/frmmain.h"
+#include "fakeplatform.h"
+#include "testmain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+
+using namespace editor;
+
+namespace {
+
+const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255), kGrey = qRgb(193, 193, 193);
+const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
+
+QStringList entries(const QComboBox* box) {
+    QStringList all;
+    for (int i = 0; i < box->count(); ++i)
+        all << box->itemText(i);
+    return all;
+}
+
+} // namespace
+
+class ProjectCommandsTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<testsupport::FakePlatform> m_platform;
+    std::unique_ptr<frmMain> m_window;
+
+    template <typename T> T* child(const char* name) {
+        T* found = m_window->findChild<T*>(QLatin1String(name));
+        Q_ASSERT(found);
+        return found;
+    }
+    void trigger(const char* name) {
+        QAction* action = child<QAction>(name);
+        QVERIFY2(action->isEnabled(), name);
+        action->trigger();
+    }
+    QString file(const QString& name) const {
+        return QDir(m_platform->programFolder()).filePath(name);
+    }
+    void setBoards(int grid, int boards) {
+        m_window->project().GridSize = qint16(grid);
+        m_window->project().BoardCount = qint16(boards);
+        m_window->RebuildLists();
+        m_window->RefreshBoard();
+    }
+    void givePicture(int pane, QRgb colour, const QString& name) {
+        QImage image(50, 50, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString source = file(name);
+        QDir().mkpath(QFileInfo(source).path());
+        QVERIFY(image.save(source));
+        PaneRecord& record = m_window->project().Panes[pane];
+        record.SourcePicture = source;
+        record.PictureName = QFileInfo(source).completeBaseName();
+        QString error;
+        QVERIFY2(m_window->PreparePaneImage(pane, m_window->paneSize(), true, &error),
+                 qPrintable(error));
+    }
+    // The colour in the middle of the stage slot (counted from 1) on show.
+    QRgb slotColour(int slot) {
+        const int grid = m_window->project().GridSize, size = m_window->paneSize();
+        const int x = ((slot - 1) % grid) * size + size / 2 + size / 8;
+        const int y = ((slot - 1) / grid) * size + size / 2 + size / 8;
+        return m_window->stageSurface().image().pixel(x, y);
+    }
+    void save(const QString& name) {
+        m_platform->answerSave(file(name));
+        trigger("mnu_SaveAs");
+    }
+    void open(const QString& name) {
+        m_platform->answerOpen(file(name));
+        trigger("mnu_OpenProject");
+    }
+
+private Q_SLOTS:
+    void init() {
+        m_platform = std::make_unique<testsupport::FakePlatform>();
+        m_window = std::make_unique<frmMain>(*m_platform);
+    }
+    void cleanup() {
+        m_window.reset();
+        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
+        m_platform.reset();
+    }
+
+    void fileMenuHoldsTheProjectCommands() {
+        QStringList items;
+        for (const QAction* action : child<QMenu>("mnu_File")->actions())
+            items << action->objectName() + QLatin1Char('=') + action->text();
+        const qsizetype open = items.indexOf(QStringLiteral("mnu_OpenProject=Open Project ..."));
+        QVERIFY(open >= 0);
+        QCOMPARE(items.mid(open, 4), QStringList({"mnu_OpenProject=Open Project ...", "sep01=",
+                                                  "mnu_SaveAs=Save Project As ...", "sep02="}));
+    }
+
+    void savedProjectOpensAsItWas() {
+        setBoards(3, 2);
+        givePicture(1, kRed, QStringLiteral("pictures/Beach.bmp"));
+        givePicture(10, kBlue, QStringLiteral("pictures/Town.bmp"));
+        ProjectRecord& project = m_window->project();
+        project.BoardTitle = QStringLiteral("Sommerreise");
+        project.FooterText = QStringLiteral("© 2002");
+        project.GridHighlight = 0x0000FF;
+        project.MoveHighlight = 0xFF0000;
+        project.Panes[10].Text = QStringLiteral("Straße");
+        project.Panes[10].Label = QStringLiteral("Town");
+        project.Panes[10].URL = QStringLiteral("http://example.org/town");
+        save(QStringLiteral("projects/Trip.vv1"));
+        const platform::FileChooserRequest saving = m_platform->saveRequests().last();
+        QCOMPARE(saving.title, QStringLiteral("Save Project ..."));
+        QCOMPARE(saving.filter, QStringLiteral("VV1 (*.vv1)"));
+        QCOMPARE(saving.proposedName, QStringLiteral("Untitled.vv1"));
+        QCOMPARE(project.LastFileName, file(QStringLiteral("projects/Trip.vv1")));
+        QVERIFY(QFileInfo::exists(file(QStringLiteral("projects/Trip_Data/Town-0010.bmp"))));
+
+        // Something else on show before the open.
+        setBoards(2, 1);
+        project.resetPanes();
+        m_window->RefreshBoard();
+        open(QStringLiteral("projects/Trip.vv1"));
+        const platform::FileChooserRequest opening = m_platform->openRequests().last();
+        QCOMPARE(opening.title, QStringLiteral("Load Project ..."));
+        QCOMPARE(opening.filter, QStringLiteral("VV1 (*.vv1)"));
+        QCOMPARE(opening.startFolder, m_platform->programFolder());
+
+        QCOMPARE(project.GridSize, qint16(3));
+        QCOMPARE(entries(child<QComboBox>("Combo_PageView")),
+                 QStringList({"Board 01", "Board 02"}));
+        const QListWidget* list = child<QListWidget>("List1");
+        QCOMPARE(list->count(), 18);
+        QCOMPARE(list->item(9)->text(), QStringLiteral("010. Straße"));
+        QCOMPARE(project.BoardTitle, QStringLiteral("Sommerreise"));
+        QCOMPARE(project.FooterText, QStringLiteral("© 2002"));
+        QCOMPARE(project.GridHighlight, 0x0000FFu);
+        QCOMPARE(project.MoveHighlight, 0xFF0000u);
+        QCOMPARE(project.Panes[10].Label, QStringLiteral("Town"));
+        QCOMPARE(project.Panes[10].URL, QStringLiteral("http://example.org/town"));
+        QVERIFY(!project.IsBusy);
+        QCOMPARE(slotColour(1), kRed);
+        QCOMPARE(slotColour(2), kGrey);
+        trigger("Next");
+        QCOMPARE(slotColour(1), kBlue);
+    }
+
+    // Two pictures of one name trade places after an open and the project is
+    // saved over itself; a re-layout renders every pane from its source again.
+    void savingOverTheOpenProjectKeepsEveryPicture() {
+        givePicture(1, kRed, QStringLiteral("a/Image.bmp"));
+        givePicture(2, kBlue, QStringLiteral("b/Image.bmp"));
+        save(QStringLiteral("Trip.vv1"));
+        open(QStringLiteral("Trip.vv1"));
+        std::swap(m_window->project().Panes[1], m_window->project().Panes[2]);
+        m_window->RefreshBoard();
+        save(QStringLiteral("Trip.vv1"));
+        m_platform->setWorkArea(QSize(1200, 900));
+        QCOMPARE(slotColour(1), kBlue);
+        QCOMPARE(slotColour(2), kRed);
+        open(QStringLiteral("Trip.vv1"));
+        QCOMPARE(slotColour(1), kBlue);
+        QCOMPARE(slotColour(2), kRed);
+    }
+
+    void aRefusedFileLeavesTheProjectAlone_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("grid 0") << QByteArray("0\r\n1\r\n0\r\nToUse\r\n0\r\n0\r\nToUse\r\n");
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    }
+    void aRefusedFileLeavesTheProjectAlone() {
+        QFETCH(QByteArray, bytes);
+        setBoards(2, 3);
+        givePicture(5, kRed, QStringLiteral("Kept.bmp"));
+        m_window->project().Panes[5].Text = QStringLiteral("kept");
+        QFile bad(file(QStringLiteral("Bad.vv1")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write(bytes);
+        bad.close();
+        m_platform->expectMessage(kLoadProblem);
+        open(QStringLiteral("Bad.vv1"));
+        QVERIFY(m_platform->messages().last().text.contains(
+            QDir::toNativeSeparators(file(QStringLiteral("Bad.vv1")))));
+        QCOMPARE(child<QComboBox>("Combo_PageView")->count(), 3);
+        QCOMPARE(m_window->project().Panes[5].Text, QStringLiteral("kept"));
+        QVERIFY(m_window->project().Panes[5].hasWorkPicture());
+        trigger("Next");
+        QCOMPARE(slotColour(1), kRed);
+    }
+
+    void missingPicturesAreCountedInOneMessage() {
+        givePicture(1, kRed, QStringLiteral("One.bmp"));
+        givePicture(2, kRed, QStringLiteral("Two.bmp"));
+        givePicture(3, kBlue, QStringLiteral("Three.bmp"));
+        save(QStringLiteral("Trip.vv1"));
+        QVERIFY(QFile::remove(file(QStringLiteral("Trip_Data/One-0001.bmp"))));
+        QVERIFY(QFile::remove(file(QStringLiteral("Trip_Data/Two-0002.bmp"))));
+        m_platform->expectMessage(kLoadProblem);
+        open(QStringLiteral("Trip.vv1"));
+        QCOMPARE(m_platform->messages().last().text,
+                 QStringLiteral("I could not find or read 2 pictures of the project; their panes "
+                                "are blank."));
+        QCOMPARE(slotColour(1), kGrey);
+        QCOMPARE(slotColour(3), kBlue);
+        QVERIFY(!m_window->project().Panes[1].hasSourcePicture());
+    }
+
+    void unwrittenFilesAreNamedInOneMessage() {
+        givePicture(1, kRed, QStringLiteral("One.bmp"));
+        QFile blocker(file(QStringLiteral("Trip_Data")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        m_platform->expectMessage(QStringLiteral("VV1 : Save Problem"));
+        save(QStringLiteral("Trip.vv1"));
+        QCOMPARE(m_platform->messages().last().text,
+                 QStringLiteral("I could not write these files of the project:\n") +
+                     QDir::toNativeSeparators(file(QStringLiteral("Trip_Data"))));
+    }
+
+    void cancelledChoosersChangeNothing() {
+        setBoards(2, 2);
+        m_platform->answerSave(QString());
+        trigger("mnu_SaveAs");
+        m_platform->answerOpen(QString());
+        trigger("mnu_OpenProject");
+        QCOMPARE(child<QComboBox>("Combo_PageView")->count(), 2);
+        QVERIFY(m_window->project().LastFileName.isEmpty());
+        QCOMPARE(QDir(m_platform->programFolder()).entryList(QDir::Files), QStringList());
+    }
+};
+
+VV_TEST_MAIN(ProjectCommandsTest)
+#include "tst_projectcommands.moc"
