@@ -4,7 +4,11 @@
 #include "platform/numbers.h"
 #include "platform/picturesurface.h"
 
+#include <QFile>
+#include <QTemporaryFile>
 #include <QtConcurrent/QtConcurrentMap>
+
+#include <cstdio>
 
 namespace editor {
 namespace {
@@ -16,6 +20,25 @@ bool nameTakenByAnotherEntry(const ProjectRecord& project, int pane, const QStri
     return false;
 }
 
+// The work folder is scratch that never outlives the editor: a bitmap is written
+// to a temporary file beside its target and renamed over it, so that it is never
+// seen half-written, but not forced to the disk, which for a small picture costs
+// more than writing it.
+bool writeScratchBitmap(const QImage& image, const QString& target, QString* error) {
+    QTemporaryFile file(target + QStringLiteral(".XXXXXX"));
+    if (!file.open() || !image.save(&file, "BMP") || !file.flush()) {
+        *error = file.errorString();
+        return false;
+    }
+    if (std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(target).constData()) != 0) {
+        *error = QStringLiteral("cannot replace the file");
+        return false;
+    }
+    file.setAutoRemove(false);
+    return true;
+}
+
 // Renders and writes one bitmap; safe to run for several panes at once.
 QString writePaneImage(const QString& source, int size, bool flipH, bool flipV,
                        const QString& target) {
@@ -23,9 +46,7 @@ QString writePaneImage(const QString& source, int size, bool flipH, bool flipV,
     const QImage picture = platform::readPicture(source, &error, QSize(size + 1, size + 1));
     if (picture.isNull())
         return QStringLiteral("%1: %2").arg(source, error);
-    platform::PictureSurface composed;
-    composed.setPicture(renderPaneImage(picture, size, flipH, flipV));
-    if (!composed.saveBitmap(target, &error))
+    if (!writeScratchBitmap(renderPaneImage(picture, size, flipH, flipV), target, &error))
         return QStringLiteral("%1: %2").arg(target, error);
     return {};
 }
