@@ -76,9 +76,11 @@ QStringList writePictureFolder(ProjectRecord& project, const QString& pictureFol
         const auto found = replaced.constFind(QFileInfo(pane.SourcePicture).canonicalFilePath());
         if (found == replaced.constEnd())
             continue;
-        const QString kept = workFolder.filePath(
-            QStringLiteral("kept-%1-%2")
-                .arg(platform::zeroPadded(e, 4), QFileInfo(pane.SourcePicture).fileName()));
+        // A name of its own: an earlier kept copy may still be another pane's source.
+        const QString fileName = QFileInfo(pane.SourcePicture).fileName();
+        QString kept = workFolder.filePath(QStringLiteral("kept-") + fileName);
+        for (int counter = 2; QFileInfo::exists(kept); ++counter)
+            kept = workFolder.filePath(QStringLiteral("kept-%1-%2").arg(counter).arg(fileName));
         if (copyFile(pane.SourcePicture, kept))
             pane.SourcePicture = kept;
         else

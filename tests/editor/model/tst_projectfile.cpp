@@ -152,6 +152,7 @@ private Q_SLOTS:
         QByteArray strayReturns = lines(values);
         strayReturns.replace("Label", "La\rbel\r\r");
         QTest::newRow("carriage returns anywhere") << strayReturns;
+        QTest::newRow("UTF-8 byte order mark") << QByteArray("\xEF\xBB\xBF") + lines(values);
     }
     void lineEndingsDoNotMatter() {
         QFETCH(QByteArray, bytes);
