@@ -69,7 +69,7 @@ QStringList writePictureFolder(ProjectRecord& project, const QString& pictureFol
         copies.append({pane.WorkPicture, target});
     }
 
-    for (int e = 0; e <= kLastPane; ++e) {
+    for (int e = 1; e <= kLastPane; ++e) {
         PaneRecord& pane = project.Panes[e];
         if (!pane.hasSourcePicture())
             continue;

@@ -1,4 +1,5 @@
 #include "editor/model/paneimage.h"
+#include "editor/model/paneswap.h"
 #include "editor/model/projectstorage.h"
 #include "editor/model/workfolder.h"
 #include "testmain.h"
@@ -61,7 +62,7 @@ private:
         applyProjectFile(m_project, *values, paths.pictureFolder(), *m_work);
         return prepareProjectPictures(m_project, kSize, *m_work);
     }
-    void swapPanes(int a, int b) { std::swap(m_project.Panes[a], m_project.Panes[b]); }
+    void swapPanes(int a, int b) { SwapPanes(m_project, a, b); }
 
 private Q_SLOTS:
     void init() {

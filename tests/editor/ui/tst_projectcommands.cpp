@@ -70,6 +70,18 @@ private:
         const int y = ((slot - 1) / grid) * size + size / 2 + size / 8;
         return m_window->stageSurface().image().pixel(x, y);
     }
+    // Drags the pane in one slot onto another, which swaps what they hold.
+    void dragPane(int fromSlot, int toSlot) {
+        QWidget* stage = child<QWidget>("picStage");
+        const int half = m_window->paneSize() / 2;
+        const QPoint from = m_window->project().Panes[fromSlot].StagePos + QPoint(half, half);
+        const QPoint to = m_window->project().Panes[toSlot].StagePos + QPoint(half, half);
+        QTest::mouseMove(stage, from);
+        QTest::mousePress(stage, Qt::LeftButton, {}, from);
+        QTest::mouseMove(stage, (from + to) / 2);
+        QTest::mouseMove(stage, to);
+        QTest::mouseRelease(stage, Qt::LeftButton, {}, to);
+    }
     void save(const QString& name) {
         m_platform->answerSave(file(name));
         trigger("mnu_SaveAs");
@@ -156,8 +168,8 @@ private Q_SLOTS:
         givePicture(2, kBlue, QStringLiteral("b/Image.bmp"));
         save(QStringLiteral("Trip.vv1"));
         open(QStringLiteral("Trip.vv1"));
-        std::swap(m_window->project().Panes[1], m_window->project().Panes[2]);
-        m_window->RefreshBoard();
+        dragPane(2, 1);
+        QCOMPARE(slotColour(1), kBlue);
         save(QStringLiteral("Trip.vv1"));
         m_platform->setWorkArea(QSize(1200, 900));
         QCOMPARE(slotColour(1), kBlue);
