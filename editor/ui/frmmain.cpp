@@ -512,9 +512,10 @@ void frmMain::mnu_OpenProject_Click() {
         applyProjectFile(m_project, *values, paths.pictureFolder(), *m_workFolder);
         RebuildLists();
         m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
-        PaneProgress progress(this, QStringLiteral("Loading pictures ..."), m_project.panesInUse());
-        missing = prepareProjectPictures(m_project, m_paneSize, *m_workFolder,
-                                         [&progress](int done, int) { progress.setDone(done); });
+        PaneProgress progress(this, QStringLiteral("Loading pictures ..."));
+        missing = prepareProjectPictures(
+            m_project, m_paneSize, *m_workFolder,
+            [&progress](int done, int total) { progress.setProgress(done, total); });
         m_project.IsBusy = false;
         RefreshBoard();
     }
