@@ -1,5 +1,7 @@
 #include "editor/ui/frmmain.h"
 
+#include "editor/export/frmhtml.h"
+#include "editor/export/pictureprogress.h"
 #include "editor/model/highlightcolours.h"
 #include "editor/model/listentries.h"
 #include "editor/model/paneimage.h"
@@ -179,6 +181,10 @@ void frmMain::createMenus() {
     connect(mnu_SaveAs, &QAction::triggered, this, &frmMain::mnu_SaveAs_Click);
     mnu_File->addSeparator()->setObjectName(QStringLiteral("sep02"));
 
+    mnu_ExportHTML = mnu_File->addAction(QStringLiteral("Export As Html ..."));
+    mnu_ExportHTML->setObjectName(QStringLiteral("mnu_ExportHTML"));
+    connect(mnu_ExportHTML, &QAction::triggered, this, &frmMain::mnu_ExportHTML_Click);
+    mnu_File->addSeparator()->setObjectName(QStringLiteral("sep10"));
     mnu_Exit = mnu_File->addAction(QStringLiteral("Exit"));
     mnu_Exit->setObjectName(QStringLiteral("mnu_Exit"));
     connect(mnu_Exit, &QAction::triggered, this, &frmMain::ExitEditor);
@@ -247,6 +253,8 @@ void frmMain::FillDialogLists() {
     m_project.GridHighlight = 0x00FF00;
     m_project.MoveHighlight = 0x00FF00;
     m_help->FillTopics();
+    m_frmHTML = new frmHTML(m_platform, m_project, HtmlWords, this);
+    HtmlWords = HtmlWordTable::load();
 }
 
 int frmMain::LayoutWindow() {
@@ -564,6 +572,11 @@ void frmMain::mnu_SaveAs_Click() {
                             QStringLiteral("I could not write these files of the project:\n") +
                                 names.join(QLatin1Char('\n')),
                             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+}
+
+void frmMain::mnu_ExportHTML_Click() {
+    if (const std::optional<ExportTarget> target = m_frmHTML->Export())
+        convertPicturesWithProgress(this, m_platform, m_project, target->folder);
 }
 
 void frmMain::ExitEditor() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/export/htmlwordtable.h"
 #include "editor/model/boarddrawing.h"
 #include "editor/model/dragline.h"
 #include "editor/model/hoverhighlight.h"
@@ -34,6 +35,7 @@ class frmCloseUp;
 class frmHelp;
 class frmMsgBox;
 class frmOptions;
+class frmHTML;
 
 // The board editor's main window: owns the project, lays itself out over the
 // desktop work area and shows one board at a time on the stage.
@@ -106,11 +108,14 @@ private:
     void mnu_About_Click();
     void mnu_OpenProject_Click();
     void mnu_SaveAs_Click();
+    void mnu_ExportHTML_Click();
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
     std::unique_ptr<WorkFolder> m_workFolder;
     BoardStyle m_boardStyle;
+    // The tag words of the web pages, loaded once at start-up.
+    HtmlWordTable HtmlWords;
 
     int m_lastWorkAreaWidth = 0;
     int m_stageHeight = 0;
@@ -158,6 +163,7 @@ private:
     QMenu* mnu_EditList = nullptr;
     QAction* mnu_OpenProject = nullptr;
     QAction* mnu_SaveAs = nullptr;
+    QAction* mnu_ExportHTML = nullptr;
     QAction* mnu_Exit = nullptr;
     QAction* mnu_Help = nullptr;
     QAction* mnu_Swap = nullptr;
@@ -176,6 +182,8 @@ private:
     // Closeup, the flips and Make as Blank: enabled together by every press on
     // the stage, as the pane under the pointer has a picture or not.
     QList<QAction*> m_pictureCommands;
+
+    frmHTML* m_frmHTML = nullptr;
 };
 
 } // namespace editor

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace editor {
+
+// A device-independent bitmap in memory: rows bottom-up (the first row in
+// memory is the picture's lowest), blue-green-red pixels of 24 bits (or 32 with
+// a fourth byte), each row padded to a multiple of 4 bytes. This is the buffer
+// the JPEG encoder takes.
+class cDIBSection {
+public:
+    // An empty (black) bitmap; `lChannels` 3 gives 24 bits a pixel, anything else 32.
+    bool Create(int lWidth, int lHeight, int lChannels);
+    // A bitmap file converted to 24 bits; false (and nothing held) when it cannot be read.
+    bool Load(const QString& Name);
+
+    int BytesPerScanLine() const;
+    int dib_width() const { return m_width; }
+    int dib_height() const { return m_height; }
+    int dib_channels() const { return m_bitCount / 8; }
+    unsigned char* DIBSectionBitsPtr() { return m_bits.empty() ? nullptr : m_bits.data(); }
+    const unsigned char* DIBSectionBitsPtr() const {
+        return m_bits.empty() ? nullptr : m_bits.data();
+    }
+
+    void CleanUp();
+
+private:
+    std::vector<unsigned char> m_bits;
+    int m_width = 0;
+    int m_height = 0;
+    int m_bitCount = 0;
+};
+
+} // namespace editor

@@ -1,0 +1,231 @@
+#include "editor/export/frmhtml.h"
+
+#include "editor/export/htmlwordtable.h"
+#include "editor/ui/busycursor.h"
+#include "platform/platform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace editor {
+namespace {
+
+const QString kNoFile = QStringLiteral("C:\\none");
+
+} // namespace
+
+frmHTML::frmHTML(platform::Platform& platform, const ProjectRecord& project,
+                 const HtmlWordTable& words, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_project(project), m_words(words) {
+    setObjectName(QStringLiteral("frmHTML"));
+    setWindowTitle(QStringLiteral("Html Export"));
+    setModal(true);
+    createControls();
+
+    Combo_GridSize->addItems({QStringLiteral("2 x 2"), QStringLiteral("3 x 3"),
+                              QStringLiteral("4 x 4"), QStringLiteral("5 x 5")});
+    Combo_GridSize->setCurrentIndex(0);
+    Check2->setChecked(true);
+    noFileChosen();
+}
+
+void frmHTML::createControls() {
+    const auto named = [](auto* widget, const QString& name) {
+        widget->setObjectName(name);
+        return widget;
+    };
+    SSTab1 = named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    auto* exportTab = new QWidget;
+    auto* previewTab = new QWidget;
+    SSTab1->addTab(exportTab, QStringLiteral("Export"));
+    SSTab1->addTab(previewTab, QStringLiteral("preview"));
+
+    Text1 = named(new QLineEdit(exportTab), QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Command1 =
+        named(new QPushButton(QStringLiteral("path"), exportTab), QStringLiteral("Command1"));
+
+    Frame2 = named(new QGroupBox(QStringLiteral("Scale panes for : "), exportTab),
+                   QStringLiteral("Frame2"));
+    const QString scales[] = {QStringLiteral("640 x 480"), QStringLiteral("800 x 600, 1024 x 768")};
+    auto* scaleLayout = new QVBoxLayout(Frame2);
+    for (int i = 0; i < 2; ++i) {
+        Option1[i] =
+            named(new QRadioButton(scales[i], Frame2), QStringLiteral("Option1_%1").arg(i));
+        scaleLayout->addWidget(Option1[i]);
+    }
+    Option1[1]->setChecked(true);
+
+    Frame1 =
+        named(new QGroupBox(QStringLiteral("Structure :"), exportTab), QStringLiteral("Frame1"));
+    const QString structure[] = {QStringLiteral("Labels dock with panes."),
+                                 QStringLiteral("Labels show as ALT tag property."),
+                                 QStringLiteral("Number every pane."),
+                                 QStringLiteral("Show border on panes with URLs."),
+                                 QStringLiteral("Show board title."),
+                                 QStringLiteral("Show footer text.")};
+    auto* structureLayout = new QVBoxLayout(Frame1);
+    for (int i = 0; i < 6; ++i) {
+        Check1[i] = named(new QCheckBox(structure[i], Frame1), QStringLiteral("Check1_%1").arg(i));
+        Check1[i]->setChecked(true);
+        structureLayout->addWidget(Check1[i]);
+    }
+    Label1 = named(new QLabel(QStringLiteral("Pane Grid :"), Frame1), QStringLiteral("Label1"));
+    Combo_GridSize = named(new QComboBox(Frame1), QStringLiteral("Combo_GridSize"));
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addWidget(Label1);
+    gridRow->addWidget(Combo_GridSize, 1);
+    structureLayout->addLayout(gridRow);
+
+    Check2 = named(new QCheckBox(QStringLiteral("Auto-create html code"), exportTab),
+                   QStringLiteral("Check2"));
+    Button_acceptOrclose[1] = named(new QPushButton(QStringLiteral("Accept"), exportTab),
+                                    QStringLiteral("Button_acceptOrclose_1"));
+    Button_acceptOrclose[1]->setToolTip(QStringLiteral("Use"));
+    Button_acceptOrclose[0] = named(new QPushButton(QStringLiteral("Close"), exportTab),
+                                    QStringLiteral("Button_acceptOrclose_0"));
+    Button_acceptOrclose[0]->setToolTip(QStringLiteral("Discard"));
+    for (QPushButton* button : Button_acceptOrclose)
+        button->setAutoDefault(false);
+
+    auto* exportLayout = new QGridLayout(exportTab);
+    exportLayout->addWidget(Text1, 0, 0);
+    exportLayout->addWidget(Command1, 0, 1);
+    exportLayout->addWidget(Frame2, 1, 0, 1, 2);
+    exportLayout->addWidget(Frame1, 2, 0, 1, 2);
+    exportLayout->addWidget(Check2, 3, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button_acceptOrclose[1]);
+    buttons->addWidget(Button_acceptOrclose[0]);
+    exportLayout->addLayout(buttons, 4, 0, 1, 2);
+
+    html_code = named(new QPlainTextEdit(previewTab), QStringLiteral("html_code"));
+    html_code->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* previewLayout = new QVBoxLayout(previewTab);
+    previewLayout->addWidget(html_code);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab1);
+    resize(520, 480);
+
+    connect(Command1, &QPushButton::clicked, this, &frmHTML::Command1_Click);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmHTML::SSTab1_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(Button_acceptOrclose[i], &QPushButton::clicked, this,
+                [this, i] { Button_acceptOrclose_Click(i); });
+}
+
+std::optional<ExportTarget> frmHTML::Export() {
+    noFileChosen();
+    exec();
+    return m_target;
+}
+
+ExportOptions frmHTML::options() const {
+    ExportOptions options;
+    options.PaneGrid = Combo_GridSize->currentIndex() + 2;
+    options.wideScale = Option1[1]->isChecked();
+    options.labelsInTitles = Check1[0]->isChecked();
+    options.labelsAsAlt = Check1[1]->isChecked();
+    options.paneNumbers = Check1[2]->isChecked();
+    options.linkBorders = Check1[3]->isChecked();
+    options.boardTitle = Check1[4]->isChecked();
+    options.footer = Check1[5]->isChecked();
+    return options;
+}
+
+void frmHTML::Command1_Click() {
+    platform::FileChooserRequest request;
+    request.title = QStringLiteral("Save Project (as html) ...");
+    request.filter = QStringLiteral("htm (*.htm)");
+    request.proposedName = QStringLiteral("Untitled.htm");
+    const platform::FileChoice choice = m_platform.chooseSaveFile(request);
+    const std::optional<ExportTarget> target =
+        choice.cancelled ? std::nullopt : exportTargetFor(choice.fileName);
+    if (!target) {
+        noFileChosen();
+        return;
+    }
+    m_target = target;
+    Text1->setText(target->fileName);
+    Button_acceptOrclose[1]->setEnabled(true);
+}
+
+void frmHTML::SSTab1_Click(int tab) {
+    if (tab != 1 || !Check2->isChecked())
+        return;
+    m_counters.restartPanes();
+    html_code->setPlainText(MakeWebpage(m_project, m_words, options(),
+                                        m_target ? m_target->baseName : QString(), m_counters));
+}
+
+void frmHTML::Button_acceptOrclose_Click(int index) {
+    if (index == 1 && m_target && !writePages())
+        m_target.reset();
+    if (index == 0)
+        m_target.reset();
+    Finish();
+}
+
+bool frmHTML::writePages() {
+    const BusyCursor busy;
+    const ExportOptions chosen = options();
+    m_counters.restartPanes();
+    m_counters.PageCount = static_cast<qint16>(
+        exportPageCount(m_project.GridSize, m_project.BoardCount, chosen.PaneGrid));
+    PageWriteFailure failure;
+    bool written = false;
+    if (Check2->isChecked()) {
+        QString text;
+        written =
+            writeExportPages(m_project, m_words, chosen, *m_target, m_counters, &text, &failure);
+        html_code->setPlainText(text);
+    } else {
+        // The box's text is what the user wants written; it is only generated
+        // when there is none yet.
+        m_counters.PageNumber = 1;
+        if (html_code->toPlainText().isEmpty())
+            html_code->setPlainText(
+                MakeWebpage(m_project, m_words, chosen, m_target->baseName, m_counters));
+        failure.fileName = pageFileName(*m_target, 1);
+        written = WritePageFile(failure.fileName, html_code->toPlainText(), &failure.reason);
+    }
+    if (!written)
+        m_platform.showMessage(
+            {QStringLiteral("Vistavel : Export"),
+             QStringLiteral("I could not write the web page %1; no pictures were converted.\n%2")
+                 .arg(QDir::toNativeSeparators(failure.fileName), failure.reason),
+             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    return written;
+}
+
+void frmHTML::noFileChosen() {
+    m_target.reset();
+    Text1->setText(kNoFile);
+    Button_acceptOrclose[1]->setEnabled(false);
+}
+
+void frmHTML::Finish() {
+    SSTab1->setCurrentIndex(0);
+    Text1->setText(kNoFile);
+    Button_acceptOrclose[1]->setEnabled(false);
+    QDialog::done(m_target ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void frmHTML::reject() {
+    Button_acceptOrclose_Click(0);
+}
+
+} // namespace editor

@@ -1,0 +1,58 @@
+#include "editor/export/pictureconversion.h"
+
+#include "editor/export/cdibsection.h"
+#include "editor/export/pagegenerator.h"
+#include "platform/jpegencoder.h"
+
+#include <QSaveFile>
+#include <QtConcurrent/QtConcurrentMap>
+
+namespace editor {
+
+bool SaveDibAsJpeg(const cDIBSection& dib, const QString& fileName, platform::JpegEncoder& encoder,
+                   QString* error) {
+    if (!dib.DIBSectionBitsPtr()) {
+        if (error)
+            *error = QStringLiteral("no picture to encode");
+        return false;
+    }
+    const QByteArray jpeg =
+        encoder.encodeBottomUpBgr(dib.DIBSectionBitsPtr(), dib.dib_width(), dib.BytesPerScanLine(),
+                                  dib.dib_height(), 75, error);
+    if (jpeg.isEmpty())
+        return false;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !file.commit()) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QList<PictureJob> pictureJobs(const ProjectRecord& project, const QString& folder) {
+    QList<PictureJob> jobs;
+    for (int pane = 1; pane <= std::min(project.panesInUse(), kLastPane); ++pane) {
+        const PaneRecord& record = project.Panes[pane];
+        if (record.hasWorkPicture())
+            jobs.append(
+                {pane, record.WorkPicture, pictureFileName(folder, record.PictureName, pane)});
+    }
+    return jobs;
+}
+
+PictureOutcome convertPicture(const PictureJob& job, platform::JpegEncoder& encoder) {
+    cDIBSection dib;
+    if (!dib.Load(job.bitmap))
+        return PictureOutcome::LoadFailed;
+    return SaveDibAsJpeg(dib, job.jpeg, encoder) ? PictureOutcome::Written
+                                                 : PictureOutcome::EncodeFailed;
+}
+
+QFuture<PictureOutcome> startPictureConversion(const QList<PictureJob>& jobs,
+                                               platform::JpegEncoder& encoder) {
+    return QtConcurrent::mapped(
+        jobs, [&encoder](const PictureJob& job) { return convertPicture(job, encoder); });
+}
+
+} // namespace editor
