@@ -194,13 +194,17 @@ bool frmHTML::writePages() {
         html_code->setPlainText(text);
     } else {
         // The box's text is what the user wants written; it is only generated
-        // when there is none yet.
+        // when there is none yet. The box keeps lines apart by line feeds alone.
         m_counters.PageNumber = 1;
-        if (html_code->toPlainText().isEmpty())
-            html_code->setPlainText(
-                MakeWebpage(m_project, m_words, chosen, m_target->baseName, m_counters));
+        QString text = html_code->toPlainText();
+        if (text.isEmpty()) {
+            text = MakeWebpage(m_project, m_words, chosen, m_target->baseName, m_counters);
+            html_code->setPlainText(text);
+        } else {
+            text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        }
         failure.fileName = pageFileName(*m_target, 1);
-        written = WritePageFile(failure.fileName, html_code->toPlainText(), &failure.reason);
+        written = WritePageFile(failure.fileName, text, &failure.reason);
     }
     if (!written)
         m_platform.showMessage(

@@ -42,7 +42,6 @@ public:
     ExportOptions options() const;
     const PageCounters& counters() const { return m_counters; }
 
-protected:
     // The close box and Escape count as Close.
     void reject() override;
 
