@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -29,6 +30,13 @@ public:
     void CleanUp();
 
 private:
+    // Larger sides are not pictures a pane shows; they would only risk overflow.
+    static constexpr qint32 kMaxSide = 1 << 15;
+
+    // A 24-bit uncompressed bottom-up bitmap file already holds its rows the way
+    // this class keeps them, so they are taken as they lie.
+    bool takeRowsAsTheyLie(const QByteArray& file);
+
     std::vector<unsigned char> m_bits;
     int m_width = 0;
     int m_height = 0;

@@ -5,7 +5,9 @@
 #include "platform/numbers.h"
 
 #include <QSaveFile>
+#include <QThreadPool>
 #include <QUrl>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
 
@@ -47,6 +49,9 @@ enum Word {
 };
 
 const QString kLineBreak = QStringLiteral("\r\n");
+
+// Page files are written at once by this many threads.
+constexpr int kPageWriters = 8;
 
 struct SizeRow {
     int cellWidth;
@@ -350,19 +355,32 @@ bool writeExportPages(const ProjectRecord& project, const HtmlWordTable& words,
     counters.restartPanes();
     counters.PageCount = static_cast<qint16>(
         exportPageCount(project.GridSize, project.BoardCount, options.PaneGrid));
+    QStringList texts;
+    QList<int> pages;
     for (int page = 1; page <= counters.PageCount; ++page) {
         counters.PageNumber = static_cast<qint16>(page);
-        const QString text = MakeWebpage(project, words, options, target.baseName, counters);
-        if (lastText)
-            *lastText = text;
-        const QString fileName = pageFileName(target, page);
-        QString reason;
-        if (!WritePageFile(fileName, text, &reason)) {
+        texts << MakeWebpage(project, words, options, target.baseName, counters);
+        pages << page;
+    }
+    if (lastText)
+        *lastText = texts.constLast();
+    // Each page waits for the disk to confirm it; the waits overlap, the work is small.
+    QThreadPool writers;
+    writers.setMaxThreadCount(kPageWriters);
+    const QStringList reasons =
+        QtConcurrent::blockingMapped<QStringList>(&writers, pages, [&](int page) {
+            QString reason;
+            return WritePageFile(pageFileName(target, page), texts.at(page - 1), &reason)
+                       ? QString()
+                   : reason.isEmpty() ? QStringLiteral("unknown error")
+                                      : reason;
+        });
+    for (int page : pages)
+        if (!reasons.at(page - 1).isEmpty()) {
             if (failure)
-                *failure = {fileName, reason};
+                *failure = {pageFileName(target, page), reasons.at(page - 1)};
             return false;
         }
-    }
     return true;
 }
 

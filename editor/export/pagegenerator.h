@@ -77,9 +77,9 @@ struct PageWriteFailure {
     QString reason;
 };
 
-// Every page of an export, 1 to PageCount (set here), generated and written in
-// order; stops at the first page that cannot be written. `lastText` receives the
-// text of the last page generated.
+// Every page of an export, 1 to PageCount (set here), generated in order and
+// then written; `failure` names the first page that could not be written.
+// `lastText` receives the text of the last page.
 bool writeExportPages(const ProjectRecord& project, const HtmlWordTable& words,
                       const ExportOptions& options, const ExportTarget& target,
                       PageCounters& counters, QString* lastText, PageWriteFailure* failure);

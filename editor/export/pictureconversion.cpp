@@ -4,10 +4,31 @@
 #include "editor/export/pagegenerator.h"
 #include "platform/jpegencoder.h"
 
-#include <QSaveFile>
+#include <QFile>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace editor {
+namespace {
+
+// Writes the file in place: re-exporting over earlier pictures then costs no new
+// files, which is most of the time on some file systems. A picture that cannot
+// be written whole is removed rather than left half written; it can always be
+// made again from the prepared bitmap.
+bool writeWholeFile(const QString& fileName, const QByteArray& bytes, QString* error) {
+    QFile file(fileName);
+    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (opened && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
+    if (opened) {
+        file.close();
+        file.remove();
+    }
+    return false;
+}
+
+} // namespace
 
 bool SaveDibAsJpeg(const cDIBSection& dib, const QString& fileName, platform::JpegEncoder& encoder,
                    QString* error) {
@@ -21,13 +42,7 @@ bool SaveDibAsJpeg(const cDIBSection& dib, const QString& fileName, platform::Jp
                                   dib.dib_height(), 75, error);
     if (jpeg.isEmpty())
         return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    return true;
+    return writeWholeFile(fileName, jpeg, error);
 }
 
 QList<PictureJob> pictureJobs(const ProjectRecord& project, const QString& folder) {
