@@ -3,6 +3,7 @@
 #include "platform/turbojpegencoder.h"
 #include "testmain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -80,13 +81,24 @@ private Q_SLOTS:
         QCOMPARE(dib.dib_height(), 3);
     }
 
+    // Our own 24-bit bitmaps are taken as they lie; anything else is converted.
+    void loadedBitmapIsBottomUpBlueGreenRed_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QImage::Format>("pixels");
+        QTest::newRow("24-bit bitmap") << "BMP" << QImage::Format_RGB32;
+        QTest::newRow("PNG") << "PNG" << QImage::Format_RGB32;
+    }
     void loadedBitmapIsBottomUpBlueGreenRed() {
-        QImage image(10, 2, QImage::Format_RGB32);
+        QFETCH(QString, format);
+        QFETCH(QImage::Format, pixels);
+        QImage image(10, 2, pixels);
         image.fill(kRed);
         for (int x = 0; x < 10; ++x)
             image.setPixel(x, 1, qRgb(1, 2, 3));
+        const QString file = m_dir.filePath("two-rows." + format);
+        QVERIFY(image.save(file, qPrintable(format)));
         cDIBSection dib;
-        QVERIFY(dib.Load(writeBitmap("two-rows.bmp", image)));
+        QVERIFY(dib.Load(file));
         QCOMPARE(dib.dib_width(), 10);
         QCOMPARE(dib.dib_height(), 2);
         QCOMPARE(dib.dib_channels(), 3);
@@ -125,6 +137,13 @@ private Q_SLOTS:
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), QByteArray("\xFF\xD8 encoded \0 bytes \xFF\xD9", 20));
+
+        // A name that cannot take a file leaves nothing behind.
+        QVERIFY(QDir(m_dir.path()).mkdir("taken.JPG"));
+        QVERIFY(!SaveDibAsJpeg(dib, m_dir.filePath("taken.JPG"), encoder));
+        QVERIFY(QFileInfo(m_dir.filePath("taken.JPG")).isDir());
+        QVERIFY(!SaveDibAsJpeg(dib, m_dir.filePath("gone/ten.JPG"), encoder));
+        QVERIFY(!QFile::exists(m_dir.filePath("gone")));
     }
 
     // An odd width exercises the row padding; the quadrants catch a picture
