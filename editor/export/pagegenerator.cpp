@@ -85,7 +85,7 @@ const PaneRecord& paneAt(const ProjectRecord& project, int pane) {
 
 class PageText {
 public:
-    PageText(const HtmlWordTable& words) : m_w(words) {}
+    explicit PageText(const HtmlWordTable& words) : m_w(words) {}
 
     QString text;
 
