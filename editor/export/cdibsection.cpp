@@ -15,7 +15,8 @@ bool cDIBSection::Create(int lWidth, int lHeight, int lChannels) {
     m_width = lWidth;
     m_height = lHeight;
     m_bitCount = lChannels == 3 ? 24 : 32;
-    m_bits.assign(static_cast<size_t>(BytesPerScanLine()) * static_cast<size_t>(lHeight), 0);
+    m_storage = QByteArray(qsizetype(BytesPerScanLine()) * lHeight, '\0');
+    m_offset = 0;
     return true;
 }
 
@@ -37,7 +38,7 @@ bool cDIBSection::Load(const QString& Name) {
     const size_t rowBytes = static_cast<size_t>(BytesPerScanLine());
     const size_t pixelBytes = static_cast<size_t>(3 * m_width);
     for (int row = 0; row < m_height; ++row)
-        std::memcpy(m_bits.data() + static_cast<size_t>(row) * rowBytes,
+        std::memcpy(DIBSectionBitsPtr() + static_cast<size_t>(row) * rowBytes,
                     bgr.constScanLine(m_height - 1 - row), pixelBytes);
     return true;
 }
@@ -64,7 +65,8 @@ bool cDIBSection::takeRowsAsTheyLie(const QByteArray& file) {
     m_width = width;
     m_height = height;
     m_bitCount = 24;
-    m_bits.assign(data + pixelsAt, data + pixelsAt + rowBytes * height);
+    m_storage = file;
+    m_offset = pixelsAt;
     return true;
 }
 
@@ -73,7 +75,8 @@ int cDIBSection::BytesPerScanLine() const {
 }
 
 void cDIBSection::CleanUp() {
-    m_bits = {};
+    m_storage = QByteArray();
+    m_offset = 0;
     m_width = 0;
     m_height = 0;
     m_bitCount = 0;

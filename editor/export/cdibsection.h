@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <vector>
-
 namespace editor {
 
 // A device-independent bitmap in memory: rows bottom-up (the first row in
@@ -22,9 +20,14 @@ public:
     int dib_width() const { return m_width; }
     int dib_height() const { return m_height; }
     int dib_channels() const { return m_bitCount / 8; }
-    unsigned char* DIBSectionBitsPtr() { return m_bits.empty() ? nullptr : m_bits.data(); }
+    unsigned char* DIBSectionBitsPtr() {
+        return m_storage.isEmpty() ? nullptr
+                                   : reinterpret_cast<uchar*>(m_storage.data()) + m_offset;
+    }
     const unsigned char* DIBSectionBitsPtr() const {
-        return m_bits.empty() ? nullptr : m_bits.data();
+        return m_storage.isEmpty()
+                   ? nullptr
+                   : reinterpret_cast<const uchar*>(m_storage.constData()) + m_offset;
     }
 
     void CleanUp();
@@ -37,7 +40,9 @@ private:
     // this class keeps them, so they are taken as they lie.
     bool takeRowsAsTheyLie(const QByteArray& file);
 
-    std::vector<unsigned char> m_bits;
+    // The pixels start `m_offset` bytes in: a bitmap file taken as it lies keeps its headers.
+    QByteArray m_storage;
+    qsizetype m_offset = 0;
     int m_width = 0;
     int m_height = 0;
     int m_bitCount = 0;
