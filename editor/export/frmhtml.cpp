@@ -180,31 +180,33 @@ void frmHTML::Button_acceptOrclose_Click(int index) {
 }
 
 bool frmHTML::writePages() {
-    const BusyCursor busy;
     const ExportOptions chosen = options();
     m_counters.restartPanes();
     m_counters.PageCount = static_cast<qint16>(
         exportPageCount(m_project.GridSize, m_project.BoardCount, chosen.PaneGrid));
     PageWriteFailure failure;
     bool written = false;
-    if (Check2->isChecked()) {
-        QString text;
-        written =
-            writeExportPages(m_project, m_words, chosen, *m_target, m_counters, &text, &failure);
-        html_code->setPlainText(text);
-    } else {
-        // The box's text is what the user wants written; it is only generated
-        // when there is none yet. The box keeps lines apart by line feeds alone.
-        m_counters.PageNumber = 1;
-        QString text = html_code->toPlainText();
-        if (text.isEmpty()) {
-            text = MakeWebpage(m_project, m_words, chosen, m_target->baseName, m_counters);
+    {
+        const BusyCursor busy;
+        if (Check2->isChecked()) {
+            QString text;
+            written = writeExportPages(m_project, m_words, chosen, *m_target, m_counters, &text,
+                                       &failure);
             html_code->setPlainText(text);
         } else {
-            text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+            // The box's text is what the user wants written; it is only generated
+            // when there is none yet. The box keeps lines apart by line feeds alone.
+            m_counters.PageNumber = 1;
+            QString text = html_code->toPlainText();
+            if (text.isEmpty()) {
+                text = MakeWebpage(m_project, m_words, chosen, m_target->baseName, m_counters);
+                html_code->setPlainText(text);
+            } else {
+                text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+            }
+            failure.fileName = pageFileName(*m_target, 1);
+            written = WritePageFile(failure.fileName, text, &failure.reason);
         }
-        failure.fileName = pageFileName(*m_target, 1);
-        written = WritePageFile(failure.fileName, text, &failure.reason);
     }
     if (!written)
         m_platform.showMessage(
