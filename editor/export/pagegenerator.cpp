@@ -174,8 +174,9 @@ void addPictureCell(PageText& page, const PaneRecord& pane, int number, const Si
                  page.attribute(Href, pane.URL) + page.word(Close));
     page.lineBreak();
     page.add(page.word(Open) + page.word(Img) + QLatin1Char(' ') +
-             page.attribute(Src, pictureReference(pane.PictureName, number)) + QLatin1Char(' ') +
-             page.attribute(Width, page.percent(size.pictureWidth)) + QLatin1Char(' ') +
+             page.attribute(Src, pagePictureReference(pane.PictureName, number)) +
+             QLatin1Char(' ') + page.attribute(Width, page.percent(size.pictureWidth)) +
+             QLatin1Char(' ') +
              page.attribute(Height,
                             page.percent(options.wideScale ? size.wideHeight : size.narrowHeight)));
     if (options.labelsAsAlt)
@@ -315,7 +316,7 @@ QString pictureFileName(const QString& folder, const QString& pictureName, int p
            QStringLiteral(".JPG");
 }
 
-QString pictureReference(const QString& pictureName, int pane) {
+QString pagePictureReference(const QString& pictureName, int pane) {
     return urlEncoded(pictureName) + QLatin1Char('-') + platform::zeroPadded(pane, 3) +
            QStringLiteral(".JPG");
 }

@@ -59,7 +59,7 @@ QString pageFileName(const ExportTarget& target, int page);
 QString pictureFileName(const QString& folder, const QString& pictureName, int pane);
 // The picture's name as a page refers to it: characters a relative address cannot
 // carry as they are (blanks, "#", "%", "?", anything beyond ASCII ...) percent-encoded.
-QString pictureReference(const QString& pictureName, int pane);
+QString pagePictureReference(const QString& pictureName, int pane);
 
 // The complete text of page `counters.PageNumber`; advances the three pane
 // counters by PaneGrid² each. Positions past pane 1000 show as blank panes.

@@ -187,7 +187,7 @@ private Q_SLOTS:
         QCOMPARE(counters.TextPane, qint16(1008));
     }
 
-    void pictureReferenceCarriesAnyName_data() {
+    void pagePictureReferenceCarriesAnyName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reference");
         QTest::newRow("plain") << "Image01"
@@ -203,10 +203,10 @@ private Q_SLOTS:
         QTest::newRow("kept") << "a(b)_c-d.e~f"
                               << "a(b)_c-d.e~f-012.JPG";
     }
-    void pictureReferenceCarriesAnyName() {
+    void pagePictureReferenceCarriesAnyName() {
         QFETCH(QString, name);
         QFETCH(QString, reference);
-        QCOMPARE(pictureReference(name, 12), reference);
+        QCOMPARE(pagePictureReference(name, 12), reference);
         QCOMPARE(pictureFileName("/web/", name, 12), "/web/" + name + "-012.JPG");
         QCOMPARE(pictureFileName("/web/", name, 1000), "/web/" + name + "-1000.JPG");
     }
