@@ -18,4 +18,8 @@ int twipsToPixels(int twips) {
     return roundHalfEven(twips / 15.0);
 }
 
+QRect twipsRect(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 namespace platform {
@@ -15,5 +16,6 @@ QString zeroPadded(int value, int width);
 // A dialog measure in twips (1/1440 inch) as pixels of a 96 DPI screen, 15
 // twips a pixel.
 int twipsToPixels(int twips);
+QRect twipsRect(int left, int top, int width, int height);
 
 } // namespace platform

@@ -8,15 +8,6 @@
 #include <QPushButton>
 
 namespace editor {
-namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    using platform::twipsToPixels;
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-} // namespace
-
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
@@ -27,11 +18,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap::fromImage(loadBlankPattern()));
-    Image1->setGeometry(twips(1672, 240, 480, 480));
+    Image1->setGeometry(platform::twipsRect(1672, 240, 480, 480));
 
     const std::array<QString, 2> texts = {QStringLiteral("Vistavel 1 : 2002 Edition"),
                                           QStringLiteral("Pictures and words, board by board.")};
-    const std::array<QRect, 2> places = {twips(967, 1054, 1890, 225), twips(757, 1309, 2310, 270)};
+    const std::array<QRect, 2> places = {platform::twipsRect(967, 1054, 1890, 225),
+                                         platform::twipsRect(757, 1309, 2310, 270)};
     for (int i = 0; i < 2; ++i) {
         Label1[i] = new QLabel(texts[i], this);
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -43,7 +35,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     Command1 = new QPushButton(QStringLiteral("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips(1402, 1639, 1020, 480));
+    Command1->setGeometry(platform::twipsRect(1402, 1639, 1020, 480));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }

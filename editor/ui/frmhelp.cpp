@@ -9,15 +9,6 @@
 #include <QPushButton>
 
 namespace editor {
-namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    using platform::twipsToPixels;
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-} // namespace
-
 frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help"));
@@ -26,24 +17,24 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
 
     Combo_HelpTopic = new QComboBox(this);
     Combo_HelpTopic->setObjectName(QStringLiteral("Combo_HelpTopic"));
-    Combo_HelpTopic->setGeometry(twips(105, 68, 5040, 315));
+    Combo_HelpTopic->setGeometry(platform::twipsRect(105, 68, 5040, 315));
     connect(Combo_HelpTopic, &QComboBox::currentIndexChanged, this,
             &frmHelp::Combo_HelpTopic_Click);
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twips(105, 428, 5040, 4215));
+    Text1->setGeometry(platform::twipsRect(105, 428, 5040, 4215));
     Text1->setReadOnly(true);
     Text1->setPlainText(QStringLiteral(" info"));
 
     Command1 = new QPushButton(QStringLiteral("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips(4125, 4703, 1020, 480));
+    Command1->setGeometry(platform::twipsRect(4125, 4703, 1020, 480));
     connect(Command1, &QPushButton::clicked, this, &QDialog::hide);
 
     Label1 = new QLabel(QStringLiteral("https://quorvane.example"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twips(105, 4718, 3900, 435));
+    Label1->setGeometry(platform::twipsRect(105, 4718, 3900, 435));
 }
 
 void frmHelp::FillTopics() {

@@ -7,15 +7,6 @@
 #include <QPushButton>
 
 namespace editor {
-namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    using platform::twipsToPixels;
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
-
-} // namespace
-
 frmMsgBox::frmMsgBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmMsgBox"));
@@ -29,22 +20,22 @@ frmMsgBox::frmMsgBox(QWidget* parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(twips(165, 165, 4125, 750));
+    Label1->setGeometry(platform::twipsRect(165, 165, 4125, 750));
 
     Check1 = new QCheckBox(QStringLiteral("Don't show me again this session. Ta."), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     // Across the whole window, so the caption fits in any font.
-    Check1->setGeometry(twips(165, 1200, 6030 - 2 * 165, 345));
+    Check1->setGeometry(platform::twipsRect(165, 1200, 6030 - 2 * 165, 345));
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(twips(4680, 120, 1215, 375));
+    OKButton->setGeometry(platform::twipsRect(4680, 120, 1215, 375));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &frmMsgBox::OKButton_Click);
 
     CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
-    CancelButton->setGeometry(twips(4680, 600, 1215, 375));
+    CancelButton->setGeometry(platform::twipsRect(4680, 600, 1215, 375));
     connect(CancelButton, &QPushButton::clicked, this, &frmMsgBox::CancelButton_Click);
 }
 

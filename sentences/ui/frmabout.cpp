@@ -1,5 +1,6 @@
 #include "sentences/ui/frmabout.h"
 
+#include "platform/numbers.h"
 #include "sentences/ui/formgeometry.h"
 #include "sentences/ui/programpicture.h"
 
@@ -12,14 +13,14 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
-    setFixedSize(twipsRect(0, 0, 3825, 2250).size());
+    setFixedSize(platform::twipsRect(0, 0, 3825, 2250).size());
 
     const std::array<QString, 3> texts = {QStringLiteral("Made by Quorvane"),
                                           QStringLiteral("By the Quorvane team"),
                                           QStringLiteral("Tellwick : VV3")};
-    const std::array<QRect, 3> places = {twipsRect(967, 1058, 1890, 225),
-                                         twipsRect(757, 1313, 2310, 270),
-                                         twipsRect(915, 135, 1995, 330)};
+    const std::array<QRect, 3> places = {platform::twipsRect(967, 1058, 1890, 225),
+                                         platform::twipsRect(757, 1313, 2310, 270),
+                                         platform::twipsRect(915, 135, 1995, 330)};
     for (int index = 0; index < 3; ++index) {
         Label1[index] = new QLabel(texts[index], this);
         Label1[index]->setObjectName(QStringLiteral("Label1_%1").arg(index));
@@ -33,11 +34,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(programPicture());
-    Image1->setGeometry(twipsRect(1672, 540, 480, 480));
+    Image1->setGeometry(platform::twipsRect(1672, 540, 480, 480));
 
     Command1 = new QPushButton(QStringLiteral("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(1402, 1643, 1020, 480));
+    Command1->setGeometry(platform::twipsRect(1402, 1643, 1020, 480));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
 

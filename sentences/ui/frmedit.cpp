@@ -1,5 +1,6 @@
 #include "sentences/ui/frmedit.h"
 
+#include "platform/numbers.h"
 #include "sentences/engine/definitionlists.h"
 #include "sentences/ui/definitionlistbox.h"
 #include "sentences/ui/formgeometry.h"
@@ -27,17 +28,17 @@ frmEdit::frmEdit(DefinitionLists& lists, QWidget* parent) : QDialog(parent), m_e
 
 void frmEdit::createControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(twipsRect(0, 0, 3825, 3090).size());
+    client->setFixedSize(platform::twipsRect(0, 0, 3825, 3090).size());
 
     Combo_Def = new QComboBox(client);
     Combo_Def->setObjectName(QStringLiteral("Combo_Def"));
-    Combo_Def->setGeometry(twipsRect(90, 45, 3630, 315));
+    Combo_Def->setGeometry(platform::twipsRect(90, 45, 3630, 315));
     Combo_Def->addItems(DefinitionLists::typeNames());
     connect(Combo_Def, &QComboBox::activated, this, &frmEdit::Combo_Def_Click);
 
     List1 = new DefinitionListBox(client);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipsRect(90, 465, 3630, 2010));
+    List1->setGeometry(platform::twipsRect(90, 465, 3630, 2010));
     connect(List1, &DefinitionListBox::mouseDown, this, &frmEdit::List1_MouseDown);
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         m_editor.setSelectedLine(row);
@@ -46,15 +47,15 @@ void frmEdit::createControls() {
 
     Text1 = new QLineEdit(client);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(120, 2595, 2505, 375));
+    Text1->setGeometry(platform::twipsRect(120, 2595, 2505, 375));
     Text1->setMaxLength(DefinitionLists::MaxWordLength);
     Text1->setValidator(new WordValidator(Text1));
     connect(Text1, &QLineEdit::textChanged, this, &frmEdit::Text1_Change);
 
     cmdButton[1] = new QPushButton(QStringLiteral("new"), client);
-    cmdButton[1]->setGeometry(twipsRect(2700, 2610, 450, 390));
+    cmdButton[1]->setGeometry(platform::twipsRect(2700, 2610, 450, 390));
     cmdButton[0] = new QPushButton(QStringLiteral("swap"), client);
-    cmdButton[0]->setGeometry(twipsRect(3195, 2610, 525, 390));
+    cmdButton[0]->setGeometry(platform::twipsRect(3195, 2610, 525, 390));
     for (int index = 0; index < static_cast<int>(cmdButton.size()); ++index) {
         cmdButton[index]->setObjectName(QStringLiteral("cmdButton_%1").arg(index));
         cmdButton[index]->setAutoDefault(false);

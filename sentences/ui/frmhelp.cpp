@@ -1,5 +1,6 @@
 #include "sentences/ui/frmhelp.h"
 
+#include "platform/numbers.h"
 #include "sentences/resources/helptopics.h"
 #include "sentences/ui/formgeometry.h"
 
@@ -14,25 +15,25 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help"));
     setModal(true);
-    setFixedSize(twipsRect(0, 0, 3825, 2250).size());
+    setFixedSize(platform::twipsRect(0, 0, 3825, 2250).size());
 
     Combo_HelpTopic = new QComboBox(this);
     Combo_HelpTopic->setObjectName(QStringLiteral("Combo_HelpTopic"));
-    Combo_HelpTopic->setGeometry(twipsRect(90, 105, 3630, 315));
+    Combo_HelpTopic->setGeometry(platform::twipsRect(90, 105, 3630, 315));
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(90, 495, 3630, 1110));
+    Text1->setGeometry(platform::twipsRect(90, 495, 3630, 1110));
     Text1->setReadOnly(true);
 
     Command1 = new QPushButton(QStringLiteral("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(2715, 1695, 1020, 480));
+    Command1->setGeometry(platform::twipsRect(2715, 1695, 1020, 480));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 
     Label1 = new QLabel(QStringLiteral("www.quorvane.example"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(90, 1710, 2520, 435));
+    Label1->setGeometry(platform::twipsRect(90, 1710, 2520, 435));
 
     connect(Combo_HelpTopic, &QComboBox::currentIndexChanged, this,
             &frmHelp::Combo_HelpTopic_Click);

@@ -1,5 +1,6 @@
 #include "sentences/ui/frmmain.h"
 
+#include "platform/numbers.h"
 #include "platform/platform.h"
 #include "sentences/engine/definitionsfile.h"
 #include "sentences/engine/outputfile.h"
@@ -31,7 +32,7 @@ constexpr int ActionModifyType = 3;
 // 4, 6, Modify column for 1, 3, 5.
 QRect chooserPlace(int type) {
     constexpr std::array<int, 4> rowTops = {525, 885, 1245, 1590};
-    return twipsRect(type % 2 == 0 ? 165 : 2235, rowTops[type / 2], 2010, 315);
+    return platform::twipsRect(type % 2 == 0 ? 165 : 2235, rowTops[type / 2], 2010, 315);
 }
 
 } // namespace
@@ -56,12 +57,12 @@ frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(twipsRect(0, 0, 6000, 6000).size());
+    client->setFixedSize(platform::twipsRect(0, 0, 6000, 6000).size());
     setCentralWidget(client);
 
     Frame1 = new QGroupBox(QStringLiteral("Lists :"), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(90, 45, 5790, 1995));
+    Frame1->setGeometry(platform::twipsRect(90, 45, 5790, 1995));
     const std::array<QString, 3> headings = {QStringLiteral("Base"), QStringLiteral("Modify"),
                                              QStringLiteral("Active")};
     const std::array<int, 3> headingLefts = {165, 2235, 4665};
@@ -71,7 +72,7 @@ void frmMain::createControls() {
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
-        heading->move(twipsRect(headingLefts[index], 285, 0, 0).topLeft());
+        heading->move(platform::twipsRect(headingLefts[index], 285, 0, 0).topLeft());
         heading->adjustSize();
     }
     for (int type = 0; type < DefinitionLists::TypeCount; ++type) {
@@ -90,25 +91,25 @@ void frmMain::createControls() {
     for (int index = 0; index < 4; ++index) {
         Check1[index] = new QCheckBox(rows[index], Frame1);
         Check1[index]->setObjectName(QStringLiteral("Check1_%1").arg(index));
-        Check1[index]->setGeometry(twipsRect(4410, rowTops[index], 1335, 255));
+        Check1[index]->setGeometry(platform::twipsRect(4410, rowTops[index], 1335, 255));
         connect(Check1[index], &QCheckBox::clicked, this, [this, index] { Check1_Click(index); });
     }
 
     Frame2 = new QGroupBox(QStringLiteral("Sentence Preview :"), client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(twipsRect(90, 2070, 5790, 1905));
+    Frame2->setGeometry(platform::twipsRect(90, 2070, 5790, 1905));
     List1 = new QListWidget(Frame2);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipsRect(165, 255, 5445, 1230));
+    List1->setGeometry(platform::twipsRect(165, 255, 5445, 1230));
     List1->setToolTip(QStringLiteral("Click to Output"));
     connect(List1, &QListWidget::itemClicked, this, &frmMain::List1_Click);
 
     Frame3 = new QGroupBox(QStringLiteral("Output :"), client);
     Frame3->setObjectName(QStringLiteral("Frame3"));
-    Frame3->setGeometry(twipsRect(90, 4005, 5790, 1935));
+    Frame3->setGeometry(platform::twipsRect(90, 4005, 5790, 1935));
     Text1 = new QPlainTextEdit(Frame3);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(165, 270, 5445, 1245));
+    Text1->setGeometry(platform::twipsRect(165, 270, 5445, 1245));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     const std::array<QGroupBox*, 2> frames = {Frame2, Frame3};
@@ -117,11 +118,11 @@ void frmMain::createControls() {
     for (int index = 0; index < 2; ++index) {
         Check2[index] = new QCheckBox(QStringLiteral("Additive"), frames[index]);
         Check2[index]->setObjectName(QStringLiteral("Check2_%1").arg(index));
-        Check2[index]->setGeometry(twipsRect(165, checkTops[index], 1020, 255));
+        Check2[index]->setGeometry(platform::twipsRect(165, checkTops[index], 1020, 255));
         connect(Check2[index], &QCheckBox::clicked, this, [this, index] { Check2_Click(index); });
         Button_Erase[index] = new QPushButton(QStringLiteral("erase"), frames[index]);
         Button_Erase[index]->setObjectName(QStringLiteral("Button_Erase_%1").arg(index));
-        Button_Erase[index]->setGeometry(twipsRect(4950, eraseTops[index], 660, 285));
+        Button_Erase[index]->setGeometry(platform::twipsRect(4950, eraseTops[index], 660, 285));
         connect(Button_Erase[index], &QPushButton::clicked, this,
                 [this, index] { Button_Erase_Click(index); });
     }
