@@ -20,19 +20,30 @@ QImage blankImage(QSize size, QColor background) {
 QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
     QImageReader reader(fileName);
     reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(false);
+    // Camera pictures show upright, as picture viewers show them.
+    reader.setAutoTransform(true);
     const QSize full = reader.size();
     if (targetSize.isValid() && !targetSize.isEmpty() && full.isValid() &&
-        reader.format() == "jpeg" && full.width() >= 2 * targetSize.width() &&
-        full.height() >= 2 * targetSize.height())
+        (full.width() > targetSize.width() || full.height() > targetSize.height())) {
+        // The size applies before the picture is turned upright.
+        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+            targetSize.transpose();
+        // A JPEG decodes at a fraction of its size straight from the compressed
+        // data; other formats are area-averaged down.
         reader.setScaledSize(targetSize);
+    }
     QImage image = reader.read();
     if (image.isNull()) {
         if (error)
             *error = reader.errorString();
         return {};
     }
-    return image.convertToFormat(kFormat);
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(kFormat);
+    // Transparent parts show the white of the paper.
+    QImage opaque = blankImage(image.size(), Qt::white);
+    QPainter(&opaque).drawImage(0, 0, image);
+    return opaque;
 }
 
 PictureSurface::PictureSurface(QSize size, QColor background)

@@ -10,9 +10,10 @@
 
 namespace platform {
 
-// Reads a bitmap, GIF or JPEG file, recognised by its content. With a valid
-// `targetSize` a JPEG may be decoded straight at a smaller size (the result then
-// has exactly that size), which is much faster for large photographs.
+// Reads a bitmap, GIF or JPEG file, recognised by its content, turned upright as
+// its orientation tag says and with transparent parts over white. With a valid
+// `targetSize` a larger picture is shrunk to exactly that size while it is read
+// (a JPEG decodes straight at a fraction of its size, much faster for photographs).
 QImage readPicture(const QString& fileName, QString* error, QSize targetSize = {});
 
 // A drawing surface with a persistent picture, as the windows draw on it.

@@ -39,7 +39,8 @@ bool writeScratchBitmap(const QImage& image, const QString& target, QString* err
     return true;
 }
 
-// Renders and writes one bitmap; safe to run for several panes at once.
+} // namespace
+
 QString writePaneImage(const QString& source, int size, bool flipH, bool flipV,
                        const QString& target) {
     QString error;
@@ -50,8 +51,6 @@ QString writePaneImage(const QString& source, int size, bool flipH, bool flipV,
         return QStringLiteral("%1: %2").arg(target, error);
     return {};
 }
-
-} // namespace
 
 QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFolder& folder) {
     const QString stem =

@@ -22,6 +22,12 @@ QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFol
 // mirrored as the flags say.
 QImage renderPaneImage(const QImage& source, int size, bool flipH, bool flipV);
 
+// Reads `source`, renders it as renderPaneImage() does and writes the bitmap file
+// `target`; safe to run for several panes at once. Empty on success, otherwise
+// which file failed and why.
+QString writePaneImage(const QString& source, int size, bool flipH, bool flipV,
+                       const QString& target);
+
 // Renders the pane's source picture into its prepared bitmap. With `newFile`
 // the bitmap gets a fresh name, recorded in WorkPicture; otherwise the file
 // WorkPicture names is rewritten, and a pane without one is left alone. On

@@ -8,6 +8,8 @@
 #include "editor/model/paneoperations.h"
 #include "editor/model/paneswap.h"
 #include "editor/model/panetexts.h"
+#include "editor/model/pictureimport.h"
+#include "editor/model/picturesequence.h"
 #include "editor/model/projectsetup.h"
 #include "editor/model/projectstorage.h"
 #include "editor/model/stagehittest.h"
@@ -44,6 +46,14 @@ const QString kCaption = QStringLiteral("Vistavel 1 : 2002 Edition - [Quorvane]"
 const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
 const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
 const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
+const QString kLoadPictureTitle = QStringLiteral("Vistavel : Load Picture");
+
+platform::FileChooserRequest pictureChooser(const QString& title) {
+    platform::FileChooserRequest request;
+    request.title = title;
+    request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg)");
+    return request;
+}
 
 QFont paneNumberFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -180,7 +190,9 @@ void frmMain::createMenus() {
     mnu_SaveAs->setObjectName(QStringLiteral("mnu_SaveAs"));
     connect(mnu_SaveAs, &QAction::triggered, this, &frmMain::mnu_SaveAs_Click);
     mnu_File->addSeparator()->setObjectName(QStringLiteral("sep02"));
-
+    mnu_MassImage = mnu_File->addAction(QStringLiteral("Mass Image Import ..."));
+    mnu_MassImage->setObjectName(QStringLiteral("mnu_MassImage"));
+    connect(mnu_MassImage, &QAction::triggered, this, &frmMain::mnu_MassImage_Click);
     mnu_ExportHTML = mnu_File->addAction(QStringLiteral("Export As Html ..."));
     mnu_ExportHTML->setObjectName(QStringLiteral("mnu_ExportHTML"));
     connect(mnu_ExportHTML, &QAction::triggered, this, &frmMain::mnu_ExportHTML_Click);
@@ -193,6 +205,9 @@ void frmMain::createMenus() {
     mnu_Closeup->setObjectName(QStringLiteral("mnu_Closeup"));
     connect(mnu_Closeup, &QAction::triggered, this, &frmMain::mnu_Closeup_Click);
     mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep06"));
+    mnu_LoadPicture = mnu_Panes->addAction(QStringLiteral("Picture ..."));
+    mnu_LoadPicture->setObjectName(QStringLiteral("mnu_LoadPicture"));
+    connect(mnu_LoadPicture, &QAction::triggered, this, &frmMain::mnu_LoadPicture_Click);
     mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep04"));
     mnu_FlipHorizontally = mnu_Panes->addAction(QStringLiteral("Flip Horizontally"));
     mnu_FlipHorizontally->setObjectName(QStringLiteral("mnu_FlipHorizontally"));
@@ -414,10 +429,10 @@ void frmMain::reportBlankedPanes(const QList<PaneImageFailure>& failures) {
          platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
-bool frmMain::paneIsSelected() {
+bool frmMain::paneIsSelected(const QString& commandTitle) {
     if (m_project.SelectedPane >= 1 && m_project.SelectedPane <= m_project.panesInUse())
         return true;
-    m_platform.showMessage({QStringLiteral("Vistavel : Pane"),
+    m_platform.showMessage({commandTitle,
                             QStringLiteral("Please select a pane first, on the stage or in the "
                                            "pane list."),
                             platform::MessageIcon::Information, platform::MessageButtons::Ok});
@@ -577,6 +592,67 @@ void frmMain::mnu_SaveAs_Click() {
 void frmMain::mnu_ExportHTML_Click() {
     if (const std::optional<ExportTarget> target = m_frmHTML->Export())
         convertPicturesWithProgress(this, m_platform, m_project, target->folder);
+}
+
+void frmMain::mnu_MassImage_Click() {
+    if (!paneIsSelected(kImportTitle))
+        return;
+    const platform::FileChoice choice =
+        m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Mass Image Import ...")));
+    if (choice.cancelled)
+        return;
+    m_project.LastFileName = choice.fileName;
+    const PictureSequence sequence = PictureSequence::recognise(choice.fileName);
+    if (!sequence.isRecognised()) {
+        if (sequence.recognition() == PictureSequence::Recognition::Unusable)
+            m_platform.showMessage({kImportTitle, importReport(0),
+                                    platform::MessageIcon::Information,
+                                    platform::MessageButtons::Ok});
+        return;
+    }
+    m_project.IsBusy = true;
+    SequenceImport result;
+    {
+        BusyCursor busy;
+        PaneProgress progress(this, QStringLiteral("Importing pictures ..."));
+        m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
+        result = importPictureSequence(
+            m_project, sequence, m_project.SelectedPane, m_paneSize, *m_workFolder,
+            [&progress](int done, int total) { progress.setProgress(done, total); });
+    }
+    RefreshBoard();
+    m_project.IsBusy = false;
+    if (!result.reachedLastPane)
+        m_platform.showMessage({kImportTitle, importReport(result.filled),
+                                platform::MessageIcon::Information, platform::MessageButtons::Ok});
+}
+
+void frmMain::mnu_LoadPicture_Click() {
+    if (!paneIsSelected(kLoadPictureTitle))
+        return;
+    m_project.IsBusy = true;
+    const platform::FileChoice choice =
+        m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Load Picture ...")));
+    if (!choice.cancelled) {
+        m_project.LastFileName = choice.fileName;
+        m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
+        QString error;
+        bool loaded = false;
+        {
+            BusyCursor busy;
+            loaded = loadPicture(m_project, m_project.SelectedPane, choice.fileName, m_paneSize,
+                                 *m_workFolder, &error);
+        }
+        if (loaded)
+            RefreshBoard();
+        else
+            m_platform.showMessage(
+                {kLoadPictureTitle,
+                 QStringLiteral("I couldn't read this picture, so the pane stays as it was:\n%1")
+                     .arg(QDir::toNativeSeparators(error)),
+                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    }
+    m_project.IsBusy = false;
 }
 
 void frmMain::ExitEditor() {

@@ -95,8 +95,9 @@ private:
     void RewritePaneListEntry(int pane);
     void mnu_ChangeProject_Click();
     void reportBlankedPanes(const QList<PaneImageFailure>& failures);
-    // False, after telling the user, when no pane of the project is selected.
-    bool paneIsSelected();
+    // False, after telling the user in a box titled `commandTitle`, when no pane
+    // of the project is selected.
+    bool paneIsSelected(const QString& commandTitle = QStringLiteral("Vistavel : Pane"));
     void mnu_Closeup_Click();
     void mnu_FlipHorizontally_Click();
     void mnu_FlipVertically_Click();
@@ -109,6 +110,8 @@ private:
     void mnu_OpenProject_Click();
     void mnu_SaveAs_Click();
     void mnu_ExportHTML_Click();
+    void mnu_MassImage_Click();
+    void mnu_LoadPicture_Click();
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
@@ -164,6 +167,7 @@ private:
     QAction* mnu_OpenProject = nullptr;
     QAction* mnu_SaveAs = nullptr;
     QAction* mnu_ExportHTML = nullptr;
+    QAction* mnu_MassImage = nullptr;
     QAction* mnu_Exit = nullptr;
     QAction* mnu_Help = nullptr;
     QAction* mnu_Swap = nullptr;
@@ -179,6 +183,7 @@ private:
     QAction* mnu_BoardChangeProject = nullptr;
     QAction* mnu_BoardOptions = nullptr;
     QAction* mnu_About = nullptr;
+    QAction* mnu_LoadPicture = nullptr;
     // Closeup, the flips and Make as Blank: enabled together by every press on
     // the stage, as the pane under the pointer has a picture or not.
     QList<QAction*> m_pictureCommands;

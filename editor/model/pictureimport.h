@@ -1,0 +1,46 @@
+#pragma once
+
+#include "editor/model/projectrecord.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace editor {
+
+class PictureSequence;
+class WorkFolder;
+
+// Points `pane` at the picture file `fileName`, unmirrored and named after the
+// file, and prepares its bitmap at `size`. When the picture cannot be read or
+// its bitmap written, the pane stays exactly as it was and `error` says why.
+bool loadPicture(ProjectRecord& project, int pane, const QString& fileName, int size,
+                 const WorkFolder& folder, QString* error);
+
+struct SequenceImport {
+    // Panes filled, from the first pane on.
+    int filled = 0;
+    // True when pane 1000 was filled: the import ran out of panes, not of pictures.
+    bool reachedLastPane = false;
+};
+
+// Called on the importing thread as panes are filled: panes done and panes to do.
+using ProgressReport = std::function<void(int done, int total)>;
+
+// Fills panes from `firstPane` on with the members of `sequence`, from its start
+// number up, until a member is missing or cannot be read, or pane 1000 is filled.
+// The pane where it stops keeps everything it held. Bitmaps are prepared on all
+// cores and the panes filled strictly in order; meanwhile events other than user
+// input are handled, so windows keep painting.
+SequenceImport importPictureSequence(ProjectRecord& project, const PictureSequence& sequence,
+                                     int firstPane, int size, const WorkFolder& folder,
+                                     const ProgressReport& progress = {});
+
+// The title of everything the import shows the user.
+inline const QString kImportTitle = QStringLiteral("Vistavel : Import");
+
+// What the import tells the user when it stopped short of pane 1000 after
+// filling `filled` panes.
+QString importReport(int filled);
+
+} // namespace editor

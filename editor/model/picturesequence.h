@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+namespace editor {
+
+// A numbered sequence of picture files, recognised from the name of one member
+// the user chose: Image01.jpg, Image1.gif, Image214.jpg, Image001.bmp ...
+//
+// The number is read from the end of the file title less its last four
+// characters (the extension), at most three digits, and zeros in front of it
+// are kept as the width the members' numbers are written with.
+class PictureSequence {
+public:
+    enum class Recognition {
+        Recognised,
+        // The name does not end in a usable number; the user is told so.
+        Unusable,
+        // Nothing to report: a title of four characters or fewer, or digits that
+        // make no number (a name ending in "1a").
+        NotASequence,
+    };
+
+    static PictureSequence recognise(const QString& fileName);
+
+    Recognition recognition() const { return m_recognition; }
+    bool isRecognised() const { return m_recognition == Recognition::Recognised; }
+
+    QString fileName() const { return m_fileName; }
+    // The chosen file's folder, ending in a path separator.
+    QString folder() const { return m_folder; }
+    QString prefix() const { return m_prefix; }
+    // 0, 1 or 2: members are numbered with at least leadingZeros + 1 digits.
+    int leadingZeros() const { return m_leadingZeros; }
+    int startNumber() const { return m_startNumber; }
+    // The chosen name's last four characters, as the user's file has them.
+    QString extension() const { return m_extension; }
+
+    // The file of the member numbered `number`: folder, prefix, number, extension.
+    QString memberFileName(int number) const;
+
+private:
+    Recognition m_recognition = Recognition::NotASequence;
+    QString m_fileName;
+    QString m_folder;
+    QString m_prefix;
+    int m_leadingZeros = 0;
+    int m_startNumber = 0;
+    QString m_extension;
+};
+
+// The name a pane's files are named after: the file title less its last four
+// characters ("Image01.bmp" gives "Image01"); a shorter title is taken whole.
+QString pictureNameOf(const QString& fileName);
+
+} // namespace editor
