@@ -1,0 +1,274 @@
+// Times the mass import of 200 camera-sized photographs into the 5 x 5 panes of a
+// 1920 x 1080 work area through the editor's own import, against the two fastest
+// tools a user could turn to instead and against the bare cost of decoding.
+#include "editor/model/pictureimport.h"
+#include "editor/model/picturesequence.h"
+#include "editor/model/workfolder.h"
+#include "editor/ui/windowlayout.h"
+#include "platform/numbers.h"
+#include "platform/turbojpegencoder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <turbojpeg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int kPhotos = 200;
+constexpr int kPhotoWidth = 4000;
+constexpr int kPhotoHeight = 3000;
+constexpr int kQuality = 90;
+constexpr int kRuns = 2; // the best of these counts: the machine is shared
+constexpr QSize kWorkArea{1920, 1080};
+constexpr int kGridSize = 5;
+
+QString photoName(int number) {
+    return QStringLiteral("Photo%1.jpg").arg(platform::zeroPadded(number, 3));
+}
+
+// Smooth gradients of a landscape with a fine texture over them, as a camera
+// gives: they compress like a real photograph.
+QByteArray makePhoto(int number) {
+    std::mt19937 random(static_cast<unsigned>(number) * 7919u);
+    std::uniform_real_distribution<double> phase(0.0, 6.283);
+    std::uniform_int_distribution<int> grain(-7, 7);
+    std::vector<int> texture(256 * 256);
+    for (int& value : texture)
+        value = grain(random);
+    std::vector<std::array<int, 3>> across(kPhotoWidth), down(kPhotoHeight);
+    const double p[6] = {phase(random), phase(random), phase(random),
+                         phase(random), phase(random), phase(random)};
+    for (int x = 0; x < kPhotoWidth; ++x)
+        for (int c = 0; c < 3; ++c)
+            across[x][c] =
+                int(60 * std::sin(x / (900.0 + 250 * c) + p[c]) + 8 * std::sin(x / 23.0 + p[c]));
+    for (int y = 0; y < kPhotoHeight; ++y)
+        for (int c = 0; c < 3; ++c)
+            down[y][c] = int(120 + 55 * std::cos(y / (700.0 + 300 * c) + p[3 + c]) +
+                             8 * std::sin(y / 17.0 + p[c]));
+    const int rowBytes = kPhotoWidth * 3;
+    std::vector<unsigned char> pixels(std::size_t(rowBytes) * kPhotoHeight);
+    for (int y = 0; y < kPhotoHeight; ++y) {
+        unsigned char* row = pixels.data() + std::size_t(y) * rowBytes;
+        const int* grainRow = texture.data() + (y & 255) * 256;
+        for (int x = 0; x < kPhotoWidth; ++x)
+            for (int c = 0; c < 3; ++c)
+                row[x * 3 + c] = static_cast<unsigned char>(
+                    std::clamp(down[y][c] + across[x][c] + grainRow[(x + c * 85) & 255], 0, 255));
+    }
+    platform::TurboJpegEncoder encoder;
+    return encoder.encodeBottomUpBgr(pixels.data(), kPhotoWidth, rowBytes, kPhotoHeight, kQuality,
+                                     nullptr);
+}
+
+bool writePhotos(const QDir& cache) {
+    QList<int> missing;
+    for (int number = 1; number <= kPhotos; ++number)
+        if (!QFileInfo::exists(cache.filePath(photoName(number))))
+            missing << number;
+    if (missing.isEmpty())
+        return true;
+    std::printf("Generating %lld photos of %d x %d in %s (once) ...\n",
+                static_cast<long long>(missing.size()), kPhotoWidth, kPhotoHeight,
+                qPrintable(cache.path()));
+    std::fflush(stdout);
+    const QList<bool> written = QtConcurrent::blockingMapped<QList<bool>>(missing, [&](int number) {
+        QSaveFile file(cache.filePath(photoName(number)));
+        const QByteArray jpeg = makePhoto(number);
+        return !jpeg.isEmpty() && file.open(QIODevice::WriteOnly) &&
+               file.write(jpeg) == jpeg.size() && file.commit();
+    });
+    return std::all_of(written.begin(), written.end(), [](bool ok) { return ok; });
+}
+
+QStringList photoFiles(const QDir& cache) {
+    QStringList files;
+    for (int number = 1; number <= kPhotos; ++number)
+        files << cache.filePath(photoName(number));
+    return files;
+}
+
+// So that no contender pays for reading the disk.
+void readAll(const QStringList& files) {
+    for (const QString& name : files) {
+        QFile file(name);
+        if (file.open(QIODevice::ReadOnly))
+            file.readAll();
+    }
+}
+
+std::optional<qint64> timeOurImport(const QDir& cache, int paneSize) {
+    QTemporaryDir scratch;
+    QString error;
+    const std::unique_ptr<editor::WorkFolder> folder =
+        editor::WorkFolder::create(scratch.path(), QString(), &error);
+    if (!folder) {
+        std::printf("  no work folder: %s\n", qPrintable(error));
+        return std::nullopt;
+    }
+    editor::ProjectRecord project;
+    project.GridSize = kGridSize;
+    project.BoardCount = static_cast<qint16>(editor::maxBoards(kGridSize));
+    const editor::PictureSequence sequence =
+        editor::PictureSequence::recognise(cache.filePath(photoName(1)));
+    QElapsedTimer timer;
+    timer.start();
+    const editor::SequenceImport result =
+        editor::importPictureSequence(project, sequence, 1, paneSize, *folder);
+    const qint64 elapsed = timer.elapsed();
+    if (result.filled != kPhotos) {
+        std::printf("  the import filled %d panes, not %d\n", result.filled, kPhotos);
+        return std::nullopt;
+    }
+    return elapsed;
+}
+
+// The files on stdin of `xargs -P2`, split in two halves, one per core.
+std::optional<qint64> timePeer(const QString& tool, const QStringList& toolArguments,
+                               const QStringList& files) {
+    if (QStandardPaths::findExecutable(tool).isEmpty())
+        return std::nullopt;
+    const int cores = QThread::idealThreadCount();
+    QProcess xargs;
+    xargs.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList arguments = {QStringLiteral("-P%1").arg(cores), QStringLiteral("-n"),
+                             QString::number((files.size() + cores - 1) / cores), tool};
+    arguments += toolArguments;
+    QElapsedTimer timer;
+    timer.start();
+    xargs.start(QStringLiteral("xargs"), arguments);
+    xargs.write(files.join(QLatin1Char('\n')).toLocal8Bit() + '\n');
+    xargs.closeWriteChannel();
+    if (!xargs.waitForFinished(-1) || xargs.exitCode() != 0) {
+        std::printf("  %s failed\n", qPrintable(tool));
+        return std::nullopt;
+    }
+    return timer.elapsed();
+}
+
+// TurboJPEG decoding every photo at the smallest size its DCT scaling offers
+// that still covers the square, on all cores, writing nothing.
+std::optional<qint64> timeDecodeFloor(const QStringList& files, int paneSize) {
+    QElapsedTimer timer;
+    timer.start();
+    const QList<bool> decoded =
+        QtConcurrent::blockingMapped<QList<bool>>(files, [paneSize](const QString& name) {
+            QFile file(name);
+            if (!file.open(QIODevice::ReadOnly))
+                return false;
+            const QByteArray bytes = file.readAll();
+            const std::unique_ptr<void, int (*)(tjhandle)> handle(tjInitDecompress(), tjDestroy);
+            auto* data = reinterpret_cast<unsigned char*>(const_cast<char*>(bytes.data()));
+            int width = 0, height = 0, subsampling = 0, colourspace = 0;
+            if (tjDecompressHeader3(handle.get(), data, static_cast<unsigned long>(bytes.size()),
+                                    &width, &height, &subsampling, &colourspace) != 0)
+                return false;
+            int count = 0;
+            const tjscalingfactor* factors = tjGetScalingFactors(&count);
+            int bestWidth = width, bestHeight = height;
+            for (int i = 0; i < count; ++i) {
+                const int w = TJSCALED(width, factors[i]), h = TJSCALED(height, factors[i]);
+                if (w >= paneSize && h >= paneSize && w * h < bestWidth * bestHeight) {
+                    bestWidth = w;
+                    bestHeight = h;
+                }
+            }
+            std::vector<unsigned char> pixels(std::size_t(bestWidth) * bestHeight * 4);
+            return tjDecompress2(handle.get(), data, static_cast<unsigned long>(bytes.size()),
+                                 pixels.data(), bestWidth, 0, bestHeight, TJPF_BGRX, 0) == 0;
+        });
+    if (!std::all_of(decoded.begin(), decoded.end(), [](bool ok) { return ok; }))
+        return std::nullopt;
+    return timer.elapsed();
+}
+
+void keepBest(std::optional<qint64>& best, std::optional<qint64> run) {
+    if (run && (!best || *run < *best))
+        best = run;
+}
+
+void printLine(const char* what, const std::optional<qint64>& elapsed) {
+    if (elapsed)
+        std::printf("  %-44s %7lld ms  %6.1f ms per picture\n", what,
+                    static_cast<long long>(*elapsed), double(*elapsed) / kPhotos);
+    else
+        std::printf("  %-44s not measured (tool missing or failed)\n", what);
+}
+
+void printRatio(const char* against, const std::optional<qint64>& ours,
+                const std::optional<qint64>& theirs, const char* goal) {
+    if (ours && theirs && *theirs > 0)
+        std::printf("  ours / %-16s %5.2f   (goal %s)\n", against, double(*ours) / double(*theirs),
+                    goal);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QDir cache(QCoreApplication::applicationDirPath() +
+                     QStringLiteral("/cache/massimport-%1x%2-q%3")
+                         .arg(kPhotoWidth)
+                         .arg(kPhotoHeight)
+                         .arg(kQuality));
+    if (!QDir().mkpath(cache.path()) || !writePhotos(cache)) {
+        std::printf("Could not write the photos into %s\n", qPrintable(cache.path()));
+        return 1;
+    }
+    const QStringList files = photoFiles(cache);
+    readAll(files);
+
+    const int stageExtent = editor::computeWindowLayout(kWorkArea).stage.height() - 15;
+    const int paneSize = platform::roundHalfEven(double(stageExtent) / kGridSize);
+    const QString square = QStringLiteral("%1x%1").arg(paneSize);
+    QTemporaryDir peerOutput;
+
+    std::optional<qint64> ours, mogrify, vips, floor;
+    for (int run = 0; run < kRuns; ++run) {
+        keepBest(ours, timeOurImport(cache, paneSize));
+        keepBest(
+            mogrify,
+            timePeer(QStringLiteral("mogrify"),
+                     {QStringLiteral("-path"), peerOutput.path(), QStringLiteral("-define"),
+                      QStringLiteral("jpeg:size=") + square, QStringLiteral("-resize"),
+                      square + QLatin1Char('!'), QStringLiteral("-format"), QStringLiteral("bmp")},
+                     files));
+        keepBest(vips,
+                 timePeer(QStringLiteral("vipsthumbnail"),
+                          {QStringLiteral("--size"), square + QLatin1Char('!'),
+                           QStringLiteral("-o"), peerOutput.filePath(QStringLiteral("%s.bmp"))},
+                          files));
+        keepBest(floor, timeDecodeFloor(files, paneSize));
+    }
+
+    std::printf("Mass import: %d photos of %d x %d (JPEG quality %d) into %d x %d panes\n"
+                "(%d x %d grid, %d x %d work area), %d cores, best of %d runs\n",
+                kPhotos, kPhotoWidth, kPhotoHeight, kQuality, paneSize, paneSize, kGridSize,
+                kGridSize, kWorkArea.width(), kWorkArea.height(), QThread::idealThreadCount(),
+                kRuns);
+    printLine("ours: the editor's mass import", ours);
+    printLine("mogrify -define jpeg:size (xargs -P2)", mogrify);
+    printLine("vipsthumbnail (xargs -P2)", vips);
+    printLine("floor: TurboJPEG DCT-scaled decode only", floor);
+    printRatio("mogrify", ours, mogrify, "below 1.0");
+    printRatio("vipsthumbnail", ours, vips, "below 1.0");
+    printRatio("floor", ours, floor, "at most 1.2");
+    return ours ? 0 : 1;
+}
