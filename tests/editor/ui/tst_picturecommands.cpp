@@ -63,6 +63,20 @@ private:
             (slot % project().GridSize) * size + size / 2 + 10,
             (slot / project().GridSize) * size + size / 2 + 10);
     }
+    // A click on the stage: on a pane of the board on show, or anywhere else.
+    void clickStage(QPoint at) {
+        auto* stage = m_window->findChild<QWidget*>(QStringLiteral("picStage"));
+        QTest::mouseMove(stage, at);
+        QTest::mousePress(stage, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(stage, Qt::LeftButton, {}, at);
+    }
+    void selectPane(int pane) {
+        showBoard(project().boardOfPane(pane));
+        const int slot = (pane - 1) % project().panesPerBoard() + 1;
+        const int size = m_window->paneSize();
+        clickStage(project().Panes[slot].StagePos + QPoint(size / 2, size / 2));
+        QCOMPARE(project().SelectedPane, qint16(pane));
+    }
     QString writePicture(const QString& title, QRgb colour) {
         QImage image(40, 30, QImage::Format_RGB32);
         image.fill(colour);
@@ -137,7 +151,7 @@ private Q_SLOTS:
 
     void importFromPane998FillsTheLastPanesSilently() {
         setBoards(5, 40);
-        project().SelectedPane = 998;
+        selectPane(998);
         m_platform->answerOpen(writeSequence(1, 6));
         trigger("mnu_MassImage"); // no message expected
         for (int pane = 998; pane <= 1000; ++pane)
@@ -149,12 +163,13 @@ private Q_SLOTS:
     }
 
     void corruptFifthMemberEndsTheImportThere() {
-        project().SelectedPane = 5;
+        setBoards(3, 2);
+        selectPane(5);
         m_platform->answerOpen(writePicture(QStringLiteral("Old.bmp"), qRgb(10, 20, 30)));
         trigger("mnu_LoadPicture");
         const PaneRecord before = project().Panes[5];
+        QCOMPARE(project().SelectedPane, qint16(1));
 
-        setBoards(3, 2);
         const QString chosen = writeSequence(1, 9);
         QFile corrupt(QDir(m_folder).filePath(QStringLiteral("Image05.bmp")));
         QVERIFY(corrupt.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -175,7 +190,7 @@ private Q_SLOTS:
     }
 
     void loadsOnePictureIntoTheSelectedPane() {
-        project().SelectedPane = 3;
+        selectPane(3);
         const QString file = writePicture(QStringLiteral("Photo01.JPG"), qRgb(200, 40, 90));
         m_platform->answerOpen(file);
         trigger("mnu_LoadPicture");
@@ -193,7 +208,7 @@ private Q_SLOTS:
     }
 
     void unreadablePictureIsReportedAndChangesNothing() {
-        project().SelectedPane = 2;
+        selectPane(2);
         const QString file = QDir(m_folder).filePath(QStringLiteral("Notes 01.jpg"));
         QFile text(file);
         QVERIFY(text.open(QIODevice::WriteOnly));
@@ -219,7 +234,8 @@ private Q_SLOTS:
     void withoutASelectedPaneNothingIsTouched() {
         QFETCH(QString, command);
         QFETCH(QString, title);
-        project().SelectedPane = 0; // a press outside every slot
+        clickStage(QPoint(100, m_window->stageExtent() + 5)); // under the board
+        QCOMPARE(project().SelectedPane, qint16(0));
         m_platform->expectMessage(title);
         trigger(qPrintable(command));
         QVERIFY(m_platform->openRequests().isEmpty());
