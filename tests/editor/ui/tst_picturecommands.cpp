@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
+#include <QProgressDialog>
+#include <QTimer>
 
 using namespace editor;
 
@@ -120,7 +122,15 @@ private Q_SLOTS:
         const QString chosen = writeSequence(1, 12);
         m_platform->answerOpen(chosen);
         m_platform->expectMessage(kImport);
+        // Seen while the import runs: the window keeps handling events meanwhile.
+        int progressShown = 0;
+        QTimer::singleShot(0, this, [&] {
+            const auto* progress = m_window->findChild<QProgressDialog*>();
+            if (progress && progress->isVisible())
+                progressShown = progress->maximum();
+        });
         trigger("mnu_MassImage");
+        QCOMPARE(progressShown, 12);
 
         const platform::FileChooserRequest& chooser = m_platform->openRequests().constLast();
         QCOMPARE(chooser.title, QStringLiteral("Mass Image Import ..."));
