@@ -1,5 +1,7 @@
 #include "platform/picturesurface.h"
 
+#include "platform/turbojpegdecoder.h"
+
 #include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
@@ -15,29 +17,50 @@ QImage blankImage(QSize size, QColor background) {
     return image;
 }
 
+// Mirrors and turns as an orientation tag says.
+QImage upright(QImage image, QImageIOHandler::Transformations turn) {
+    if (turn & (QImageIOHandler::TransformationMirror | QImageIOHandler::TransformationFlip))
+        image = image.mirrored(turn & QImageIOHandler::TransformationMirror,
+                               turn & QImageIOHandler::TransformationFlip);
+    if (turn & QImageIOHandler::TransformationRotate90)
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
 } // namespace
 
 QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
     QImageReader reader(fileName);
     reader.setDecideFormatFromContent(true);
-    // Camera pictures show upright, as picture viewers show them.
-    reader.setAutoTransform(true);
+    reader.setAutoTransform(false); // turned below, whichever way the picture is decoded
     const QSize full = reader.size();
-    if (targetSize.isValid() && !targetSize.isEmpty() && full.isValid() &&
-        (full.width() > targetSize.width() || full.height() > targetSize.height())) {
-        // The size applies before the picture is turned upright.
-        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-            targetSize.transpose();
-        // A JPEG decodes at a fraction of its size straight from the compressed
-        // data; other formats are area-averaged down.
-        reader.setScaledSize(targetSize);
+    const bool shrink = targetSize.isValid() && !targetSize.isEmpty() && full.isValid() &&
+                        (full.width() > targetSize.width() || full.height() > targetSize.height());
+    // Camera pictures show upright, as picture viewers show them; a target size
+    // applies to the picture as stored, before it is turned.
+    const QImageIOHandler::Transformations turn = reader.transformation();
+    if (turn & QImageIOHandler::TransformationRotate90)
+        targetSize.transpose();
+    QImage image;
+    if (shrink && reader.format() == "jpeg") {
+        // Straight from the compressed data at a fraction of the size, then
+        // area-averaged to the exact size.
+        image = decodeJpegCovering(fileName, targetSize,
+                                   qint64(QImageReader::allocationLimit()) * 1024 * 1024);
+        if (!image.isNull() && image.size() != targetSize)
+            image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    QImage image = reader.read();
     if (image.isNull()) {
-        if (error)
-            *error = reader.errorString();
-        return {};
+        if (shrink)
+            reader.setScaledSize(targetSize); // area averaging
+        image = reader.read();
+        if (image.isNull()) {
+            if (error)
+                *error = reader.errorString();
+            return {};
+        }
     }
+    image = upright(image, turn);
     if (!image.hasAlphaChannel())
         return image.convertToFormat(kFormat);
     // Transparent parts show the white of the paper.

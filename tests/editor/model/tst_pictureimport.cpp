@@ -129,8 +129,8 @@ QByteArray jpegFile(const QImage& image, bool progressive = false) {
     return bytes;
 }
 
-// A camera JPEG whose orientation tag says: turn a quarter clockwise to show.
-QByteArray turnedCameraJpeg() {
+// A camera JPEG of w x h whose orientation tag says: turn a quarter clockwise to show.
+QByteArray turnedCameraJpeg(int w, int h) {
     const QByteArray exif("\xFF\xE1\x00\x22"
                           "Exif\0\0"
                           "MM\x00\x2A\x00\x00\x00\x08"
@@ -138,7 +138,7 @@ QByteArray turnedCameraJpeg() {
                           "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
                           "\x00\x00\x00\x00",
                           36);
-    return jpegFile(quadrants(64, 32)).insert(2, exif);
+    return jpegFile(quadrants(w, h)).insert(2, exif);
 }
 
 QByteArray pngFile(const QImage& image) {
@@ -230,15 +230,21 @@ private Q_SLOTS:
         QTest::newRow("GIF: the first frame") << gifFile(20, 12, {0, 1}) << asDrawn;
         QTest::newRow("GIF: see-through over white")
             << gifFile(20, 12, {0}, 3) << QList<QRgb>{kRed, kGreen, kBlue, kWhite};
+        // Pictures larger than the pane decode shrunk, smaller ones whole.
         QTest::newRow("baseline JPEG") << jpegFile(quadrants(48, 48)) << asDrawn;
         QTest::newRow("progressive JPEG") << jpegFile(quadrants(48, 48), true) << asDrawn;
+        QTest::newRow("large progressive JPEG") << jpegFile(quadrants(480, 360), true) << asDrawn;
         const QList<QRgb> greys = {qRgb(0, 0, 0), qRgb(90, 90, 90), qRgb(170, 170, 170), kWhite};
         QTest::newRow("grey-scale JPEG")
             << jpegFile(quadrants(48, 48, greys).convertToFormat(QImage::Format_Grayscale8))
             << greys;
+        QTest::newRow("large grey-scale JPEG")
+            << jpegFile(quadrants(480, 480, greys).convertToFormat(QImage::Format_Grayscale8))
+            << greys;
         QTest::newRow("large camera JPEG") << jpegFile(quadrants(1600, 1200)) << asDrawn;
-        QTest::newRow("camera JPEG turned upright")
-            << turnedCameraJpeg() << QList<QRgb>{kBlue, kRed, kYellow, kGreen};
+        const QList<QRgb> turned = {kBlue, kRed, kYellow, kGreen};
+        QTest::newRow("camera JPEG turned upright") << turnedCameraJpeg(640, 320) << turned;
+        QTest::newRow("small camera JPEG turned upright") << turnedCameraJpeg(40, 20) << turned;
         QImage clear = quadrants(20, 20).convertToFormat(QImage::Format_ARGB32);
         clear.fill(Qt::transparent);
         QTest::newRow("transparent picture over white")
