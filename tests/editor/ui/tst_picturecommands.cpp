@@ -110,11 +110,11 @@ private Q_SLOTS:
 
     void commandsSitInTheFileAndPaneMenus() {
         const auto* file = m_window->findChild<QMenu*>(QStringLiteral("mnu_File"));
-        QCOMPARE(actionNames(file), QStringList({"- sep02", "Mass Image Import ... mnu_MassImage",
-                                                 "- sep10", "Exit mnu_Exit"}));
+        QVERIFY(actionNames(file).join(',').endsWith(
+            QStringLiteral("- sep02,Mass Image Import ... mnu_MassImage,- sep10,Exit mnu_Exit")));
         const auto* panes = m_window->findChild<QMenu*>(QStringLiteral("mnu_Panes"));
         QVERIFY(actionNames(panes).join(',').contains(
-            QStringLiteral("- sep06,Picture ... mnu_LoadPicture,- sep04")));
+            QStringLiteral("Closeup mnu_Closeup,- sep06,Picture ... mnu_LoadPicture,- sep04,")));
     }
 
     void importsTwelvePicturesFromPane1() {
