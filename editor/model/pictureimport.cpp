@@ -9,6 +9,7 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -109,6 +110,8 @@ SequenceImport importPictureSequence(ProjectRecord& project, const PictureSequen
         fillReadyPanes();
         loop.quit();
     });
+    // The workers never wait for this thread to take their results in.
+    watcher.setPendingResultsLimit(std::max(total, 1));
     watcher.setFuture(written);
     if (total > 0)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
