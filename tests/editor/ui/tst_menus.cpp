@@ -1,0 +1,94 @@
+#include "editor/ui/frmmain.h"
+#include "fakeplatform.h"
+#include "testmain.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace editor;
+
+namespace {
+
+struct Item {
+    QString name; // "-" for a separator
+    QString caption;
+    QString shortcut;
+    bool enabled;
+};
+
+struct MenuRow {
+    QString name;
+    QString caption;
+    QList<Item> items;
+};
+
+Item sep() { return {QStringLiteral("-"), QString(), QString(), true}; }
+Item item(const char* name, const char* caption, bool enabled = true, const char* shortcut = "") {
+    return {QLatin1String(name), QLatin1String(caption), QLatin1String(shortcut), enabled};
+}
+
+const QList<MenuRow>& menuTable() {
+    static const QList<MenuRow> table = {
+        {"mnu_File", "File",
+         {item("mnu_ChangeProject", "Change Project ..."), item("mnu_OpenProject", "Open Project ..."),
+          sep(), item("mnu_SaveAs", "Save Project As ..."), sep(),
+          item("mnu_MassImage", "Mass Image Import ..."), item("mnu_ExportHTML", "Export As Html ..."),
+          sep(), item("mnu_Exit", "Exit")}},
+        {"mnu_Panes", "Pane",
+         {item("mnu_Closeup", "Closeup", false), sep(), item("mnu_LoadPicture", "Picture ..."), sep(),
+          item("mnu_FlipHorizontally", "Flip Horizontally", false, "Ctrl+Z"),
+          item("mnu_FlipVertically", "Flip Vertically", false, "Ctrl+X"), sep(),
+          item("mnu_MakeBlank", "Make as Blank", false), sep(),
+          item("mnu_RandomShuffle", "Image Shuffle", true, "Ctrl+D"),
+          item("mnu_Options", "Properties ...")}},
+        {"mnu_Board", "Board",
+         {item("mnu_BoardChangeProject", "Change Project ..."), sep(),
+          item("mnu_BoardOptions", "Properties ...")}},
+        {"mnuHelp", "Help", {item("mnu_Help", "Help"), sep(), item("mnu_About", "About")}},
+        {"mnu_EditList", "Edit List",
+         {item("mnu_Swap", "Swap Item"), sep(), item("mnu_Remove", "Remove Item"), sep(),
+          item("mnu_ClearAll", "Clear All")}},
+    };
+    return table;
+}
+
+QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+} // namespace
+
+class MenusTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void menuTreeMatchesTheTable() {
+        testsupport::FakePlatform platform;
+        frmMain window(platform);
+        QStringList barMenus;
+        for (QAction* action : window.menuBar()->actions())
+            barMenus << action->menu()->objectName();
+        QCOMPARE(barMenus, QStringList({"mnu_File", "mnu_Panes", "mnu_Board", "mnuHelp"}));
+        for (const MenuRow& row : menuTable()) {
+            auto* menu = window.findChild<QMenu*>(row.name);
+            QVERIFY2(menu, qPrintable(row.name));
+            QCOMPARE(withoutAccessKey(menu->title()), row.caption);
+            const QList<QAction*> actions = menu->actions();
+            QCOMPARE(actions.size(), row.items.size());
+            for (int i = 0; i < actions.size(); ++i) {
+                const Item& expected = row.items.at(i);
+                QAction* action = actions.at(i);
+                if (expected.name == QLatin1String("-")) {
+                    QVERIFY2(action->isSeparator(), qPrintable(row.name + QString::number(i)));
+                    continue;
+                }
+                QCOMPARE(action->objectName(), expected.name);
+                QCOMPARE(action->text(), expected.caption);
+                QCOMPARE(action->shortcut(), QKeySequence(expected.shortcut));
+                QCOMPARE(action->isEnabled(), expected.enabled);
+            }
+        }
+        QVERIFY(platform.problems().isEmpty());
+    }
+};
+
+VV_TEST_MAIN(MenusTest)
+#include "tst_menus.moc"
