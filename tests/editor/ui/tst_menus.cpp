@@ -1,6 +1,9 @@
 #include "editor/ui/frmmain.h"
 #include "fakeplatform.h"
+#include "modalanswer.h"
 #include "testmain.h"
+
+#include <QDir>
 
 #include <QAction>
 #include <QMenu>
@@ -23,37 +26,46 @@ struct MenuRow {
     QList<Item> items;
 };
 
-Item sep() { return {QStringLiteral("-"), QString(), QString(), true}; }
+Item sep() {
+    return {QStringLiteral("-"), QString(), QString(), true};
+}
 Item item(const char* name, const char* caption, bool enabled = true, const char* shortcut = "") {
     return {QLatin1String(name), QLatin1String(caption), QLatin1String(shortcut), enabled};
 }
 
 const QList<MenuRow>& menuTable() {
     static const QList<MenuRow> table = {
-        {"mnu_File", "File",
-         {item("mnu_ChangeProject", "Change Project ..."), item("mnu_OpenProject", "Open Project ..."),
-          sep(), item("mnu_SaveAs", "Save Project As ..."), sep(),
-          item("mnu_MassImage", "Mass Image Import ..."), item("mnu_ExportHTML", "Export As Html ..."),
-          sep(), item("mnu_Exit", "Exit")}},
-        {"mnu_Panes", "Pane",
-         {item("mnu_Closeup", "Closeup", false), sep(), item("mnu_LoadPicture", "Picture ..."), sep(),
-          item("mnu_FlipHorizontally", "Flip Horizontally", false, "Ctrl+Z"),
+        {"mnu_File",
+         "File",
+         {item("mnu_ChangeProject", "Change Project ..."),
+          item("mnu_OpenProject", "Open Project ..."), sep(),
+          item("mnu_SaveAs", "Save Project As ..."), sep(),
+          item("mnu_MassImage", "Mass Image Import ..."),
+          item("mnu_ExportHTML", "Export As Html ..."), sep(), item("mnu_Exit", "Exit")}},
+        {"mnu_Panes",
+         "Pane",
+         {item("mnu_Closeup", "Closeup", false), sep(), item("mnu_LoadPicture", "Picture ..."),
+          sep(), item("mnu_FlipHorizontally", "Flip Horizontally", false, "Ctrl+Z"),
           item("mnu_FlipVertically", "Flip Vertically", false, "Ctrl+X"), sep(),
           item("mnu_MakeBlank", "Make as Blank", false), sep(),
           item("mnu_RandomShuffle", "Image Shuffle", true, "Ctrl+D"),
           item("mnu_Options", "Properties ...")}},
-        {"mnu_Board", "Board",
+        {"mnu_Board",
+         "Board",
          {item("mnu_BoardChangeProject", "Change Project ..."), sep(),
           item("mnu_BoardOptions", "Properties ...")}},
         {"mnuHelp", "Help", {item("mnu_Help", "Help"), sep(), item("mnu_About", "About")}},
-        {"mnu_EditList", "Edit List",
+        {"mnu_EditList",
+         "Edit List",
          {item("mnu_Swap", "Swap Item"), sep(), item("mnu_Remove", "Remove Item"), sep(),
           item("mnu_ClearAll", "Clear All")}},
     };
     return table;
 }
 
-QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
+QString withoutAccessKey(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
 
 } // namespace
 
@@ -86,6 +98,43 @@ private Q_SLOTS:
                 QCOMPARE(action->isEnabled(), expected.enabled);
             }
         }
+        QVERIFY(platform.problems().isEmpty());
+    }
+
+    void shortcutsRunTheirCommands() {
+        testsupport::FakePlatform platform;
+        frmMain window(platform);
+        QImage picture(40, 40, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const QString file = QDir(platform.programFolder()).filePath(QStringLiteral("Shot01.bmp"));
+        QVERIFY(picture.save(file));
+        PaneRecord& pane = window.project().Panes[1];
+        pane.SourcePicture = file;
+        pane.PictureName = QStringLiteral("Shot01");
+        QVERIFY(window.PreparePaneImage(1, window.paneSize(), true, nullptr));
+        window.RefreshBoard();
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        // The flips are greyed until a press on a pane with a picture.
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(pane.FlipH, qint16(0));
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("picStage")), Qt::LeftButton,
+                          {}, QPoint(100, 100));
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(pane.FlipH, qint16(1));
+        QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(pane.FlipV, qint16(1));
+
+        // Ctrl+D starts the image shuffle with its notice.
+        bool noticeShown = false;
+        testsupport::answerModal(this, [&](QDialog* dialog) {
+            noticeShown = dialog->objectName() == QLatin1String("frmMsgBox");
+        });
+        QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+        QTRY_VERIFY(noticeShown);
+        window.close();
         QVERIFY(platform.problems().isEmpty());
     }
 };
