@@ -1,26 +1,10 @@
 #include "platform/picturesurface.h"
 #include "testmain.h"
+#include "testpictures.h"
 
 #include <QTemporaryDir>
 
-namespace {
-
-// Four quadrants: red top left, green top right, blue bottom left, yellow bottom right.
-QImage quadrants(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const bool right = x >= w / 2, bottom = y >= h / 2;
-            image.setPixel(x, y,
-                           !right && !bottom  ? qRgb(255, 0, 0)
-                           : right && !bottom ? qRgb(0, 255, 0)
-                           : !right           ? qRgb(0, 0, 255)
-                                              : qRgb(255, 255, 0));
-        }
-    return image;
-}
-
-} // namespace
+using testsupport::quadrants;
 
 class PictureSurfaceTest : public QObject {
     Q_OBJECT

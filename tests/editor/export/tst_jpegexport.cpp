@@ -2,27 +2,16 @@
 #include "editor/export/pictureconversion.h"
 #include "platform/turbojpegencoder.h"
 #include "testmain.h"
+#include "testpictures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 using namespace editor;
+using namespace testsupport;
 
 namespace {
-
-const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255),
-           kYellow = qRgb(255, 255, 0);
-
-// Red, green / blue, yellow quadrants: any turn or mirror or swapped channel shows.
-QImage quadrants(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y,
-                           y < h / 2 ? (x < w / 2 ? kRed : kGreen) : (x < w / 2 ? kBlue : kYellow));
-    return image;
-}
 
 bool near(QRgb a, QRgb b) {
     return std::abs(qRed(a) - qRed(b)) < 24 && std::abs(qGreen(a) - qGreen(b)) < 24 &&

@@ -3,26 +3,17 @@
 #include "editor/model/workfolder.h"
 #include "platform/picturesurface.h"
 #include "testmain.h"
+#include "testpictures.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 using namespace editor;
+using namespace testsupport;
 
 namespace {
 
-const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255),
-           kYellow = qRgb(255, 255, 0), kGrey = qRgb(193, 193, 193), kWhite = qRgb(255, 255, 255);
-
-// Red, green / blue, yellow quadrants.
-QImage quadrants(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y,
-                           y < h / 2 ? (x < w / 2 ? kRed : kGreen) : (x < w / 2 ? kBlue : kYellow));
-    return image;
-}
+const QRgb kGrey = qRgb(193, 193, 193), kWhite = qRgb(255, 255, 255);
 
 QRgb quadrantColour(const QImage& image, int qx, int qy) {
     return image.pixel(image.width() / 4 + qx * image.width() / 2,

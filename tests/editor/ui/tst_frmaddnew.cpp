@@ -1,4 +1,5 @@
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "modalanswer.h"
 #include "testmain.h"
@@ -69,16 +70,11 @@ private:
         part<QAction>(m_window.get(), command)->trigger();
     }
     void givePicture(int pane, QColor colour, const QString& text) {
-        QImage image(40, 40, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString file =
-            QDir(m_platform->programFolder()).filePath(QStringLiteral("Image%1.bmp").arg(pane));
-        QVERIFY(image.save(file));
-        PaneRecord& record = project().Panes[pane];
-        record.SourcePicture = file;
-        record.PictureName = QFileInfo(file).completeBaseName();
-        record.Text = text;
-        QVERIFY(m_window->PreparePaneImage(pane, m_window->paneSize(), true, nullptr));
+        QVERIFY(!testsupport::givePicture(*m_window, pane, testsupport::filledPicture(colour),
+                                          QDir(m_platform->programFolder())
+                                              .filePath(QStringLiteral("Image%1.bmp").arg(pane)))
+                     .isEmpty());
+        project().Panes[pane].Text = text;
     }
 
 private Q_SLOTS:

@@ -1,5 +1,6 @@
 #include "editor/export/frmhtml.h"
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 
@@ -73,16 +74,10 @@ private:
         click("Command1");
     }
     void givePicture(int pane, const QString& name, QColor colour) {
-        QImage image(40, 40, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString file = QDir(m_platform->programFolder()).filePath(name + ".bmp");
-        QVERIFY(image.save(file));
-        PaneRecord& record = m_window->project().Panes[pane];
-        record.SourcePicture = file;
-        record.PictureName = name;
-        QString error;
-        QVERIFY2(m_window->PreparePaneImage(pane, m_window->paneSize(), true, &error),
-                 qPrintable(error));
+        QVERIFY(!testsupport::givePicture(
+                     *m_window, pane, testsupport::filledPicture(colour),
+                     QDir(m_platform->programFolder()).filePath(name + QStringLiteral(".bmp")))
+                     .isEmpty());
     }
     void setBoards(int grid, int boards) {
         m_window->project().GridSize = qint16(grid);

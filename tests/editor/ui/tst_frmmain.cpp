@@ -1,6 +1,7 @@
 #include "editor/model/paneimage.h"
 #include "editor/ui/frmmain.h"
 #include "editor/ui/windowlayout.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 
@@ -52,20 +53,11 @@ private:
         m_window->RefreshBoard();
     }
     QString givePicture(int pane, QColor colour) {
-        QImage image(60, 30, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString file =
-            QDir(m_platform->programFolder()).filePath(QStringLiteral("Image%1.bmp").arg(pane));
-        image.save(file);
-        PaneRecord& record = m_window->project().Panes[pane];
-        record.SourcePicture = file;
-        record.PictureName = QFileInfo(file).completeBaseName();
-        QString error;
-        [&] {
-            QVERIFY2(m_window->PreparePaneImage(pane, m_window->paneSize(), true, &error),
-                     qPrintable(error));
-        }();
-        return record.WorkPicture;
+        const QString bitmap = testsupport::givePicture(
+            *m_window, pane, testsupport::filledPicture(colour, QSize(60, 30)),
+            QDir(m_platform->programFolder()).filePath(QStringLiteral("Image%1.bmp").arg(pane)));
+        [&] { QVERIFY(!bitmap.isEmpty()); }();
+        return bitmap;
     }
 
 private Q_SLOTS:

@@ -1,4 +1,5 @@
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "modalanswer.h"
 #include "testmain.h"
@@ -104,14 +105,11 @@ private Q_SLOTS:
     void shortcutsRunTheirCommands() {
         testsupport::FakePlatform platform;
         frmMain window(platform);
-        QImage picture(40, 40, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        const QString file = QDir(platform.programFolder()).filePath(QStringLiteral("Shot01.bmp"));
-        QVERIFY(picture.save(file));
-        PaneRecord& pane = window.project().Panes[1];
-        pane.SourcePicture = file;
-        pane.PictureName = QStringLiteral("Shot01");
-        QVERIFY(window.PreparePaneImage(1, window.paneSize(), true, nullptr));
+        QVERIFY(!testsupport::givePicture(
+                     window, 1, testsupport::filledPicture(Qt::red),
+                     QDir(platform.programFolder()).filePath(QStringLiteral("Shot01.bmp")))
+                     .isEmpty());
+        const PaneRecord& pane = window.project().Panes[1];
         window.RefreshBoard();
         window.show();
         window.activateWindow();

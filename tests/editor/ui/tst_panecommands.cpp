@@ -1,9 +1,11 @@
 #include "editor/ui/frmcloseup.h"
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "modalanswer.h"
 #include "platform/picturewidget.h"
 #include "testmain.h"
+#include "testpictures.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,31 +16,16 @@
 #include <QPushButton>
 
 using namespace editor;
+using namespace testsupport;
 using testsupport::answerModal;
+using testsupport::part;
 
 namespace {
 
-const QRgb kRed = qRgb(255, 0, 0), kGreen = qRgb(0, 255, 0), kBlue = qRgb(0, 0, 255),
-           kYellow = qRgb(255, 255, 0), kGrey = qRgb(193, 193, 193);
-
-template <typename T> T* part(QObject* parent, const char* name) {
-    T* found = parent->findChild<T*>(QLatin1String(name));
-    Q_ASSERT(found);
-    return found;
-}
+const QRgb kGrey = qRgb(193, 193, 193);
 
 void press(QDialog* dialog, const char* button) {
     QTest::mouseClick(part<QAbstractButton>(dialog, button), Qt::LeftButton);
-}
-
-// Red, green / blue, yellow quadrants.
-QImage quadrants(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y,
-                           y < h / 2 ? (x < w / 2 ? kRed : kGreen) : (x < w / 2 ? kBlue : kYellow));
-    return image;
 }
 
 } // namespace
@@ -67,13 +54,10 @@ private:
     }
     QRgb stagePixel(int x, int y) { return m_window->stageSurface().image().pixel(x, y); }
     void givePicture(int pane, const QImage& image, const QString& name) {
-        const QString file =
-            QDir(m_platform->programFolder()).filePath(name + QStringLiteral(".bmp"));
-        QVERIFY(image.save(file));
-        PaneRecord& record = project().Panes[pane];
-        record.SourcePicture = file;
-        record.PictureName = name;
-        QVERIFY(m_window->PreparePaneImage(pane, m_window->paneSize(), true, nullptr));
+        QVERIFY(!testsupport::givePicture(
+                     *m_window, pane, image,
+                     QDir(m_platform->programFolder()).filePath(name + QStringLiteral(".bmp")))
+                     .isEmpty());
     }
     void giveColour(int pane, QRgb colour) {
         QImage image(20, 20, QImage::Format_RGB32);

@@ -1,4 +1,5 @@
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 
@@ -51,17 +52,9 @@ private:
         m_window->RefreshBoard();
     }
     void givePicture(int pane, QRgb colour, const QString& name) {
-        QImage image(50, 50, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString source = file(name);
-        QDir().mkpath(QFileInfo(source).path());
-        QVERIFY(image.save(source));
-        PaneRecord& record = m_window->project().Panes[pane];
-        record.SourcePicture = source;
-        record.PictureName = QFileInfo(source).completeBaseName();
-        QString error;
-        QVERIFY2(m_window->PreparePaneImage(pane, m_window->paneSize(), true, &error),
-                 qPrintable(error));
+        QVERIFY(!testsupport::givePicture(
+                     *m_window, pane, testsupport::filledPicture(colour, QSize(50, 50)), file(name))
+                     .isEmpty());
     }
     // The colour in the middle of the stage slot (counted from 1) on show.
     QRgb slotColour(int slot) {

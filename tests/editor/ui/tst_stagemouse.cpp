@@ -1,4 +1,5 @@
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 
@@ -55,17 +56,11 @@ private:
         m_window->RefreshBoard();
     }
     void givePicture(int pane, QColor colour) {
-        QImage image(40, 40, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString file =
-            QDir(m_platform->programFolder()).filePath(QStringLiteral("Pic%1.bmp").arg(pane));
-        QVERIFY(image.save(file));
-        PaneRecord& record = project().Panes[pane];
-        record.SourcePicture = file;
-        record.PictureName = QStringLiteral("Pic%1").arg(pane);
-        QString error;
-        QVERIFY2(m_window->PreparePaneImage(pane, m_window->paneSize(), true, &error),
-                 qPrintable(error));
+        QVERIFY(
+            !testsupport::givePicture(
+                 *m_window, pane, testsupport::filledPicture(colour),
+                 QDir(m_platform->programFolder()).filePath(QStringLiteral("Pic%1.bmp").arg(pane)))
+                 .isEmpty());
     }
     void giveTexts(int pane, const QString& tag) {
         PaneRecord& record = project().Panes[pane];

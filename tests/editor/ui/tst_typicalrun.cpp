@@ -1,5 +1,6 @@
 #include "editor/export/pagegenerator.h"
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "modalanswer.h"
 #include "testmain.h"
@@ -13,16 +14,11 @@
 
 using namespace editor;
 using testsupport::answerModal;
+using testsupport::part;
 
 namespace {
 
 const QList<QColor> kColours = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
-
-template <typename T> T* part(QObject* parent, const char* name) {
-    T* found = parent->findChild<T*>(QLatin1String(name));
-    Q_ASSERT(found);
-    return found;
-}
 
 void trigger(frmMain& window, const char* name) {
     QAction* command = part<QAction>(&window, name);
