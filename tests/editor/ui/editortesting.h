@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QListWidget>
 #include <QObject>
 
 namespace testsupport {
@@ -14,6 +15,14 @@ template <typename T> T* part(QObject* parent, const char* name) {
     T* found = parent->findChild<T*>(QLatin1String(name));
     Q_ASSERT(found);
     return found;
+}
+
+// Every entry of a list box, as the user reads them.
+inline QStringList listEntries(const QListWidget* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->item(i)->text();
+    return entries;
 }
 
 inline QImage filledPicture(QColor colour, QSize size = QSize(40, 40)) {

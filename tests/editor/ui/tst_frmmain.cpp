@@ -13,17 +13,11 @@
 #include <QPushButton>
 
 using namespace editor;
+using testsupport::listEntries;
 
 namespace {
 
 const QRgb kGrey = qRgb(193, 193, 193), kWhite = qRgb(255, 255, 255), kBlack = qRgb(0, 0, 0);
-
-QStringList listEntries(const QListWidget* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->item(i)->text();
-    return entries;
-}
 
 } // namespace
 

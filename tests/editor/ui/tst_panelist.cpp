@@ -1,4 +1,5 @@
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "testmain.h"
 
@@ -11,17 +12,9 @@
 #include <QPushButton>
 
 using namespace editor;
+using testsupport::listEntries;
 
-namespace {
-
-QStringList listEntries(const QListWidget* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->item(i)->text();
-    return entries;
-}
-
-} // namespace
+namespace {} // namespace
 
 class PaneListTest : public QObject {
     Q_OBJECT
