@@ -268,8 +268,8 @@ void frmMain::FillDialogLists() {
     m_project.GridHighlight = 0x00FF00;
     m_project.MoveHighlight = 0x00FF00;
     m_help->FillTopics();
-    m_frmHTML = new frmHTML(m_platform, m_project, HtmlWords, this);
     HtmlWords = HtmlWordTable::load();
+    m_frmHTML = new frmHTML(m_platform, m_project, HtmlWords, this);
 }
 
 int frmMain::LayoutWindow() {
@@ -300,7 +300,7 @@ void frmMain::ResizeWindow() {
         BusyCursor busy;
         m_stageHeight = height;
         m_stageExtent = height - 15;
-        m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
+        m_paneSize = paneSizeFor(m_project.GridSize);
         const QList<PaneImageFailure> failures = rewriteAllPaneImages(m_project, m_paneSize);
         if (!failures.isEmpty()) {
             m_platform.showMessage(
@@ -320,6 +320,10 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     ResizeWindow();
 }
 
+int frmMain::paneSizeFor(int gridSize) const {
+    return platform::roundHalfEven(double(m_stageExtent) / gridSize);
+}
+
 int frmMain::currentBoardIndex() const {
     return std::max(0, Combo_PageView->currentIndex());
 }
@@ -329,7 +333,7 @@ const platform::PictureSurface& frmMain::stageSurface() const {
 }
 
 void frmMain::RefreshBoard() {
-    m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
+    m_paneSize = paneSizeFor(m_project.GridSize);
     {
         BusyCursor busy;
         DrawBoard(m_project, currentBoardIndex(), m_paneSize, m_project.GridSize,
@@ -403,11 +407,10 @@ void frmMain::mnu_ChangeProject_Click() {
             BusyCursor busy;
             picStage->surface().clearPicture();
             m_project.IsBusy = true;
+            // A fresh start also brings back a work folder removed behind our back.
             if (setup->discardAll)
                 QDir().mkpath(m_workFolder->path());
-            failures =
-                applyProjectSetup(m_project, *setup,
-                                  platform::roundHalfEven(double(m_stageExtent) / setup->gridSize));
+            failures = applyProjectSetup(m_project, *setup, paneSizeFor(setup->gridSize));
             RebuildLists();
             m_project.IsBusy = false;
         }
@@ -534,7 +537,7 @@ void frmMain::mnu_OpenProject_Click() {
         m_project.IsBusy = true;
         applyProjectFile(m_project, *values, paths.pictureFolder(), *m_workFolder);
         RebuildLists();
-        m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
+        m_paneSize = paneSizeFor(m_project.GridSize);
         PaneProgress progress(this, QStringLiteral("Loading pictures ..."));
         missing = prepareProjectPictures(
             m_project, m_paneSize, *m_workFolder,
@@ -615,7 +618,7 @@ void frmMain::mnu_MassImage_Click() {
     {
         BusyCursor busy;
         PaneProgress progress(this, QStringLiteral("Importing pictures ..."));
-        m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
+        m_paneSize = paneSizeFor(m_project.GridSize);
         result = importPictureSequence(
             m_project, sequence, m_project.SelectedPane, m_paneSize, *m_workFolder,
             [&progress](int done, int total) { progress.setProgress(done, total); });
@@ -635,7 +638,7 @@ void frmMain::mnu_LoadPicture_Click() {
         m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Load Picture ...")));
     if (!choice.cancelled) {
         m_project.LastFileName = choice.fileName;
-        m_paneSize = platform::roundHalfEven(double(m_stageExtent) / m_project.GridSize);
+        m_paneSize = paneSizeFor(m_project.GridSize);
         QString error;
         bool loaded = false;
         {

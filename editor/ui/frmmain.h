@@ -54,6 +54,8 @@ public:
     int stageExtent() const { return m_stageExtent; }
     int paneSize() const { return m_paneSize; }
     int currentBoardIndex() const;
+    // The side of a pane on the stage for a grid of gridSize x gridSize.
+    int paneSizeFor(int gridSize) const;
     const platform::PictureSurface& stageSurface() const;
 
     // Redraws the current board, sets Back and Next and selects the board's
