@@ -166,6 +166,20 @@ void frmMain::createControls() {
     m_about = new frmAbout(this);
 }
 
+template <typename Handler>
+QAction* frmMain::addCommand(QMenu* menu, const QString& caption, const QString& name,
+                             Handler handler, const QKeySequence& shortcut) {
+    QAction* command = menu->addAction(caption);
+    command->setObjectName(name);
+    command->setShortcut(shortcut);
+    connect(command, &QAction::triggered, this, std::move(handler));
+    return command;
+}
+
+void frmMain::addSeparator(QMenu* menu, const QString& name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
 void frmMain::createMenus() {
     const auto addMenu = [this](const QString& caption, const QString& name) {
         QMenu* menu = menuBar()->addMenu(caption);
@@ -179,88 +193,73 @@ void frmMain::createMenus() {
     mnu_EditList = new QMenu(QStringLiteral("Edit List"), this);
     mnu_EditList->setObjectName(QStringLiteral("mnu_EditList"));
 
-    mnu_ChangeProject = mnu_File->addAction(QStringLiteral("Change Project ..."));
-    mnu_ChangeProject->setObjectName(QStringLiteral("mnu_ChangeProject"));
-    connect(mnu_ChangeProject, &QAction::triggered, this, &frmMain::mnu_ChangeProject_Click);
-    mnu_OpenProject = mnu_File->addAction(QStringLiteral("Open Project ..."));
-    mnu_OpenProject->setObjectName(QStringLiteral("mnu_OpenProject"));
-    connect(mnu_OpenProject, &QAction::triggered, this, &frmMain::mnu_OpenProject_Click);
-    mnu_File->addSeparator()->setObjectName(QStringLiteral("sep01"));
-    mnu_SaveAs = mnu_File->addAction(QStringLiteral("Save Project As ..."));
-    mnu_SaveAs->setObjectName(QStringLiteral("mnu_SaveAs"));
-    connect(mnu_SaveAs, &QAction::triggered, this, &frmMain::mnu_SaveAs_Click);
-    mnu_File->addSeparator()->setObjectName(QStringLiteral("sep02"));
-    mnu_MassImage = mnu_File->addAction(QStringLiteral("Mass Image Import ..."));
-    mnu_MassImage->setObjectName(QStringLiteral("mnu_MassImage"));
-    connect(mnu_MassImage, &QAction::triggered, this, &frmMain::mnu_MassImage_Click);
-    mnu_ExportHTML = mnu_File->addAction(QStringLiteral("Export As Html ..."));
-    mnu_ExportHTML->setObjectName(QStringLiteral("mnu_ExportHTML"));
-    connect(mnu_ExportHTML, &QAction::triggered, this, &frmMain::mnu_ExportHTML_Click);
-    mnu_File->addSeparator()->setObjectName(QStringLiteral("sep10"));
-    mnu_Exit = mnu_File->addAction(QStringLiteral("Exit"));
-    mnu_Exit->setObjectName(QStringLiteral("mnu_Exit"));
-    connect(mnu_Exit, &QAction::triggered, this, &frmMain::ExitEditor);
+    mnu_ChangeProject =
+        addCommand(mnu_File, QStringLiteral("Change Project ..."),
+                   QStringLiteral("mnu_ChangeProject"), &frmMain::mnu_ChangeProject_Click);
+    mnu_OpenProject =
+        addCommand(mnu_File, QStringLiteral("Open Project ..."), QStringLiteral("mnu_OpenProject"),
+                   &frmMain::mnu_OpenProject_Click);
+    addSeparator(mnu_File, QStringLiteral("sep01"));
+    mnu_SaveAs = addCommand(mnu_File, QStringLiteral("Save Project As ..."),
+                            QStringLiteral("mnu_SaveAs"), &frmMain::mnu_SaveAs_Click);
+    addSeparator(mnu_File, QStringLiteral("sep02"));
+    mnu_MassImage = addCommand(mnu_File, QStringLiteral("Mass Image Import ..."),
+                               QStringLiteral("mnu_MassImage"), &frmMain::mnu_MassImage_Click);
+    mnu_ExportHTML = addCommand(mnu_File, QStringLiteral("Export As Html ..."),
+                                QStringLiteral("mnu_ExportHTML"), &frmMain::mnu_ExportHTML_Click);
+    addSeparator(mnu_File, QStringLiteral("sep10"));
+    mnu_Exit = addCommand(mnu_File, QStringLiteral("Exit"), QStringLiteral("mnu_Exit"),
+                          &frmMain::ExitEditor);
 
-    mnu_Closeup = mnu_Panes->addAction(QStringLiteral("Closeup"));
-    mnu_Closeup->setObjectName(QStringLiteral("mnu_Closeup"));
-    connect(mnu_Closeup, &QAction::triggered, this, &frmMain::mnu_Closeup_Click);
-    mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep06"));
-    mnu_LoadPicture = mnu_Panes->addAction(QStringLiteral("Picture ..."));
-    mnu_LoadPicture->setObjectName(QStringLiteral("mnu_LoadPicture"));
-    connect(mnu_LoadPicture, &QAction::triggered, this, &frmMain::mnu_LoadPicture_Click);
-    mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep04"));
-    mnu_FlipHorizontally = mnu_Panes->addAction(QStringLiteral("Flip Horizontally"));
-    mnu_FlipHorizontally->setObjectName(QStringLiteral("mnu_FlipHorizontally"));
-    mnu_FlipHorizontally->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(mnu_FlipHorizontally, &QAction::triggered, this, &frmMain::mnu_FlipHorizontally_Click);
-    mnu_FlipVertically = mnu_Panes->addAction(QStringLiteral("Flip Vertically"));
-    mnu_FlipVertically->setObjectName(QStringLiteral("mnu_FlipVertically"));
-    mnu_FlipVertically->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    connect(mnu_FlipVertically, &QAction::triggered, this, &frmMain::mnu_FlipVertically_Click);
-    mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep09"));
-    mnu_MakeBlank = mnu_Panes->addAction(QStringLiteral("Make as Blank"));
-    mnu_MakeBlank->setObjectName(QStringLiteral("mnu_MakeBlank"));
-    connect(mnu_MakeBlank, &QAction::triggered, this, &frmMain::mnu_MakeBlank_Click);
-    mnu_Panes->addSeparator()->setObjectName(QStringLiteral("sep05"));
-    mnu_RandomShuffle = mnu_Panes->addAction(QStringLiteral("Image Shuffle"));
-    mnu_RandomShuffle->setObjectName(QStringLiteral("mnu_RandomShuffle"));
-    mnu_RandomShuffle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(mnu_RandomShuffle, &QAction::triggered, this, &frmMain::mnu_RandomShuffle_Click);
-    mnu_Options = mnu_Panes->addAction(QStringLiteral("Properties ..."));
-    mnu_Options->setObjectName(QStringLiteral("mnu_Options"));
-    connect(mnu_Options, &QAction::triggered, this, &frmMain::mnu_Options_Click);
+    mnu_Closeup = addCommand(mnu_Panes, QStringLiteral("Closeup"), QStringLiteral("mnu_Closeup"),
+                             &frmMain::mnu_Closeup_Click);
+    addSeparator(mnu_Panes, QStringLiteral("sep06"));
+    mnu_LoadPicture =
+        addCommand(mnu_Panes, QStringLiteral("Picture ..."), QStringLiteral("mnu_LoadPicture"),
+                   &frmMain::mnu_LoadPicture_Click);
+    addSeparator(mnu_Panes, QStringLiteral("sep04"));
+    mnu_FlipHorizontally = addCommand(
+        mnu_Panes, QStringLiteral("Flip Horizontally"), QStringLiteral("mnu_FlipHorizontally"),
+        &frmMain::mnu_FlipHorizontally_Click, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnu_FlipVertically = addCommand(
+        mnu_Panes, QStringLiteral("Flip Vertically"), QStringLiteral("mnu_FlipVertically"),
+        &frmMain::mnu_FlipVertically_Click, QKeySequence(Qt::CTRL | Qt::Key_X));
+    addSeparator(mnu_Panes, QStringLiteral("sep09"));
+    mnu_MakeBlank = addCommand(mnu_Panes, QStringLiteral("Make as Blank"),
+                               QStringLiteral("mnu_MakeBlank"), &frmMain::mnu_MakeBlank_Click);
+    addSeparator(mnu_Panes, QStringLiteral("sep05"));
+    mnu_RandomShuffle =
+        addCommand(mnu_Panes, QStringLiteral("Image Shuffle"), QStringLiteral("mnu_RandomShuffle"),
+                   &frmMain::mnu_RandomShuffle_Click, QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnu_Options = addCommand(mnu_Panes, QStringLiteral("Properties ..."),
+                             QStringLiteral("mnu_Options"), &frmMain::mnu_Options_Click);
     m_pictureCommands << mnu_Closeup << mnu_FlipHorizontally << mnu_FlipVertically << mnu_MakeBlank;
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(false);
 
-    mnu_BoardChangeProject = mnu_Board->addAction(QStringLiteral("Change Project ..."));
-    mnu_BoardChangeProject->setObjectName(QStringLiteral("mnu_BoardChangeProject"));
-    connect(mnu_BoardChangeProject, &QAction::triggered, this, &frmMain::mnu_ChangeProject_Click);
-    mnu_Board->addSeparator()->setObjectName(QStringLiteral("sep11"));
-    mnu_BoardOptions = mnu_Board->addAction(QStringLiteral("Properties ..."));
-    mnu_BoardOptions->setObjectName(QStringLiteral("mnu_BoardOptions"));
-    connect(mnu_BoardOptions, &QAction::triggered, this, &frmMain::mnu_BoardOptions_Click);
+    mnu_BoardChangeProject =
+        addCommand(mnu_Board, QStringLiteral("Change Project ..."),
+                   QStringLiteral("mnu_BoardChangeProject"), &frmMain::mnu_ChangeProject_Click);
+    addSeparator(mnu_Board, QStringLiteral("sep11"));
+    mnu_BoardOptions =
+        addCommand(mnu_Board, QStringLiteral("Properties ..."), QStringLiteral("mnu_BoardOptions"),
+                   &frmMain::mnu_BoardOptions_Click);
 
-    mnu_Help = mnuHelp->addAction(QStringLiteral("Help"));
-    mnu_Help->setObjectName(QStringLiteral("mnu_Help"));
-    connect(mnu_Help, &QAction::triggered, this, &frmMain::mnu_Help_Click);
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("sep03"));
-    mnu_About = mnuHelp->addAction(QStringLiteral("About"));
-    mnu_About->setObjectName(QStringLiteral("mnu_About"));
-    connect(mnu_About, &QAction::triggered, this, &frmMain::mnu_About_Click);
+    mnu_Help = addCommand(mnuHelp, QStringLiteral("Help"), QStringLiteral("mnu_Help"),
+                          &frmMain::mnu_Help_Click);
+    addSeparator(mnuHelp, QStringLiteral("sep03"));
+    mnu_About = addCommand(mnuHelp, QStringLiteral("About"), QStringLiteral("mnu_About"),
+                           &frmMain::mnu_About_Click);
 
-    mnu_Swap = mnu_EditList->addAction(QStringLiteral("Swap Item"));
-    mnu_Swap->setObjectName(QStringLiteral("mnu_Swap"));
-    connect(mnu_Swap, &QAction::triggered, this, &frmMain::StoreItemText);
-    mnu_EditList->addSeparator()->setObjectName(QStringLiteral("sep07"));
-    mnu_Remove = mnu_EditList->addAction(QStringLiteral("Remove Item"));
-    mnu_Remove->setObjectName(QStringLiteral("mnu_Remove"));
-    connect(mnu_Remove, &QAction::triggered, this,
-            [this] { ClearItemText(List1->currentRow(), false); });
-    mnu_EditList->addSeparator()->setObjectName(QStringLiteral("sep08"));
-    mnu_ClearAll = mnu_EditList->addAction(QStringLiteral("Clear All"));
-    mnu_ClearAll->setObjectName(QStringLiteral("mnu_ClearAll"));
-    connect(mnu_ClearAll, &QAction::triggered, this, [this] { ClearItemText(-1, true); });
+    mnu_Swap = addCommand(mnu_EditList, QStringLiteral("Swap Item"), QStringLiteral("mnu_Swap"),
+                          &frmMain::StoreItemText);
+    addSeparator(mnu_EditList, QStringLiteral("sep07"));
+    mnu_Remove =
+        addCommand(mnu_EditList, QStringLiteral("Remove Item"), QStringLiteral("mnu_Remove"),
+                   [this] { ClearItemText(List1->currentRow(), false); });
+    addSeparator(mnu_EditList, QStringLiteral("sep08"));
+    mnu_ClearAll = addCommand(mnu_EditList, QStringLiteral("Clear All"),
+                              QStringLiteral("mnu_ClearAll"), [this] { ClearItemText(-1, true); });
 }
 
 void frmMain::FillDialogLists() {

@@ -10,6 +10,7 @@
 #include "editor/model/workfolder.h"
 #include "platform/picturesurface.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <memory>
@@ -75,6 +76,11 @@ protected:
 private:
     void createControls();
     void createMenus();
+    // A menu item with its object name, run by `handler` (a member or a lambda).
+    template <typename Handler>
+    QAction* addCommand(QMenu* menu, const QString& caption, const QString& name, Handler handler,
+                        const QKeySequence& shortcut = {});
+    void addSeparator(QMenu* menu, const QString& name);
     void FillDialogLists();
     int LayoutWindow();
     void ResizeWindow();
