@@ -1,5 +1,6 @@
 #include "editor/export/htmlwordtable.h"
 #include "editor/export/pagegenerator.h"
+#include "fulldevice.h"
 #include "testmain.h"
 
 #include <QBuffer>
@@ -15,25 +16,6 @@ QByteArray readAll(const QString& fileName) {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Takes `limit` bytes, then fails, like a disk that fills up.
-class FullDevice : public QIODevice {
-public:
-    explicit FullDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 length) override {
-        if (m_limit <= 0)
-            return -1;
-        const qint64 taken = std::min(length, m_limit);
-        m_limit -= taken;
-        return taken;
-    }
-
-private:
-    qint64 m_limit;
-};
 
 // The two example projects the golden pages were made from.
 void setUpGoldenProject(const QString& name, ProjectRecord& project, ExportOptions& options) {
@@ -267,7 +249,7 @@ private Q_SLOTS:
     }
 
     void unwritablePageIsReportedAndLeavesNoHalfFile() {
-        FullDevice full(100);
+        testsupport::FullDevice full(100);
         QVERIFY(!writePageText(full, QString(500, QLatin1Char('x'))));
 
         ProjectRecord project;

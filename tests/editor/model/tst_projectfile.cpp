@@ -1,6 +1,7 @@
 #include "editor/model/picturefolder.h"
 #include "editor/model/projectfile.h"
 #include "editor/model/workfolder.h"
+#include "fulldevice.h"
 #include "testmain.h"
 
 #include <QBuffer>
@@ -26,25 +27,6 @@ QByteArray written(const ProjectRecord& project) {
         qFatal("writing to a buffer failed");
     return buffer.data();
 }
-
-// Takes `capacity` bytes, then refuses everything.
-class FullDevice : public QIODevice {
-public:
-    explicit FullDevice(qint64 capacity) : m_capacity(capacity) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 length) override {
-        if (m_capacity <= 0)
-            return -1;
-        const qint64 taken = std::min(length, m_capacity);
-        m_capacity -= taken;
-        return taken;
-    }
-
-private:
-    qint64 m_capacity;
-};
 
 QByteArray lines(const QStringList& values, const char* ending = "\r\n") {
     QByteArray bytes;
@@ -115,9 +97,9 @@ private Q_SLOTS:
         QFETCH(qint64, capacity);
         ProjectRecord project;
         project.Panes[1].PictureName = QStringLiteral("Image01");
-        FullDevice device(capacity);
+        testsupport::FullDevice device(capacity);
         QVERIFY(!writeProjectFile(project, 4, 1, 2, device));
-        FullDevice roomy(golden("minimal.vv1").size());
+        testsupport::FullDevice roomy(golden("minimal.vv1").size());
         QVERIFY(writeProjectFile(project, 4, 1, 2, roomy));
     }
 

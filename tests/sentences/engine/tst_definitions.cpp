@@ -1,3 +1,4 @@
+#include "fulldevice.h"
 #include "sentences/engine/definitionlists.h"
 #include "sentences/engine/definitionsfile.h"
 #include "sentences/engine/outputfile.h"
@@ -15,25 +16,6 @@ namespace definitionsfile = sentences::definitionsfile;
 namespace outputfile = sentences::outputfile;
 
 namespace {
-
-// Accepts `limit` bytes, then fails every write, as a full disk would.
-class FailingDevice final : public QIODevice {
-public:
-    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 size) override {
-        if (m_written + size > m_limit)
-            return -1;
-        m_written += size;
-        return size;
-    }
-
-private:
-    qint64 m_limit;
-    qint64 m_written = 0;
-};
 
 // An input that never ends, counting what has been taken from it.
 class EndlessDevice final : public QIODevice {
@@ -232,9 +214,9 @@ void tst_Definitions::endlessInputStopsOnceNothingCanBeStored() {
 }
 
 void tst_Definitions::failedWritesAreReported() {
-    FailingDevice full(1000);
+    testsupport::FullDevice full(1000);
     QVERIFY(!definitionsfile::write(defaults(), full));
-    FailingDevice empty(0);
+    testsupport::FullDevice empty(0);
     QVERIFY(!outputfile::write(QStringLiteral("abc"), empty));
 }
 
