@@ -1,12 +1,17 @@
 #pragma once
 
 #include "editor/ui/frmmain.h"
+#include "fakeplatform.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QListWidget>
 #include <QObject>
+#include <QTest>
+
+#include <memory>
 
 namespace testsupport {
 
@@ -46,5 +51,32 @@ inline QString givePicture(editor::frmMain& window, int pane, const QImage& imag
         return {};
     return record.WorkPicture;
 }
+
+// A main window over the platform double, made afresh for every test.
+class EditorWindowFixture {
+protected:
+    void openWindow() {
+        m_platform = std::make_unique<FakePlatform>();
+        m_window = std::make_unique<editor::frmMain>(*m_platform);
+    }
+    // Closes the window; what the platform double found wrong (an answer left
+    // unused, a message nobody expected), empty when all went as queued.
+    QStringList closeWindow() {
+        m_window.reset();
+        const QStringList problems = m_platform->problems();
+        m_platform.reset();
+        return problems;
+    }
+    template <typename T> T* child(const char* name) { return part<T>(m_window.get(), name); }
+    // Runs a command as the user would: it must be enabled.
+    void trigger(const char* name) {
+        QAction* command = child<QAction>(name);
+        QVERIFY2(command->isEnabled(), name);
+        command->trigger();
+    }
+
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<editor::frmMain> m_window;
+};
 
 } // namespace testsupport

@@ -30,11 +30,9 @@ QByteArray readAll(const QString& fileName) {
 
 } // namespace
 
-class FrmHtmlTest : public QObject {
+class FrmHtmlTest : public QObject, protected testsupport::EditorWindowFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<testsupport::FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
     std::unique_ptr<QTemporaryDir> m_web;
     frmHTML* m_dialog = nullptr;
 
@@ -88,15 +86,13 @@ private:
 
 private Q_SLOTS:
     void init() {
-        m_platform = std::make_unique<testsupport::FakePlatform>();
-        m_window = std::make_unique<frmMain>(*m_platform);
+        openWindow();
         m_web = std::make_unique<QTemporaryDir>();
         m_dialog = nullptr;
     }
     void cleanup() {
-        m_window.reset();
-        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
-        m_platform.reset();
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void fileMenuOffersTheExport() {

@@ -21,24 +21,11 @@ const QRgb kGrey = qRgb(193, 193, 193), kWhite = qRgb(255, 255, 255), kBlack = q
 
 } // namespace
 
-class FrmMainTest : public QObject {
+class FrmMainTest : public QObject, protected testsupport::EditorWindowFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<testsupport::FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
-
-    template <typename T> T* child(const char* name) {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        Q_ASSERT(found);
-        return found;
-    }
     QComboBox* boardList() { return child<QComboBox>("Combo_PageView"); }
     QAction* action(const char* name) { return child<QAction>(name); }
-    void trigger(const char* name) {
-        QAction* a = action(name);
-        QVERIFY2(a->isEnabled(), name);
-        a->trigger();
-    }
     // Boards set up directly on the record, as a project change would leave them.
     void setBoards(int grid, int boards) {
         m_window->project().GridSize = qint16(grid);
@@ -55,14 +42,10 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        m_platform = std::make_unique<testsupport::FakePlatform>();
-        m_window = std::make_unique<frmMain>(*m_platform);
-    }
+    void init() { openWindow(); }
     void cleanup() {
-        m_window.reset();
-        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
-        m_platform.reset();
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void startsWithOneBlankBoard() {

@@ -1,4 +1,5 @@
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "modalanswer.h"
 #include "testmain.h"
@@ -48,12 +49,9 @@ void press(QDialog* dialog, const char* button) {
 
 } // namespace
 
-class FrmOptionsTest : public QObject {
+class FrmOptionsTest : public QObject, protected testsupport::EditorWindowFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<testsupport::FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
-
     ProjectRecord& project() { return m_window->project(); }
     void open(const char* command, std::function<void(QDialog*)> answer) {
         answerModal(this, std::move(answer));
@@ -61,14 +59,10 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        m_platform = std::make_unique<testsupport::FakePlatform>();
-        m_window = std::make_unique<frmMain>(*m_platform);
-    }
+    void init() { openWindow(); }
     void cleanup() {
-        m_window.reset();
-        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
-        m_platform.reset();
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void boardPropertiesRoundTrip() {

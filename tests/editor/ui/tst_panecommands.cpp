@@ -30,19 +30,11 @@ void press(QDialog* dialog, const char* button) {
 
 } // namespace
 
-class PaneCommandsTest : public QObject {
+class PaneCommandsTest : public QObject, protected testsupport::EditorWindowFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<testsupport::FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
-
     ProjectRecord& project() { return m_window->project(); }
     QAction* action(const char* name) { return part<QAction>(m_window.get(), name); }
-    void trigger(const char* name) {
-        QAction* command = action(name);
-        QVERIFY2(command->isEnabled(), name);
-        command->trigger();
-    }
     // Selects a pane of board 1 as the user does; a pane with a picture enables
     // the picture commands.
     void clickPane(int pane) {
@@ -75,14 +67,10 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        m_platform = std::make_unique<testsupport::FakePlatform>();
-        m_window = std::make_unique<frmMain>(*m_platform);
-    }
+    void init() { openWindow(); }
     void cleanup() {
-        m_window.reset();
-        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
-        m_platform.reset();
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void menusHoldTheCommandsInOrder() {

@@ -16,27 +16,14 @@ using testsupport::listEntries;
 
 namespace {} // namespace
 
-class PaneListTest : public QObject {
+class PaneListTest : public QObject, protected testsupport::EditorWindowFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<testsupport::FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
-
-    template <typename T> T* child(const char* name) {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        Q_ASSERT(found);
-        return found;
-    }
     ProjectRecord& project() { return m_window->project(); }
     QListWidget* paneList() { return child<QListWidget>("List1"); }
     QLineEdit* textBox() { return child<QLineEdit>("Text1"); }
     QPushButton* swapButton() { return child<QPushButton>("cmdButton"); }
     QComboBox* boardList() { return child<QComboBox>("Combo_PageView"); }
-    void trigger(const char* name) {
-        QAction* action = child<QAction>(name);
-        QVERIFY2(action->isEnabled(), name);
-        action->trigger();
-    }
     void clickEntry(int row, Qt::MouseButton button = Qt::LeftButton) {
         QListWidgetItem* item = paneList()->item(row);
         paneList()->scrollToItem(item);
@@ -59,15 +46,13 @@ private:
 
 private Q_SLOTS:
     void init() {
-        m_platform = std::make_unique<testsupport::FakePlatform>();
-        m_window = std::make_unique<frmMain>(*m_platform);
+        openWindow();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void cleanup() {
-        m_window.reset();
-        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
-        m_platform.reset();
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void editListMenuHoldsItsThreeCommands() {

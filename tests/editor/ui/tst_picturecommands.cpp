@@ -1,4 +1,5 @@
 #include "editor/ui/frmmain.h"
+#include "editortesting.h"
 #include "fakeplatform.h"
 #include "platform/numbers.h"
 #include "testmain.h"
@@ -34,19 +35,12 @@ QStringList actionNames(const QMenu* menu) {
 
 } // namespace
 
-class PictureCommandsTest : public QObject {
+class PictureCommandsTest : public QObject, protected testsupport::EditorWindowFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<testsupport::FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
     QString m_folder;
 
     ProjectRecord& project() { return m_window->project(); }
-    void trigger(const char* name) {
-        QAction* action = m_window->findChild<QAction*>(QLatin1String(name));
-        QVERIFY2(action && action->isEnabled(), name);
-        action->trigger();
-    }
     void setBoards(int grid, int boards) {
         project().GridSize = qint16(grid);
         project().BoardCount = qint16(boards);
@@ -97,15 +91,13 @@ private:
 
 private Q_SLOTS:
     void init() {
-        m_platform = std::make_unique<testsupport::FakePlatform>();
-        m_window = std::make_unique<frmMain>(*m_platform);
+        openWindow();
         m_folder = QDir(m_platform->programFolder()).filePath(QStringLiteral("Mes images"));
         QDir().mkpath(m_folder);
     }
     void cleanup() {
-        m_window.reset();
-        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
-        m_platform.reset();
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void commandsSitInTheFileAndPaneMenus() {

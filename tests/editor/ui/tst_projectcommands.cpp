@@ -26,22 +26,9 @@ QStringList entries(const QComboBox* box) {
 
 } // namespace
 
-class ProjectCommandsTest : public QObject {
+class ProjectCommandsTest : public QObject, protected testsupport::EditorWindowFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<testsupport::FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
-
-    template <typename T> T* child(const char* name) {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        Q_ASSERT(found);
-        return found;
-    }
-    void trigger(const char* name) {
-        QAction* action = child<QAction>(name);
-        QVERIFY2(action->isEnabled(), name);
-        action->trigger();
-    }
     QString file(const QString& name) const {
         return QDir(m_platform->programFolder()).filePath(name);
     }
@@ -85,14 +72,10 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        m_platform = std::make_unique<testsupport::FakePlatform>();
-        m_window = std::make_unique<frmMain>(*m_platform);
-    }
+    void init() { openWindow(); }
     void cleanup() {
-        m_window.reset();
-        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
-        m_platform.reset();
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void fileMenuHoldsTheProjectCommands() {

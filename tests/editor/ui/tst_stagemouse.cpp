@@ -26,12 +26,9 @@ int countPixels(const QImage& image, const QRect& area, QRgb colour) {
 
 } // namespace
 
-class StageMouseTest : public QObject {
+class StageMouseTest : public QObject, protected testsupport::EditorWindowFixture {
     Q_OBJECT
 private:
-    std::unique_ptr<testsupport::FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
-
     ProjectRecord& project() { return m_window->project(); }
     QWidget* stage() { return m_window->findChild<QWidget*>(QStringLiteral("picStage")); }
     QListWidget* paneList() { return m_window->findChild<QListWidget*>(QStringLiteral("List1")); }
@@ -71,15 +68,13 @@ private:
 
 private Q_SLOTS:
     void init() {
-        m_platform = std::make_unique<testsupport::FakePlatform>();
-        m_window = std::make_unique<frmMain>(*m_platform);
+        openWindow();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void cleanup() {
-        m_window.reset();
-        QVERIFY2(m_platform->problems().isEmpty(), qPrintable(m_platform->problems().join('\n')));
-        m_platform.reset();
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
     void pressSelectsThePaneUnderThePointer_data() {
