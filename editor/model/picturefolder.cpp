@@ -1,6 +1,7 @@
 #include "editor/model/picturefolder.h"
 
 #include "editor/model/workfolder.h"
+#include "platform/filepaths.h"
 #include "platform/numbers.h"
 
 #include <QDir>
@@ -53,7 +54,6 @@ QStringList writePictureFolder(ProjectRecord& project, const QString& pictureFol
                                const WorkFolder& workFolder) {
     if (!QDir().mkpath(pictureFolder))
         return {pictureFolder};
-    const QDir folder(pictureFolder);
 
     QList<PictureCopy> copies;
     // Files the copies replace, by their real path, with the copy's index.
@@ -62,7 +62,8 @@ QStringList writePictureFolder(ProjectRecord& project, const QString& pictureFol
         const PaneRecord& pane = project.Panes[p];
         if (!pane.hasWorkPicture())
             continue;
-        const QString target = folder.filePath(pictureFileName(pane.PictureName, p));
+        const QString target =
+            platform::fileInFolder(pictureFolder, pictureFileName(pane.PictureName, p));
         const QString real = QFileInfo(target).canonicalFilePath();
         if (!real.isEmpty())
             replaced.insert(real, copies.size());

@@ -3,9 +3,9 @@
 #include "editor/model/picturefolder.h"
 #include "editor/model/workfolder.h"
 #include "platform/cp1252.h"
+#include "platform/filepaths.h"
 #include "platform/numbers.h"
 
-#include <QDir>
 #include <QIODevice>
 #include <QStringDecoder>
 
@@ -82,8 +82,6 @@ QString pictureReference(const QString& pictureName, int pane) {
 }
 
 bool isSafePictureName(const QString& name) {
-    if (name.contains(QLatin1String("..")))
-        return false;
     if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
         return false;
     for (const QChar c : name)
@@ -211,7 +209,6 @@ void applyProjectFile(ProjectRecord& project, const ProjectFileValues& values,
     project.MoveHighlight = values.MoveHighlight.value_or(project.MoveHighlight);
     project.GridSize = values.GridSize;
     project.BoardCount = values.BoardCount;
-    const QDir folder(pictureFolder);
     for (int p = 1; p <= kLastPane; ++p) {
         const ProjectFilePane& from = values.Panes[p];
         PaneRecord& pane = project.Panes[p];
@@ -223,7 +220,7 @@ void applyProjectFile(ProjectRecord& project, const ProjectFileValues& values,
             continue;
         const QString file = pictureFileName(from.PictureName, p);
         pane.PictureName = from.PictureName;
-        pane.SourcePicture = folder.filePath(file);
+        pane.SourcePicture = platform::fileInFolder(pictureFolder, file);
         pane.WorkPicture = workFolder.filePath(file);
     }
 }

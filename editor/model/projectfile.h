@@ -41,8 +41,9 @@ struct ProjectFileValues {
 QString pictureReference(const QString& pictureName, int pane);
 
 // Whether a picture name read from a file may become part of a path: no path
-// separator, no "..", no control character, no drive letter. Names are joined to
-// the picture folder and the work folder, and must never lead out of them.
+// separator, no control character, no drive letter. Names are only ever joined
+// to the picture folder or the work folder as "name-NNNN.bmp", so dots inside a
+// name ("a..b", "..") cannot lead out of them.
 bool isSafePictureName(const QString& name);
 
 // Writes the 7 header lines and 6 lines for each of panes 1 to `paneTotal`,

@@ -1,5 +1,7 @@
 #include "editor/model/workfolder.h"
 
+#include "platform/filepaths.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -88,7 +90,7 @@ void WorkFolder::removeAbandoned(const QString& container) {
 }
 
 QString WorkFolder::filePath(const QString& fileName) const {
-    return QDir(m_path).filePath(fileName);
+    return platform::fileInFolder(m_path, fileName);
 }
 
 void WorkFolder::remove() {

@@ -160,6 +160,8 @@ private Q_SLOTS:
             project.Panes[pane].WorkPicture = sky;
             project.Panes[pane].PictureName = QStringLiteral("Sky");
         }
+        // A legal name here, and no resource path.
+        project.Panes[1000].PictureName = QStringLiteral(":Sky");
         project.Panes[9].WorkPicture = m_dir.filePath("vanished.BMP");
         project.Panes[9].PictureName = QStringLiteral("Gone");
         QTemporaryDir pages;
@@ -168,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(jobs.size(), 4);
         QCOMPARE(jobs.at(0).pane, 3);
         QCOMPARE(jobs.at(0).jpeg, folder + "Sky-003.JPG");
-        QCOMPARE(jobs.at(3).jpeg, folder + "Sky-1000.JPG");
+        QCOMPARE(jobs.at(3).jpeg, folder + ":Sky-1000.JPG");
 
         QFuture<PictureOutcome> future = startPictureConversion(jobs, m_jpeg);
         future.waitForFinished();
@@ -176,7 +178,7 @@ private Q_SLOTS:
                  QList<PictureOutcome>({PictureOutcome::Written, PictureOutcome::Written,
                                         PictureOutcome::LoadFailed, PictureOutcome::Written}));
         QCOMPARE(QDir(pages.path()).entryList(QDir::Files),
-                 QStringList({"Sky-003.JPG", "Sky-007.JPG", "Sky-1000.JPG"}));
+                 QStringList({":Sky-1000.JPG", "Sky-003.JPG", "Sky-007.JPG"}));
         QCOMPARE(QImage(folder + "Sky-007.JPG").size(), QSize(20, 20));
 
         // Panes past the project's last one are not converted.

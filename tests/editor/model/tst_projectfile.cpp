@@ -204,8 +204,12 @@ private Q_SLOTS:
                                          << "My trip.v2";
         QTest::newRow("short: no picture") << "none"
                                            << "none";
-        QTest::newRow("parent folder") << "..-0001"
-                                       << "none";
+        QTest::newRow("dots inside") << "a..b-0001"
+                                     << "a..b";
+        QTest::newRow("only dots") << "..-0001"
+                                   << "..";
+        QTest::newRow("resource prefix") << ":x-0001"
+                                         << ":x";
         QTest::newRow("climbing, slash") << "../../etc/passwd-0001"
                                          << "none";
         QTest::newRow("climbing, backslash") << "..\\..\\Windows\\win-0001"

@@ -91,6 +91,33 @@ private Q_SLOTS:
         QVERIFY(file.readAll().startsWith("4\r\n1\r\n2\r\n"));
     }
 
+    // Dots and a leading ":" are ordinary in file names here; neither may lose the
+    // picture on the way through the work folder, the picture folder and back.
+    void picturesOfAnyLegalNameSaveAndOpen_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("two dots") << "a..b.bmp"
+                                  << "a..b-0001.bmp";
+        QTest::newRow("dots before the extension") << "Trip...bmp"
+                                                   << "Trip..-0001.bmp";
+        QTest::newRow("resource prefix") << ":pic.bmp"
+                                         << ":pic-0001.bmp";
+    }
+    void picturesOfAnyLegalNameSaveAndOpen() {
+        QFETCH(QString, file);
+        QFETCH(QString, stored);
+        give(1, plain(QStringLiteral("in/") + file, kRed));
+        QCOMPARE(QFileInfo(m_project.Panes[1].WorkPicture).path(), m_work->path());
+        QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files),
+                 QStringList({stored}));
+        m_project = ProjectRecord();
+        QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
+        QCOMPARE(m_project.Panes[1].SourcePicture, path(QStringLiteral("Trip_Data/") + stored));
+        QCOMPARE(centre(m_project.Panes[1].WorkPicture), kRed);
+        QCOMPARE(QFileInfo(m_project.Panes[1].WorkPicture).path(), m_work->path());
+    }
+
     void opensPicturesMirroredAsTheyWereShown() {
         QImage halves(60, 30, QImage::Format_RGB32);
         halves.fill(kRed);
