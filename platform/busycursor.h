@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-namespace editor {
+namespace platform {
 
 // Shows the hourglass for as long as it lives.
 class BusyCursor {
@@ -13,4 +13,4 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-} // namespace editor
+} // namespace platform

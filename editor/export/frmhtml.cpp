@@ -1,7 +1,7 @@
 #include "editor/export/frmhtml.h"
 
 #include "editor/export/htmlwordtable.h"
-#include "editor/ui/busycursor.h"
+#include "platform/busycursor.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -187,7 +187,7 @@ bool frmHTML::writePages() {
     PageWriteFailure failure;
     bool written = false;
     {
-        const BusyCursor busy;
+        const platform::BusyCursor busy;
         if (Check2->isChecked()) {
             QString text;
             written = writeExportPages(m_project, m_words, chosen, *m_target, m_counters, &text,

@@ -13,7 +13,6 @@
 #include "editor/model/projectsetup.h"
 #include "editor/model/projectstorage.h"
 #include "editor/model/stagehittest.h"
-#include "editor/ui/busycursor.h"
 #include "editor/ui/frmabout.h"
 #include "editor/ui/frmaddnew.h"
 #include "editor/ui/frmcloseup.h"
@@ -23,6 +22,7 @@
 #include "editor/ui/panelistwidget.h"
 #include "editor/ui/paneprogress.h"
 #include "editor/ui/windowlayout.h"
+#include "platform/busycursor.h"
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
 #include "platform/platform.h"
@@ -296,7 +296,7 @@ void frmMain::ResizeWindow() {
         showMaximized();
     const int height = LayoutWindow();
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         m_stageHeight = height;
         m_stageExtent = height - 15;
         m_paneSize = paneSizeFor(m_project.GridSize);
@@ -334,7 +334,7 @@ const platform::PictureSurface& frmMain::stageSurface() const {
 void frmMain::RefreshBoard() {
     m_paneSize = paneSizeFor(m_project.GridSize);
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         DrawBoard(m_project, currentBoardIndex(), m_paneSize, m_project.GridSize,
                   picStage->surface(), picLoader, m_boardStyle);
         picStage->update();
@@ -403,7 +403,7 @@ void frmMain::mnu_ChangeProject_Click() {
     if (setup && m_workFolder) {
         QList<PaneImageFailure> failures;
         {
-            BusyCursor busy;
+            platform::BusyCursor busy;
             picStage->surface().clearPicture();
             m_project.IsBusy = true;
             // A fresh start also brings back a work folder removed behind our back.
@@ -518,8 +518,14 @@ void frmMain::mnu_OpenProject_Click() {
         {QStringLiteral("Load Project ..."), kProjectFilter, 1, {}, m_platform.programFolder()});
     if (choice.cancelled)
         return;
-    m_project.LastFileName = choice.fileName;
-    const ProjectPaths paths = projectPaths(choice.fileName);
+    OpenProjectFile(choice.fileName);
+}
+
+void frmMain::OpenProjectFile(const QString& fileName) {
+    if (!m_workFolder)
+        return;
+    m_project.LastFileName = fileName;
+    const ProjectPaths paths = projectPaths(fileName);
     QString refusal;
     const std::optional<ProjectFileValues> values = loadProjectFile(paths.FileName, &refusal);
     if (!values) {
@@ -531,7 +537,7 @@ void frmMain::mnu_OpenProject_Click() {
     }
     int missing = 0;
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         picStage->surface().clearPicture();
         m_project.IsBusy = true;
         applyProjectFile(m_project, *values, paths.pictureFolder(), *m_workFolder);
@@ -572,7 +578,7 @@ void frmMain::mnu_SaveAs_Click() {
     m_project.LastFileName = choice.fileName;
     QStringList unwritten;
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         unwritten =
             saveProject(m_project, projectPaths(choice.fileName), paneTotal, boards, *m_workFolder);
     }
@@ -615,7 +621,7 @@ void frmMain::mnu_MassImage_Click() {
     m_project.IsBusy = true;
     SequenceImport result;
     {
-        BusyCursor busy;
+        platform::BusyCursor busy;
         PaneProgress progress(this, QStringLiteral("Importing pictures ..."));
         m_paneSize = paneSizeFor(m_project.GridSize);
         result = importPictureSequence(
@@ -641,7 +647,7 @@ void frmMain::mnu_LoadPicture_Click() {
         QString error;
         bool loaded = false;
         {
-            BusyCursor busy;
+            platform::BusyCursor busy;
             loaded = loadPicture(m_project, m_project.SelectedPane, choice.fileName, m_paneSize,
                                  *m_workFolder, &error);
         }

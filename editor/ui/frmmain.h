@@ -68,6 +68,9 @@ public:
     // Renders a pane's picture into its prepared bitmap at the current pane size.
     bool PreparePaneImage(int pane, int size, bool newFile, QString* error);
     void ExitEditor();
+    // Opens a project file as File > Open Project ... does once its chooser has
+    // answered: the same refusals and messages.
+    void OpenProjectFile(const QString& fileName);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -218,7 +218,12 @@ void frmMain::Reset() {
 void frmMain::LoadDefinitions() {
     const platform::FileChoice choice = m_platform.chooseOpenFile(
         {QStringLiteral("Load Definitions ..."), QStringLiteral("Definitions (*.TwK)"), 1, {}, {}});
-    if (choice.cancelled || !definitionsfile::load(choice.fileName, m_lists))
+    if (!choice.cancelled)
+        LoadDefinitionsFile(choice.fileName);
+}
+
+void frmMain::LoadDefinitionsFile(const QString& fileName) {
+    if (!definitionsfile::load(fileName, m_lists))
         return;
     RebuildChoosers();
     for (int type = 0; type < DefinitionLists::TypeCount; ++type)

@@ -39,6 +39,9 @@ public:
 
     DefinitionLists& definitionLists() { return m_lists; }
     const Kestrav& composer() const { return m_composer; }
+    // Reads a definitions file into the word lists as File > Load does once its
+    // chooser has answered.
+    void LoadDefinitionsFile(const QString& fileName);
 
 private:
     void createControls();
