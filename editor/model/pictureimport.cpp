@@ -81,20 +81,24 @@ SequenceImport importPictureSequence(ProjectRecord& project, const PictureSequen
     const auto total = static_cast<int>(jobs.size());
     if (progress)
         progress(0, total);
-    QFuture<bool> written = QtConcurrent::mapped(jobs, [size](const PaneJob& job) {
-        return writePaneImage(job.source, size, false, false, job.pending).isEmpty();
+    QFuture<QString> written = QtConcurrent::mapped(jobs, [size](const PaneJob& job) {
+        return writePaneImage(job.source, size, false, false, job.pending);
     });
 
     // Panes are filled in order as their bitmaps come in; the first that failed
     // ends the import.
     int filled = 0;
     bool stopped = false;
+    QString failure;
     QEventLoop loop;
-    QFutureWatcher<bool> watcher;
+    QFutureWatcher<QString> watcher;
     const auto fillReadyPanes = [&] {
         while (!stopped && filled < total && written.isResultReadyAt(filled)) {
             const PaneJob& job = jobs.at(filled);
-            if (!written.resultAt(filled) || !replaceFile(job.pending, job.target)) {
+            failure = written.resultAt(filled);
+            if (failure.isEmpty() && !replaceFile(job.pending, job.target))
+                failure = QStringLiteral("%1: cannot replace the file").arg(job.target);
+            if (!failure.isEmpty()) {
                 stopped = true;
                 written.cancel();
                 loop.quit();
@@ -105,8 +109,8 @@ SequenceImport importPictureSequence(ProjectRecord& project, const PictureSequen
                 progress(filled, total);
         }
     };
-    QObject::connect(&watcher, &QFutureWatcher<bool>::resultsReadyAt, &loop, fillReadyPanes);
-    QObject::connect(&watcher, &QFutureWatcher<bool>::finished, &loop, [&] {
+    QObject::connect(&watcher, &QFutureWatcher<QString>::resultsReadyAt, &loop, fillReadyPanes);
+    QObject::connect(&watcher, &QFutureWatcher<QString>::finished, &loop, [&] {
         fillReadyPanes();
         loop.quit();
     });
@@ -121,19 +125,24 @@ SequenceImport importPictureSequence(ProjectRecord& project, const PictureSequen
         QFile::remove(jobs.at(i).pending);
         project.Panes[jobs.at(i).pane] = jobs.at(i).kept;
     }
-    return {filled, firstPane + filled > kLastPane};
+    return {filled, firstPane + filled > kLastPane, failure};
 }
 
-QString importReport(int filled) {
+QString importReport(int filled, const QString& failure) {
+    QString report;
     if (filled == 0)
-        return QStringLiteral("I couldn't find any compatible images.\n"
-                              "Choose images with number patterns such as : \n"
-                              "Image01.bmp, Image1.gif, Image214.jpg");
-    if (filled == 1)
-        return QStringLiteral("I found only 1 compatible image.");
-    return QStringLiteral("I found %1 compatible images.\nTruncation where current project "
-                          "specifies.")
-        .arg(filled);
+        report = QStringLiteral("I couldn't find any compatible images.\n"
+                                "Choose images with number patterns such as : \n"
+                                "Image01.bmp, Image1.gif, Image214.jpg");
+    else if (filled == 1)
+        report = QStringLiteral("I found only 1 compatible image.");
+    else
+        report = QStringLiteral("I found %1 compatible images.\nTruncation where current project "
+                                "specifies.")
+                     .arg(filled);
+    if (!failure.isEmpty())
+        report += QStringLiteral("\nI stopped at a picture I could not use: ") + failure;
+    return report;
 }
 
 } // namespace editor

@@ -22,6 +22,8 @@ struct SequenceImport {
     int filled = 0;
     // True when pane 1000 was filled: the import ran out of panes, not of pictures.
     bool reachedLastPane = false;
+    // When a member that is there could not be read or prepared: the file and why.
+    QString failure;
 };
 
 // Called on the importing thread as panes are filled: panes done and panes to do.
@@ -40,7 +42,7 @@ SequenceImport importPictureSequence(ProjectRecord& project, const PictureSequen
 inline const QString kImportTitle = QStringLiteral("Vistavel : Import");
 
 // What the import tells the user when it stopped short of pane 1000 after
-// filling `filled` panes.
-QString importReport(int filled);
+// filling `filled` panes; a failure that stopped it is named after the count.
+QString importReport(int filled, const QString& failure = {});
 
 } // namespace editor

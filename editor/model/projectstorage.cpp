@@ -3,6 +3,7 @@
 #include "editor/model/paneimage.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace editor {
@@ -46,15 +47,20 @@ std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QStrin
 }
 
 int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolder& workFolder,
-                           const std::function<void(int done, int total)>& progress) {
+                           const std::function<void(int done, int total)>& progress,
+                           QString* unreadable) {
     QList<int> panes;
     for (int p = 1; p <= project.panesInUse(); ++p)
         if (project.Panes[p].hasSourcePicture())
             panes << p;
     const QList<PaneImageFailure> failures =
         prepareNewPaneImages(project, panes, paneSize, workFolder, progress);
-    for (const PaneImageFailure& failure : failures)
+    for (const PaneImageFailure& failure : failures) {
+        if (unreadable && unreadable->isEmpty() &&
+            QFileInfo::exists(project.Panes[failure.pane].SourcePicture))
+            *unreadable = failure.error;
         project.Panes[failure.pane].makeBlank();
+    }
     return static_cast<int>(failures.size());
 }
 
