@@ -68,6 +68,10 @@ QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
                 *error = reader.errorString();
             return {};
         }
+        // A GIF's reader reports its first frame's size but decodes its whole screen.
+        if (targetSize.isValid() && !targetSize.isEmpty() &&
+            (image.width() > targetSize.width() || image.height() > targetSize.height()))
+            image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     image = upright(image, turn);
     if (!image.hasAlphaChannel())
