@@ -21,6 +21,7 @@
 #include "editor/ui/frmoptions.h"
 #include "editor/ui/panelistwidget.h"
 #include "editor/ui/paneprogress.h"
+#include "editor/ui/wholetext.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/busycursor.h"
 #include "platform/numbers.h"
@@ -349,10 +350,9 @@ void frmMain::RefreshBoard() {
 void frmMain::SyncPaneText() {
     const QListWidgetItem* item = List1->currentItem();
     const QString text = item ? paneListEntryText(item->text()) : QString();
-    // A longer text from a project file, or pane 1000's with its leading blank,
-    // is shown whole so that storing it back loses nothing.
-    Text1->setMaxLength(std::max<int>(kPaneTextMaxLength, text.size()));
-    Text1->setText(text);
+    // A text from a project file, or pane 1000's with its leading blank, may be
+    // longer than the box takes from the keyboard.
+    setTextWhole(*Text1, text, kPaneTextMaxLength);
     m_project.SelectedPane = static_cast<qint16>(List1->currentRow() + 1);
 }
 
