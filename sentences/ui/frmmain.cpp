@@ -1,5 +1,6 @@
 #include "sentences/ui/frmmain.h"
 
+#include "platform/documenttext.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "sentences/engine/definitionsfile.h"
@@ -323,7 +324,7 @@ QString frmMain::previewFirstLine() const {
 }
 
 QString frmMain::outputText() const {
-    return Text1->toPlainText();
+    return platform::documentText(*Text1->document());
 }
 
 void frmMain::setOutputText(const QString& text) {

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void resetReturnsEveryChooserToBlank();
     void saveOutputAndDefinitions();
     void failedSaveIsReported();
+    void noBreakSpacesStayInTheOutput();
     void loadDefinitionsRebuildsChoosers();
     void editorCloseRefreshesChoosers();
     void helpAndAbout();
@@ -290,6 +291,19 @@ void tst_frmMain::saveOutputAndDefinitions() {
     m_platform->answerSave(QString());
     QVERIFY(trigger(menus(), "mnu_Save"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+}
+
+void tst_frmMain::noBreakSpacesStayInTheOutput() {
+    output()->setPlainText(QStringLiteral("1\u00A0000\nkm"));
+    QTest::mouseClick(additiveBox(1), Qt::LeftButton);
+    chooseWords({"They"});
+    clickLine(preview(), 0);
+    QTemporaryDir folder;
+    const QString textFile = folder.filePath(QStringLiteral("story.Txt"));
+    m_platform->answerSave(textFile, 1);
+    QVERIFY(trigger(menus(), "mnu_Save"));
+    QCOMPARE(fileBytes(textFile), QByteArray("1\xA0"
+                                             "000\r\nkm They \r\n"));
 }
 
 void tst_frmMain::failedSaveIsReported() {
