@@ -13,6 +13,7 @@
 #include "editor/model/projectsetup.h"
 #include "editor/model/projectstorage.h"
 #include "editor/model/stagehittest.h"
+#include "editor/ui/enabledshortcutsfirst.h"
 #include "editor/ui/frmabout.h"
 #include "editor/ui/frmaddnew.h"
 #include "editor/ui/frmcloseup.h"
@@ -237,6 +238,9 @@ void frmMain::createMenus() {
     m_pictureCommands << mnu_Closeup << mnu_FlipHorizontally << mnu_FlipVertically << mnu_MakeBlank;
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(false);
+    // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and cut.
+    Text1->installEventFilter(
+        new EnabledShortcutsFirst({mnu_FlipHorizontally, mnu_FlipVertically}, Text1));
 
     mnu_BoardChangeProject =
         addCommand(mnu_Board, QStringLiteral("Change Project ..."),
