@@ -229,6 +229,9 @@ void frmMain::LoadDefinitionsFile(const QString& fileName) {
     RebuildChoosers();
     for (int type = 0; type < DefinitionLists::TypeCount; ++type)
         selectChooser(type, 0);
+    // The editor shows the new words: its third type and then its first, each
+    // refill enabling "Clear" when its list has words.
+    m_frmEdit->selectType(2);
     m_frmEdit->selectType(0);
 }
 
