@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <array>
 
 namespace platform::cp1252 {
@@ -54,6 +55,10 @@ QByteArray encode(const QString& text, char replacement) {
         bytes.append(b >= 0 ? static_cast<char>(b) : replacement);
     }
     return bytes;
+}
+
+QByteArray encodeOrUtf8(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), canEncode) ? encode(text) : text.toUtf8();
 }
 
 QByteArray encodeForHtml(const QString& text) {

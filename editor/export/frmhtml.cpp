@@ -2,6 +2,7 @@
 
 #include "editor/export/htmlwordtable.h"
 #include "platform/busycursor.h"
+#include "platform/documenttext.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace editor {
@@ -128,9 +130,12 @@ void frmHTML::createControls() {
 }
 
 std::optional<ExportTarget> frmHTML::Export() {
+    m_target = ExportTarget();
     noFileChosen();
+    // What the box still holds is a page of an earlier export, or an edit of one.
+    html_code->document()->setModified(false);
     exec();
-    return m_target;
+    return m_fileChosen ? std::optional<ExportTarget>(m_target) : std::nullopt;
 }
 
 ExportOptions frmHTML::options() const {
@@ -158,24 +163,28 @@ void frmHTML::Command1_Click() {
         noFileChosen();
         return;
     }
-    m_target = target;
+    m_target = *target;
+    m_fileChosen = true;
     Text1->setText(target->fileName);
     Button_acceptOrclose[1]->setEnabled(true);
 }
 
 void frmHTML::SSTab1_Click(int tab) {
-    if (tab != 1 || !Check2->isChecked())
+    if (tab != 1)
+        return;
+    // Without "Auto-create html code" the user's edit stays; any other text would
+    // not be written, so the box shows the page as it reads now.
+    if (!Check2->isChecked() && holdsEdit())
         return;
     m_counters.restartPanes();
-    html_code->setPlainText(MakeWebpage(m_project, m_words, options(),
-                                        m_target ? m_target->baseName : QString(), m_counters));
+    showGenerated(MakeWebpage(m_project, m_words, options(), m_target.baseName, m_counters));
 }
 
 void frmHTML::Button_acceptOrclose_Click(int index) {
-    if (index == 1 && m_target && !writePages())
-        m_target.reset();
+    if (index == 1 && m_fileChosen && !writePages())
+        m_fileChosen = false;
     if (index == 0)
-        m_target.reset();
+        m_fileChosen = false;
     Finish();
 }
 
@@ -190,21 +199,22 @@ bool frmHTML::writePages() {
         const platform::BusyCursor busy;
         if (Check2->isChecked()) {
             QString text;
-            written = writeExportPages(m_project, m_words, chosen, *m_target, m_counters, &text,
-                                       &failure);
-            html_code->setPlainText(text);
+            written =
+                writeExportPages(m_project, m_words, chosen, m_target, m_counters, &text, &failure);
+            showGenerated(text);
         } else {
-            // The box's text is what the user wants written; it is only generated
-            // when there is none yet. The box keeps lines apart by line feeds alone.
+            // Page 1 alone: the user's edit of it as it stands (the box keeps lines
+            // apart by line feeds alone), or else the page made anew.
             m_counters.PageNumber = 1;
-            QString text = html_code->toPlainText();
-            if (text.isEmpty()) {
-                text = MakeWebpage(m_project, m_words, chosen, m_target->baseName, m_counters);
-                html_code->setPlainText(text);
-            } else {
+            QString text;
+            if (holdsEdit()) {
+                text = platform::documentText(*html_code->document());
                 text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+            } else {
+                text = MakeWebpage(m_project, m_words, chosen, m_target.baseName, m_counters);
+                showGenerated(text);
             }
-            failure.fileName = pageFileName(*m_target, 1);
+            failure.fileName = pageFileName(m_target, 1);
             written = WritePageFile(failure.fileName, text, &failure.reason);
         }
     }
@@ -217,8 +227,20 @@ bool frmHTML::writePages() {
     return written;
 }
 
+void frmHTML::showGenerated(const QString& text) {
+    html_code->setPlainText(text);
+    html_code->document()->setModified(false);
+}
+
+// An edit of this export's page 1: typed since the box last showed a page the
+// program made, and not emptied, which asks for the page made anew.
+bool frmHTML::holdsEdit() const {
+    return html_code->document()->isModified() && !html_code->document()->isEmpty();
+}
+
+// The folder and base name of an earlier choice stay for the preview.
 void frmHTML::noFileChosen() {
-    m_target.reset();
+    m_fileChosen = false;
     Text1->setText(kNoFile);
     Button_acceptOrclose[1]->setEnabled(false);
 }
@@ -227,7 +249,7 @@ void frmHTML::Finish() {
     SSTab1->setCurrentIndex(0);
     Text1->setText(kNoFile);
     Button_acceptOrclose[1]->setEnabled(false);
-    QDialog::done(m_target ? QDialog::Accepted : QDialog::Rejected);
+    QDialog::done(m_fileChosen ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void frmHTML::reject() {

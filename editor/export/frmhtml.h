@@ -35,7 +35,8 @@ public:
     frmHTML(platform::Platform& platform, const ProjectRecord& project, const HtmlWordTable& words,
             QWidget* parent = nullptr);
 
-    // Shows the dialog modally, starting with no file chosen. The chosen page
+    // Shows the dialog modally, starting with no file chosen and with whatever
+    // the preview box holds counting as no edit of this export. The chosen page
     // file when the pages were written; nothing when the export was discarded.
     std::optional<ExportTarget> Export();
 
@@ -51,6 +52,9 @@ private:
     void SSTab1_Click(int tab);
     void Button_acceptOrclose_Click(int index);
     bool writePages();
+    // Puts a page the program made into the preview box; it is no edit of the user's.
+    void showGenerated(const QString& text);
+    bool holdsEdit() const;
     void noFileChosen();
     void Finish();
 
@@ -58,8 +62,12 @@ private:
     const ProjectRecord& m_project;
     const HtmlWordTable& m_words;
     PageCounters m_counters;
-    // The chosen page file; empty while none is chosen or after a discard.
-    std::optional<ExportTarget> m_target;
+    // The page file last chosen in this export. A cancelled choice leaves it,
+    // so the preview's pages keep their names; it is empty until a first choice.
+    ExportTarget m_target;
+    // Whether Accept may write to m_target: false before a choice, after a
+    // cancelled or failed one, and after a discard.
+    bool m_fileChosen = false;
 
     QTabWidget* SSTab1 = nullptr;
     QLineEdit* Text1 = nullptr;

@@ -283,9 +283,8 @@ void addPageEnd(PageText& page, const ProjectRecord& project, const ExportOption
 std::optional<ExportTarget> exportTargetFor(const QString& chosenName) {
     ExportTarget target;
     target.fileName = chosenName;
-    qsizetype titleLength = chosenName.size() - 1 -
-                            std::max(chosenName.lastIndexOf(QLatin1Char('/')),
-                                     chosenName.lastIndexOf(QLatin1Char('\\')));
+    // A backslash is an ordinary character of a file name here, not a separator.
+    qsizetype titleLength = chosenName.size() - 1 - chosenName.lastIndexOf(QLatin1Char('/'));
     if (titleLength > 0 && !chosenName.right(titleLength).contains(QLatin1Char('.'))) {
         target.fileName += QStringLiteral(".htm");
         titleLength += 4;

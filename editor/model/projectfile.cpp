@@ -104,11 +104,12 @@ bool writeProjectFile(const ProjectRecord& project, int paneTotal, int boardCoun
               << QString::number(pane.FlipV) << fileText(pane.Label) << fileText(pane.Text)
               << fileText(pane.URL);
     }
-    QByteArray bytes;
-    for (const QString& line : std::as_const(lines)) {
-        bytes += line.toUtf8();
-        bytes += "\r\n";
-    }
+    const QString text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    QByteArray bytes = platform::cp1252::encodeOrUtf8(text);
+    // Code-page bytes that happen to form UTF-8 ("Ã©") would be read back as
+    // other letters; UTF-8 keeps them.
+    if (decodeProjectFile(bytes) != text)
+        bytes = text.toUtf8();
     return device.write(bytes) == bytes.size();
 }
 
@@ -192,11 +193,8 @@ std::optional<ProjectFileValues> readProjectFile(const QByteArray& bytes, QStrin
         return refuse(QStringLiteral("Its board count %1 is not one of 1 to %2.")
                           .arg(values.BoardCount)
                           .arg(boards));
-    if (values.PaneTotal != values.GridSize * values.GridSize * values.BoardCount)
-        return refuse(QStringLiteral("Its pane total %1 does not match %2 boards of %3 x %3.")
-                          .arg(values.PaneTotal)
-                          .arg(values.BoardCount)
-                          .arg(values.GridSize));
+    // A pane total that disagrees with the boards only bounds which panes get
+    // their pictures (applyProjectFile).
     return values;
 }
 
@@ -215,7 +213,8 @@ void applyProjectFile(ProjectRecord& project, const ProjectFileValues& values,
         pane.Label = from.Label;
         pane.Text = from.Text;
         pane.URL = from.URL;
-        // Panes past the total keep their texts only: no picture was saved for them.
+        // Panes past the header's pane total keep their texts only: no picture was
+        // saved for them. The total may be smaller or larger than the panes in use.
         if (p > values.PaneTotal || from.PictureName == kNoPicture)
             continue;
         const QString file = pictureFileName(from.PictureName, p);

@@ -47,18 +47,20 @@ QString pictureReference(const QString& pictureName, int pane);
 bool isSafePictureName(const QString& name);
 
 // Writes the 7 header lines and 6 lines for each of panes 1 to `paneTotal`,
-// each ended by CR LF, in UTF-8. False when the device refused part of it.
+// each ended by CR LF, in Windows-1252 when every character fits (and reads
+// back the same), in UTF-8 otherwise. False when the device refused part of it.
 bool writeProjectFile(const ProjectRecord& project, int paneTotal, int boardCount, int gridSize,
                       QIODevice& device);
 
 // Reads a project file's bytes (UTF-8, or Windows-1252 when they are not valid
-// UTF-8). Returns nothing, with the reason in `refusal`, for a header that does
-// not describe a project this editor can hold.
+// UTF-8). Returns nothing, with the reason in `refusal`, for a header without
+// the three numbers or with a grid or board count this editor cannot hold; a
+// pane total that disagrees with them is kept as the file has it.
 std::optional<ProjectFileValues> readProjectFile(const QByteArray& bytes, QString* refusal);
 
 // Replaces the open project with the file's values. Panes 1 to the pane total
-// that name a picture get it from `pictureFolder`; their prepared bitmaps are
-// still to be made.
+// (at most pane 1000, in use or not) that name a picture get it from
+// `pictureFolder`; their prepared bitmaps are still to be made.
 void applyProjectFile(ProjectRecord& project, const ProjectFileValues& values,
                       const QString& pictureFolder, const WorkFolder& workFolder);
 

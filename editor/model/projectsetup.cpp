@@ -2,7 +2,10 @@
 
 #include "platform/numbers.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
+#include <optional>
 
 namespace editor {
 namespace {
@@ -12,11 +15,20 @@ bool startsWithDigit(const QString& text) {
     return !text.isEmpty() && text.front() >= QLatin1Char('0') && text.front() <= QLatin1Char('9');
 }
 
-// The box's value as a whole number; 0 for anything else.
+// The box's value when the text is a number as a whole: digits, and after
+// them perhaps a point and more digits ("2", "2.", "2.5"); nothing otherwise.
+std::optional<double> boardCountNumber(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("^[0-9]+(\\.[0-9]*)?$"));
+    if (!number.match(text).hasMatch())
+        return std::nullopt;
+    return text.toDouble();
+}
+
+// The box's value as a count, rounded halves to even ("2.5" is 2, "3.5" is 4);
+// 0 for a text that is no number.
 int boardCountValue(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
+    const std::optional<double> value = boardCountNumber(text);
+    return value ? platform::roundHalfEven(*value) : 0;
 }
 
 } // namespace
@@ -37,7 +49,8 @@ QString boardLimitCaption(int gridSize) {
 BoardCountText checkBoardCountText(const QString& typed, int maxBoards) {
     QString text = typed;
     text.remove(QLatin1Char(' '));
-    if (!startsWithDigit(text) || boardCountValue(text) <= 0)
+    const std::optional<double> value = boardCountNumber(text);
+    if (!startsWithDigit(text) || !value || *value <= 0)
         return {platform::zeroPadded(maxBoards, 3), true};
     return {text, false};
 }

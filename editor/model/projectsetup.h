@@ -21,13 +21,16 @@ struct BoardCountText {
 };
 
 // Blanks are removed. A text that is empty, does not start with a digit, is not
-// a whole number (such as "1a") or is 0 becomes the maximum with at least three
-// digits ("100", "062"). Counts above the maximum stay as typed.
+// a number as a whole (such as "1a") or is 0 becomes the maximum with at least
+// three digits ("100", "062"). Counts above the maximum and fractions ("2.",
+// "2.5") stay as typed.
 BoardCountText checkBoardCountText(const QString& typed, int maxBoards);
-// The arrows: down stops at "001" (selected), up stops at the maximum.
+// The arrows step from the count rounded halves to even: down stops at "001"
+// (selected), up stops at the maximum.
 BoardCountText boardCountDown(const QString& text);
 QString boardCountUp(const QString& text, int maxBoards);
-// The count that "Accept" takes: 1 to the maximum.
+// The count that "Accept" takes, rounded halves to even ("2.5" gives 2, "3.5"
+// gives 4): 1 to the maximum.
 int acceptedBoardCount(const QString& text, int maxBoards);
 
 struct ProjectSetup {

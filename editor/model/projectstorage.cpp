@@ -49,8 +49,10 @@ std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QStrin
 int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolder& workFolder,
                            const std::function<void(int done, int total)>& progress,
                            QString* unreadable) {
+    // After an open only the panes the file's pane total reaches have a picture,
+    // and a total that disagrees with the boards may reach past the panes in use.
     QList<int> panes;
-    for (int p = 1; p <= project.panesInUse(); ++p)
+    for (int p = 1; p <= kLastPane; ++p)
         if (project.Panes[p].hasSourcePicture())
             panes << p;
     const QList<PaneImageFailure> failures =

@@ -23,7 +23,7 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
 // any project are refused unread.
 std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QString* refusal);
 
-// Prepares the bitmaps of every pane in use that has a picture, on all cores.
+// Prepares the bitmaps of every pane entry that has a picture, on all cores.
 // A pane whose picture is missing or unreadable is left blank. `progress` is
 // called on this thread with the panes done so far and their number. Returns how
 // many pictures could not be read; `unreadable` gets the first of them that is

@@ -13,6 +13,7 @@
 #include "editor/model/projectsetup.h"
 #include "editor/model/projectstorage.h"
 #include "editor/model/stagehittest.h"
+#include "editor/ui/enabledshortcutsfirst.h"
 #include "editor/ui/frmabout.h"
 #include "editor/ui/frmaddnew.h"
 #include "editor/ui/frmcloseup.h"
@@ -21,6 +22,7 @@
 #include "editor/ui/frmoptions.h"
 #include "editor/ui/panelistwidget.h"
 #include "editor/ui/paneprogress.h"
+#include "editor/ui/wholetext.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/busycursor.h"
 #include "platform/numbers.h"
@@ -236,6 +238,9 @@ void frmMain::createMenus() {
     m_pictureCommands << mnu_Closeup << mnu_FlipHorizontally << mnu_FlipVertically << mnu_MakeBlank;
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(false);
+    // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and cut.
+    Text1->installEventFilter(
+        new EnabledShortcutsFirst({mnu_FlipHorizontally, mnu_FlipVertically}, Text1));
 
     mnu_BoardChangeProject =
         addCommand(mnu_Board, QStringLiteral("Change Project ..."),
@@ -349,10 +354,9 @@ void frmMain::RefreshBoard() {
 void frmMain::SyncPaneText() {
     const QListWidgetItem* item = List1->currentItem();
     const QString text = item ? paneListEntryText(item->text()) : QString();
-    // A longer text from a project file, or pane 1000's with its leading blank,
-    // is shown whole so that storing it back loses nothing.
-    Text1->setMaxLength(std::max<int>(kPaneTextMaxLength, text.size()));
-    Text1->setText(text);
+    // A text from a project file, or pane 1000's with its leading blank, may be
+    // longer than the box takes from the keyboard.
+    setTextWhole(*Text1, text, kPaneTextMaxLength);
     m_project.SelectedPane = static_cast<qint16>(List1->currentRow() + 1);
 }
 

@@ -1,6 +1,7 @@
 #include "editor/ui/frmoptions.h"
 
 #include "editor/model/highlightcolours.h"
+#include "editor/ui/wholetext.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -13,6 +14,9 @@
 
 namespace editor {
 namespace {
+
+// Longest label, web address, footer text and title the keyboard may type.
+constexpr std::array<int, 4> kTypedLimits = {99, 999, 256, 99};
 
 QComboBox* colourList(const QList<NamedColour>& colours, const QString& name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
@@ -42,11 +46,10 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
     setWindowTitle(QStringLiteral("Options :"));
     setModal(true);
 
-    const std::array<int, 4> maxLengths = {99, 999, 256, 99};
     for (int i = 0; i < 4; ++i) {
         Text1[i] = new QLineEdit(this);
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        Text1[i]->setMaxLength(maxLengths[i]);
+        Text1[i]->setMaxLength(kTypedLimits[i]);
         Text1[i]->setMinimumWidth(280);
     }
 
@@ -105,16 +108,20 @@ bool frmOptions::ShowProperties(int pane, int mode) {
     Frame1[1]->setVisible(!m_paneMode);
     resize(sizeHint());
     if (m_paneMode) {
-        Text1[0]->setText(m_project.Panes[pane].Label);
-        Text1[1]->setText(m_project.Panes[pane].URL);
+        fill(0, m_project.Panes[pane].Label);
+        fill(1, m_project.Panes[pane].URL);
         selectColour(Combo_GridHighlight, m_project.GridHighlight);
     } else {
-        Text1[2]->setText(m_project.FooterText);
-        Text1[3]->setText(m_project.BoardTitle);
+        fill(2, m_project.FooterText);
+        fill(3, m_project.BoardTitle);
         selectColour(Combo_MoveHighlight, m_project.MoveHighlight);
     }
     (m_paneMode ? Text1[0] : Text1[3])->setFocus();
     return exec() == QDialog::Accepted;
+}
+
+void frmOptions::fill(int box, const QString& text) {
+    setTextWhole(*Text1[box], text, kTypedLimits[box]);
 }
 
 void frmOptions::Button_acceptOrclose_Click(int index) {

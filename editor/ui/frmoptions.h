@@ -30,6 +30,8 @@ public:
     bool ShowProperties(int pane, int mode);
 
 private:
+    // Shows a value from the record whole, however long it is.
+    void fill(int box, const QString& text);
     void Button_acceptOrclose_Click(int index);
 
     ProjectRecord& m_project;

@@ -4,8 +4,6 @@
 
 #include <QSaveFile>
 
-#include <algorithm>
-
 namespace sentences::outputfile {
 
 bool write(const QString& text, QIODevice& device) {
@@ -13,9 +11,7 @@ bool write(const QString& text, QIODevice& device) {
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     lines += QStringLiteral("\r\n");
-    const bool fitsCodePage =
-        std::all_of(lines.cbegin(), lines.cend(), platform::cp1252::canEncode);
-    const QByteArray bytes = fitsCodePage ? platform::cp1252::encode(lines) : lines.toUtf8();
+    const QByteArray bytes = platform::cp1252::encodeOrUtf8(lines);
     return device.write(bytes) == bytes.size();
 }
 

@@ -1,5 +1,6 @@
 #include "sentences/ui/frmmain.h"
 
+#include "platform/documenttext.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "sentences/engine/definitionsfile.h"
@@ -228,6 +229,9 @@ void frmMain::LoadDefinitionsFile(const QString& fileName) {
     RebuildChoosers();
     for (int type = 0; type < DefinitionLists::TypeCount; ++type)
         selectChooser(type, 0);
+    // The editor shows the new words: its third type and then its first, each
+    // refill enabling "Clear" when its list has words.
+    m_frmEdit->selectType(2);
     m_frmEdit->selectType(0);
 }
 
@@ -323,7 +327,7 @@ QString frmMain::previewFirstLine() const {
 }
 
 QString frmMain::outputText() const {
-    return Text1->toPlainText();
+    return platform::documentText(*Text1->document());
 }
 
 void frmMain::setOutputText(const QString& text) {

@@ -47,20 +47,22 @@ private Q_SLOTS:
         QVERIFY2(!m_chromium.isEmpty(), "chromium is missing: run ./dev deps");
 
         // Three boards of 2 x 2, every pane with a picture; names with a blank,
-        // a "#", a per cent sign and letters beyond ASCII; labels, links, texts.
+        // a "#", a per cent sign, a backslash and letters beyond ASCII; labels,
+        // links, texts. The page names hold a blank and a backslash.
         std::unique_ptr<WorkFolder> work = WorkFolder::create(m_scratch.path(), QString(), nullptr);
         QVERIFY(work);
         ProjectRecord project;
         project.BoardCount = 3;
         project.BoardTitle = QStringLiteral("The Voyage");
         project.FooterText = QStringLiteral("Made with the board editor");
-        const QStringList names = {"Image1", "my sky", "Straße", "take #2", "100% sea", "山"};
-        const QColor colours[] = {Qt::red,        Qt::darkGreen, Qt::blue,
-                                  Qt::darkYellow, Qt::magenta,   Qt::darkCyan};
+        const QStringList names = {"Image1",   "my sky", "Straße",     "take #2",
+                                   "100% sea", "山",     "back\\slash"};
+        const QColor colours[] = {Qt::red,     Qt::darkGreen, Qt::blue,   Qt::darkYellow,
+                                  Qt::magenta, Qt::darkCyan,  Qt::darkRed};
         for (int pane = 1; pane <= 12; ++pane) {
             const QString name = names.at((pane - 1) % names.size());
             QImage picture(120, 90, QImage::Format_RGB32);
-            picture.fill(colours[(pane - 1) % 6]);
+            picture.fill(colours[(pane - 1) % names.size()]);
             const QString source = m_scratch.filePath(name + QStringLiteral(".bmp"));
             QVERIFY(picture.save(source, "BMP"));
             PaneRecord& record = project.Panes[pane];
@@ -76,7 +78,7 @@ private Q_SLOTS:
 
         QDir(m_pages).removeRecursively();
         QVERIFY(QDir().mkpath(m_pages));
-        const ExportTarget target{m_pages + "/my tour.htm", m_pages + '/', "my tour"};
+        const ExportTarget target{m_pages + "/trip\\my tour.htm", m_pages + '/', "trip\\my tour"};
         PageCounters counters;
         QVERIFY(writeExportPages(project, HtmlWordTable::load(), ExportOptions(), target, counters,
                                  nullptr, nullptr));
@@ -91,7 +93,7 @@ private Q_SLOTS:
 
     void everyPictureLoadsAndNextLeadsToTheLastPage() {
         QUrl check = QUrl::fromLocalFile(m_pages + "/browsercheck.html");
-        check.setQuery(QStringLiteral("start=my%20tour_001.htm"));
+        check.setQuery(QStringLiteral("start=trip%5Cmy%20tour_001.htm"));
         const QByteArray dom =
             runChromium({"--allow-file-access-from-files", "--virtual-time-budget=20000",
                          "--dump-dom", check.toString(QUrl::FullyEncoded)});
@@ -99,9 +101,9 @@ private Q_SLOTS:
         QVERIFY2(start >= 0, dom.constData());
         const QString report =
             QString::fromUtf8(dom.mid(start + 17, dom.indexOf("</pre>", start) - start - 17));
-        QCOMPARE(report, QStringLiteral("PAGE my tour_001.htm IMAGES 4 BROKEN 0 \n"
-                                        "PAGE my tour_002.htm IMAGES 4 BROKEN 0 \n"
-                                        "PAGE my tour_003.htm IMAGES 4 BROKEN 0 \n"
+        QCOMPARE(report, QStringLiteral("PAGE trip\\my tour_001.htm IMAGES 4 BROKEN 0 \n"
+                                        "PAGE trip\\my tour_002.htm IMAGES 4 BROKEN 0 \n"
+                                        "PAGE trip\\my tour_003.htm IMAGES 4 BROKEN 0 \n"
                                         "DONE"));
     }
 
@@ -109,7 +111,7 @@ private Q_SLOTS:
         const QString shot = QStringLiteral(ARTEFACT_DIR "/export-page1.png");
         QFile::remove(shot);
         runChromium({"--window-size=1280,1024", "--screenshot=" + shot,
-                     QUrl::fromLocalFile(m_pages + "/my tour_001.htm").toString()});
+                     QUrl::fromLocalFile(m_pages + "/trip\\my tour_001.htm").toString()});
         const QImage image(shot);
         QCOMPARE(image.size(), QSize(1280, 1024));
         // The first picture is red: some of the page must show it.

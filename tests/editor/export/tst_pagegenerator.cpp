@@ -216,9 +216,9 @@ private Q_SLOTS:
         QTest::newRow("htm") << "/web/tour.htm" << true << "/web/tour.htm"
                              << "/web/"
                              << "tour";
-        QTest::newRow("windows") << "C:\\web\\tour.htm" << true << "C:\\web\\tour.htm"
-                                 << "C:\\web\\"
-                                 << "tour";
+        QTest::newRow("backslash in name") << "/web/my\\tour.htm" << true << "/web/my\\tour.htm"
+                                           << "/web/"
+                                           << "my\\tour";
         QTest::newRow("blank in name") << "/web/my tour.htm" << true << "/web/my tour.htm"
                                        << "/web/"
                                        << "my tour";

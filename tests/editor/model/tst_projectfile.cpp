@@ -246,7 +246,6 @@ private Q_SLOTS:
         QTest::newRow("no boards") << lines({"0", "0", "2", "ToUse", "0", "0", "ToUse"});
         QTest::newRow("41 boards of 5 x 5")
             << lines({"1025", "41", "5", "ToUse", "0", "0", "ToUse"});
-        QTest::newRow("total disagrees") << lines({"8", "1", "2", "ToUse", "0", "0", "ToUse"});
         QTest::newRow("header cut short") << lines({"4", "1"});
         QTest::newRow("a million lines of 1") << QByteArray("1\r\n").repeated(1000000);
     }
@@ -276,6 +275,30 @@ private Q_SLOTS:
         QCOMPARE(read->BoardTitle, project.BoardTitle);
         QCOMPARE(read->Panes[2].Text, project.Panes[2].Text);
         QCOMPARE(read->Panes[3].PictureName, QStringLiteral("Bäume"));
+    }
+
+    // Windows-1252 whenever every character fits, UTF-8 when one does not or when
+    // the code-page bytes would read back as other letters.
+    void writesWindows1252WhenItFits_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("Café") << QStringLiteral("Café") << QByteArray("Caf\xE9");
+        QTest::newRow("euro and quotes")
+            << QStringLiteral("€ 5 “ok”") << QByteArray("\x80 5 \x93ok\x94");
+        QTest::newRow("beyond the code page")
+            << QStringLiteral("Café 日本") << QStringLiteral("Café 日本").toUtf8();
+        QTest::newRow("looks like UTF-8") << QStringLiteral("Ã©") << QStringLiteral("Ã©").toUtf8();
+    }
+    void writesWindows1252WhenItFits() {
+        QFETCH(QString, label);
+        QFETCH(QByteArray, line);
+        ProjectRecord project;
+        project.Panes[1].Label = label;
+        const QByteArray bytes = written(project);
+        QCOMPARE(bytes.split('\n').at(10), line + '\r');
+        const auto read = readProjectFile(bytes, nullptr);
+        QVERIFY(read);
+        QCOMPARE(read->Panes[1].Label, label);
     }
 
     void filesThatAreNotUtf8AreReadAsWindows1252() {

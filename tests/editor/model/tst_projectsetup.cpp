@@ -83,6 +83,11 @@ private Q_SLOTS:
         QTest::newRow("letter first") << "a5" << 100 << "100" << true;
         QTest::newRow("minus sign") << "-3" << 100 << "100" << true;
         QTest::newRow("digit then letter") << "1a" << 62 << "062" << true;
+        QTest::newRow("point while typing") << "2." << 100 << "2." << false;
+        QTest::newRow("fraction") << "2.5" << 100 << "2.5" << false;
+        QTest::newRow("fraction below one") << "0.4" << 100 << "0.4" << false;
+        QTest::newRow("two points") << "1.." << 62 << "062" << true;
+        QTest::newRow("point first") << ".5" << 40 << "040" << true;
         QTest::newRow("another script's digit") << QString(QChar(0x0663)) << 40 << "040" << true;
     }
     void boardCountTextIsChecked() {
@@ -117,6 +122,14 @@ private Q_SLOTS:
                                     << "100" << 100;
         QTest::newRow("zero") << "0" << 40 << "001"
                               << "1" << 1;
+        QTest::newRow("2.5, halves to even") << "2.5" << 100 << "001"
+                                             << "3" << 2;
+        QTest::newRow("3.5, halves to even") << "3.5" << 100 << "3"
+                                             << "5" << 4;
+        QTest::newRow("2.") << "2." << 100 << "001"
+                            << "3" << 2;
+        QTest::newRow("0.4") << "0.4" << 100 << "001"
+                             << "1" << 1;
     }
     void arrowsAndAcceptKeepTheCountInRange() {
         QFETCH(QString, text);

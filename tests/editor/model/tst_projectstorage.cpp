@@ -93,6 +93,46 @@ private Q_SLOTS:
 
     // Dots and a leading ":" are ordinary in file names here; neither may lose the
     // picture on the way through the work folder, the picture folder and back.
+    // The header's pane total bounds which panes get their pictures, whatever the
+    // boards say; the project opens with the boards of the file.
+    void headerPaneTotalBoundsThePictures_data() {
+        QTest::addColumn<QByteArray>("total");
+        QTest::addColumn<QList<int>>("pictures");
+        QTest::newRow("two boards' total") << QByteArray("8") << QList<int>{1, 4, 6};
+        QTest::newRow("fewer") << QByteArray("3") << QList<int>{1};
+        QTest::newRow("past pane 1000") << QByteArray("30000") << QList<int>{1, 4, 6};
+        QTest::newRow("negative") << QByteArray("-8") << QList<int>{};
+    }
+    void headerPaneTotalBoundsThePictures() {
+        QFETCH(QByteArray, total);
+        QFETCH(QList<int>, pictures);
+        m_project.BoardCount = 2;
+        give(1, plain(QStringLiteral("in/A.bmp"), kRed));
+        give(4, plain(QStringLiteral("in/B.bmp"), kGreen));
+        give(6, plain(QStringLiteral("in/C.bmp"), kBlue));
+        QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+        QFile file(path(QStringLiteral("Trip.vv1")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
+        QVERIFY(bytes.startsWith("8\r\n2\r\n"));
+        bytes.replace(0, 6, total + "\r\n1\r\n");
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+
+        m_project = ProjectRecord();
+        QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
+        QCOMPARE(m_project.BoardCount, qint16(1));
+        const QRgb colours[] = {0, kRed, 0, 0, kGreen, 0, kBlue};
+        for (int pane = 1; pane <= 6; ++pane) {
+            const bool has = pictures.contains(pane);
+            QCOMPARE(m_project.Panes[pane].hasSourcePicture(), has);
+            if (has)
+                QCOMPARE(centre(m_project.Panes[pane].WorkPicture), colours[pane]);
+        }
+    }
+
     void picturesOfAnyLegalNameSaveAndOpen_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("stored");

@@ -131,6 +131,25 @@ private Q_SLOTS:
         QCOMPARE(boardList()->count(), 62);
     }
 
+    // Typed a character at a time, a fraction stays in the box; Accept rounds it.
+    void fractionalCountIsRoundedOnAccept_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("boards");
+        QTest::newRow("2.5") << "2.5" << 2;
+        QTest::newRow("3.5") << "3.5" << 4;
+    }
+    void fractionalCountIsRoundedOnAccept() {
+        QFETCH(QString, typed);
+        QFETCH(int, boards);
+        changeProject([&](QDialog* dialog) {
+            typeCount(dialog, typed);
+            QCOMPARE(countBox(dialog)->text(), typed);
+            press(dialog, "Button_acceptOrclose_1");
+        });
+        QCOMPARE(project().BoardCount, qint16(boards));
+        QCOMPARE(boardList()->count(), boards);
+    }
+
     void unusableCountShowsTheMaximumSelected_data() {
         QTest::addColumn<int>("grid");
         QTest::addColumn<QString>("typed");

@@ -220,31 +220,84 @@ private Q_SLOTS:
         });
     }
 
+    // Without "Auto-create html code" only page 1 is written: the user's edit of
+    // this export's page 1 as it stands, or else exactly the page a ticked export
+    // writes, never a page left in the box by an earlier export.
     void withoutAutoCreateOnlyPageOneIsWritten_data() {
+        QTest::addColumn<int>("earlier"); // 0 none, 1 a ticked export, 2 a hand edit
+        QTest::addColumn<bool>("preview");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("typed by hand") << "<p>made\nby hand</p>";
-        QTest::newRow("nothing typed") << "";
+        const QString hand = QStringLiteral("<p>made\nby\u00A0hand</p>");
+        QTest::newRow("typed by hand") << 0 << true << hand;
+        QTest::newRow("typed after an export") << 1 << true << hand;
+        QTest::newRow("emptied by hand") << 0 << true << "";
+        QTest::newRow("preview untouched") << 0 << true << QString();
+        QTest::newRow("preview untouched after an export") << 1 << true << QString();
+        QTest::newRow("preview not opened after an export") << 1 << false << QString();
+        QTest::newRow("edit of an earlier export") << 2 << false << QString();
+        QTest::newRow("edit of an earlier export, previewed") << 2 << true << QString();
     }
     void withoutAutoCreateOnlyPageOneIsWritten() {
+        QFETCH(int, earlier);
+        QFETCH(bool, preview);
         QFETCH(QString, typed);
+        setBoards(2, 3);
+        const auto exportTo = [&](const QString& name, bool autoCreate, bool openPreview,
+                                  const QString& text) {
+            exportWith([&] {
+                control<QCheckBox>("Check2")->setChecked(autoCreate);
+                if (openPreview)
+                    control<QTabWidget>("SSTab1")->setCurrentIndex(1);
+                if (!text.isNull()) {
+                    QPlainTextEdit* box = control<QPlainTextEdit>("html_code");
+                    box->selectAll();
+                    if (text.isEmpty())
+                        QTest::keyClick(box, Qt::Key_Delete);
+                    else
+                        box->insertPlainText(text);
+                }
+                control<QTabWidget>("SSTab1")->setCurrentIndex(0);
+                chooseFile(webFile(name));
+                click("Button_acceptOrclose_1");
+            });
+        };
+        if (earlier == 1)
+            exportTo(QStringLiteral("old.htm"), true, false, QString());
+        if (earlier == 2)
+            exportTo(QStringLiteral("old.htm"), false, true, QStringLiteral("<p>old</p>"));
+        exportTo(QStringLiteral("trip.htm"), false, preview, typed);
+        const QByteArray page = readAll(webFile("trip_001.htm"));
+        QVERIFY(!QFile::exists(webFile("trip_002.htm")));
+        if (!typed.isEmpty()) {
+            QCOMPARE(page, QByteArray("<p>made\r\nby\xA0hand</p>\r\n"));
+            return;
+        }
+        exportTo(QStringLiteral("trip.htm"), true, false, QString());
+        QCOMPARE(page, readAll(webFile("trip_001.htm")));
+        QVERIFY(page.contains("<a href=\"trip_002.htm\">Next</a>"));
+    }
+
+    // A cancelled choice takes back the page file but not its name: the
+    // preview's pages keep it.
+    void previewKeepsTheNameOfACancelledChoice() {
         setBoards(2, 3);
         exportWith([&] {
             control<QCheckBox>("Check2")->setChecked(false);
-            control<QTabWidget>("SSTab1")->setCurrentIndex(1);
-            QCOMPARE(control<QPlainTextEdit>("html_code")->toPlainText(), QString());
-            control<QPlainTextEdit>("html_code")->setPlainText(typed);
-            control<QTabWidget>("SSTab1")->setCurrentIndex(0);
-            chooseFile(webFile("tour.htm"));
+            chooseFile(webFile("old.htm"));
             click("Button_acceptOrclose_1");
         });
-        QCOMPARE(webFiles(), QStringList({"tour_001.htm"}));
-        const QByteArray page = readAll(webFile("tour_001.htm"));
-        if (typed.isEmpty()) {
-            QVERIFY(page.startsWith("<html>\r\n"));
-            QVERIFY(page.contains("<a href=\"tour_002.htm\">Next</a>"));
-        } else {
-            QCOMPARE(page, QByteArray("<p>made\r\nby hand</p>\r\n"));
-        }
+        exportWith([&] {
+            control<QCheckBox>("Check2")->setChecked(true);
+            chooseFile(webFile("trip.htm"));
+            chooseFile(QString());
+            QVERIFY(!control<QPushButton>("Button_acceptOrclose_1")->isEnabled());
+            control<QTabWidget>("SSTab1")->setCurrentIndex(1);
+            QVERIFY(control<QPlainTextEdit>("html_code")
+                        ->toPlainText()
+                        .contains("<a href=\"trip_002.htm\">Next</a>"));
+            click("Button_acceptOrclose_0");
+        });
+        QCOMPARE(webFiles(), QStringList({"old_001.htm"}));
     }
 
     void unwritablePageStopsTheExport() {

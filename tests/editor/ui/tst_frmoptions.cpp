@@ -133,6 +133,30 @@ private Q_SLOTS:
         QCOMPARE(project().Panes[1].Label, QString(99, QLatin1Char('x')));
     }
 
+    // Values longer than the boxes take from the keyboard arrive from project
+    // files; accepting without a change keeps them whole.
+    void longValuesSurviveAnUnchangedAccept_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("length");
+        QTest::newRow("label") << 0 << 150;
+        QTest::newRow("web address") << 1 << 1009;
+        QTest::newRow("footer text") << 2 << 300;
+        QTest::newRow("title") << 3 << 120;
+    }
+    void longValuesSurviveAnUnchangedAccept() {
+        QFETCH(int, index);
+        QFETCH(int, length);
+        const QString value = QString(length - 1, QLatin1Char('v')) + QLatin1Char('!');
+        QString* const fields[] = {&project().Panes[1].Label, &project().Panes[1].URL,
+                                   &project().FooterText, &project().BoardTitle};
+        *fields[index] = value;
+        open(index < 2 ? "mnu_Options" : "mnu_BoardOptions", [&](QDialog* dialog) {
+            QCOMPARE(box(dialog, index)->text(), value);
+            press(dialog, "Button_acceptOrclose_1");
+        });
+        QCOMPARE(*fields[index], value);
+    }
+
     void panePropertiesNeedASelectedPane() {
         project().SelectedPane = 0;
         m_platform->expectMessage(QStringLiteral("Vistavel : Pane"));

@@ -7,6 +7,7 @@
 #include <QDir>
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -124,6 +125,27 @@ private Q_SLOTS:
         QCOMPARE(pane.FlipH, qint16(1));
         QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(pane.FlipV, qint16(1));
+
+        // They win over the pane text box's undo and cut while enabled ...
+        auto* text = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        text->setFocus();
+        text->selectAll();
+        QTest::keyClick(text, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(pane.FlipV, qint16(0));
+        QCOMPARE(pane.FlipH, qint16(0));
+        QCOMPARE(text->text(), QStringLiteral("ToUse"));
+        // ... and the box has them back while the flips are greyed (pane 2 is blank).
+        const int paneSize = window.paneSize();
+        QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("picStage")), Qt::LeftButton,
+                          {}, QPoint(paneSize + 100, 100));
+        text->setFocus();
+        text->selectAll();
+        QTest::keyClick(text, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(text->text(), QString());
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text->text(), QStringLiteral("ToUse"));
+        QCOMPARE(window.project().Panes[1].FlipH, qint16(0));
 
         // Ctrl+D starts the image shuffle with its notice.
         bool noticeShown = false;

@@ -58,8 +58,10 @@ private Q_SLOTS:
     void resetReturnsEveryChooserToBlank();
     void saveOutputAndDefinitions();
     void failedSaveIsReported();
+    void noBreakSpacesStayInTheOutput();
     void loadDefinitionsRebuildsChoosers();
     void editorCloseRefreshesChoosers();
+    void editorOpensCentredOnTheMainWindow();
     void helpAndAbout();
 
 private:
@@ -292,6 +294,19 @@ void tst_frmMain::saveOutputAndDefinitions() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
 }
 
+void tst_frmMain::noBreakSpacesStayInTheOutput() {
+    output()->setPlainText(QStringLiteral("1\u00A0000\nkm"));
+    QTest::mouseClick(additiveBox(1), Qt::LeftButton);
+    chooseWords({"They"});
+    clickLine(preview(), 0);
+    QTemporaryDir folder;
+    const QString textFile = folder.filePath(QStringLiteral("story.Txt"));
+    m_platform->answerSave(textFile, 1);
+    QVERIFY(trigger(menus(), "mnu_Save"));
+    QCOMPARE(fileBytes(textFile), QByteArray("1\xA0"
+                                             "000\r\nkm They \r\n"));
+}
+
 void tst_frmMain::failedSaveIsReported() {
     QTemporaryDir folder;
     m_platform->answerSave(folder.filePath(QStringLiteral("missing/story.Txt")), 1);
@@ -332,6 +347,31 @@ void tst_frmMain::loadDefinitionsRebuildsChoosers() {
     });
     QVERIFY(trigger(menus(), "mnu_Edit"));
     QCOMPARE(editorShows, (QStringList{"Ann", "Bo"}));
+
+    // Loading refills the editor's third type, then its first: "Clear", greyed
+    // by clearing the first, comes back when the third has words.
+    bool clearEnabled = true;
+    whenModal([&clearEnabled](QWidget* editor) {
+        clearEnabled = trigger(*editor, "mnu_Clear") &&
+                       editor->findChild<QAction*>(QStringLiteral("mnu_Clear"))->isEnabled();
+        trigger(*editor, "mnu_Close");
+    });
+    QVERIFY(trigger(menus(), "mnu_Edit"));
+    QVERIFY(!clearEnabled);
+    lists.setEntry(0, 0, QString());
+    lists.setEntry(0, 2, QString());
+    lists.setEntry(2, 0, QStringLiteral("run"));
+    QVERIFY(sentences::definitionsfile::save(fileName, lists, nullptr));
+    m_platform->answerOpen(fileName);
+    QVERIFY(trigger(menus(), "mnu_Load"));
+    whenModal([&](QWidget* editor) {
+        editorShows = lines(editor->findChild<QListWidget*>(QStringLiteral("List1")));
+        clearEnabled = editor->findChild<QAction*>(QStringLiteral("mnu_Clear"))->isEnabled();
+        trigger(*editor, "mnu_Close");
+    });
+    QVERIFY(trigger(menus(), "mnu_Edit"));
+    QCOMPARE(editorShows, QStringList());
+    QVERIFY(clearEnabled);
 }
 
 void tst_frmMain::editorCloseRefreshesChoosers() {
@@ -349,6 +389,24 @@ void tst_frmMain::editorCloseRefreshesChoosers() {
         QCOMPARE(chooser(type)->currentIndex(), -1);
     // The composer keeps its words until a chooser is used again.
     QCOMPARE(m_main->composer().wProtagonist(), QStringLiteral("He"));
+}
+
+void tst_frmMain::editorOpensCentredOnTheMainWindow() {
+    m_main->move(40, 30);
+    for (int opening = 1; opening <= 2; ++opening) {
+        QPoint centre;
+        whenModal([&centre](QWidget* editor) {
+            centre = editor->frameGeometry().center();
+            trigger(*editor, "mnu_Close");
+        });
+        QVERIFY(trigger(menus(), "mnu_Edit"));
+        const QPoint offset = centre - m_main->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("opening %1 is off by %2, %3")
+                                .arg(opening)
+                                .arg(offset.x())
+                                .arg(offset.y())));
+    }
 }
 
 void tst_frmMain::helpAndAbout() {
