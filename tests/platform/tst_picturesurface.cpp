@@ -9,6 +9,16 @@ using testsupport::quadrants;
 
 class PictureSurfaceTest : public QObject {
     Q_OBJECT
+private:
+    // The file `name` in `dir` holding `content`; empty when it could not be written.
+    static QString writeFile(const QTemporaryDir& dir, const QString& name,
+                             const QByteArray& content) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            return {};
+        return file.fileName();
+    }
+
 private Q_SLOTS:
     void negativeExtentsMirrorFromTheCorner_data() {
         QTest::addColumn<bool>("flipH");
@@ -89,11 +99,8 @@ private Q_SLOTS:
     void unreadableFilesFailWithAReason() {
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("Photo01.jpg"));
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(content);
-        out.close();
+        const QString file = writeFile(dir, QStringLiteral("Photo01.jpg"), content);
+        QVERIFY(!file.isEmpty());
         platform::PictureSurface surface(QSize(10, 10));
         QString error;
         QVERIFY(!surface.load(file, &error));
@@ -120,11 +127,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(QSize, targetSize);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("Huge01.jpg"));
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(content);
-        out.close();
+        const QString file = writeFile(dir, QStringLiteral("Huge01.jpg"), content);
+        QVERIFY(!file.isEmpty());
         QString error;
         QVERIFY(platform::readPicture(file, &error, targetSize).isNull());
         QCOMPARE(error, QStringLiteral("The picture claims 60000 x 60000 pixels, more than the "
@@ -140,11 +144,8 @@ private Q_SLOTS:
     void truncatedPicturesEndWithoutHarm() {
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("Cut01.jpg"));
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(content);
-        out.close();
+        const QString file = writeFile(dir, QStringLiteral("Cut01.jpg"), content);
+        QVERIFY(!file.isEmpty());
         for (const QSize target : {QSize(), QSize(20, 20)}) {
             QString error;
             const QImage picture = platform::readPicture(file, &error, target);
