@@ -77,6 +77,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     m_project.IsBusy = true;
     FillDialogLists();
     m_lastWorkAreaWidth = m_platform.workArea().width();
+    m_deviceRatio = devicePixelRatioF();
     m_stageHeight = LayoutWindow();
     m_stageExtent = m_stageHeight - 15;
 
@@ -288,10 +289,14 @@ int frmMain::LayoutWindow() {
 void frmMain::ResizeWindow() {
     if (m_project.IsBusy || !m_workFolder)
         return;
+    // A window moved to a screen of another scale needs its bitmaps at that
+    // screen's device pixels, as a new work-area width needs them at a new size.
     const int width = m_platform.workArea().width();
-    if (width == m_lastWorkAreaWidth)
+    const qreal ratio = devicePixelRatioF();
+    if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio)
         return;
     m_lastWorkAreaWidth = width;
+    m_deviceRatio = ratio;
     if (isVisible() && !isMaximized())
         showMaximized();
     const int height = LayoutWindow();
@@ -300,7 +305,8 @@ void frmMain::ResizeWindow() {
         m_stageHeight = height;
         m_stageExtent = height - 15;
         m_paneSize = paneSizeFor(m_project.GridSize);
-        const QList<PaneImageFailure> failures = rewriteAllPaneImages(m_project, m_paneSize);
+        const QList<PaneImageFailure> failures =
+            rewriteAllPaneImages(m_project, paneBitmapSide(m_paneSize));
         if (!failures.isEmpty()) {
             m_platform.showMessage(
                 {QStringLiteral("Vistavel : Resize Error"),
@@ -319,8 +325,19 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     ResizeWindow();
 }
 
+bool frmMain::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::ScreenChangeInternal)
+        ResizeWindow();
+    return handled;
+}
+
 int frmMain::paneSizeFor(int gridSize) const {
     return platform::roundHalfEven(double(m_stageExtent) / gridSize);
+}
+
+int frmMain::paneBitmapSide(int paneSize) const {
+    return platform::devicePixels(paneSize, m_deviceRatio);
 }
 
 int frmMain::currentBoardIndex() const {
@@ -409,7 +426,8 @@ void frmMain::mnu_ChangeProject_Click() {
             // A fresh start also brings back a work folder removed behind our back.
             if (setup->discardAll)
                 QDir().mkpath(m_workFolder->path());
-            failures = applyProjectSetup(m_project, *setup, paneSizeFor(setup->gridSize));
+            failures =
+                applyProjectSetup(m_project, *setup, paneBitmapSide(paneSizeFor(setup->gridSize)));
             RebuildLists();
             m_project.IsBusy = false;
         }
@@ -468,7 +486,8 @@ void frmMain::FlipSelectedPane(FlipDirection direction) {
     if (!paneIsSelected())
         return;
     QString error;
-    if (!flipPaneImage(m_project, m_project.SelectedPane, m_paneSize, direction, &error))
+    if (!flipPaneImage(m_project, m_project.SelectedPane, paneBitmapSide(m_paneSize), direction,
+                       &error))
         m_platform.showMessage({QStringLiteral("Vistavel : Flip"),
                                 QStringLiteral("I could not flip the picture of pane %1.\n%2")
                                     .arg(m_project.SelectedPane)
@@ -545,7 +564,7 @@ void frmMain::OpenProjectFile(const QString& fileName) {
         m_paneSize = paneSizeFor(m_project.GridSize);
         PaneProgress progress(this, QStringLiteral("Loading pictures ..."));
         missing = prepareProjectPictures(
-            m_project, m_paneSize, *m_workFolder,
+            m_project, paneBitmapSide(m_paneSize), *m_workFolder,
             [&progress](int done, int total) { progress.setProgress(done, total); });
         m_project.IsBusy = false;
         RefreshBoard();
@@ -625,7 +644,7 @@ void frmMain::mnu_MassImage_Click() {
         PaneProgress progress(this, QStringLiteral("Importing pictures ..."));
         m_paneSize = paneSizeFor(m_project.GridSize);
         result = importPictureSequence(
-            m_project, sequence, m_project.SelectedPane, m_paneSize, *m_workFolder,
+            m_project, sequence, m_project.SelectedPane, paneBitmapSide(m_paneSize), *m_workFolder,
             [&progress](int done, int total) { progress.setProgress(done, total); });
     }
     RefreshBoard();
@@ -648,8 +667,8 @@ void frmMain::mnu_LoadPicture_Click() {
         bool loaded = false;
         {
             platform::BusyCursor busy;
-            loaded = loadPicture(m_project, m_project.SelectedPane, choice.fileName, m_paneSize,
-                                 *m_workFolder, &error);
+            loaded = loadPicture(m_project, m_project.SelectedPane, choice.fileName,
+                                 paneBitmapSide(m_paneSize), *m_workFolder, &error);
         }
         if (loaded)
             RefreshBoard();

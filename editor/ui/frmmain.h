@@ -57,6 +57,10 @@ public:
     int currentBoardIndex() const;
     // The side of a pane on the stage for a grid of gridSize x gridSize.
     int paneSizeFor(int gridSize) const;
+    // The side of a pane's prepared bitmap: the stage's device pixels over a
+    // pane of `paneSize` logical pixels, so that pictures show one to one.
+    int paneBitmapSide(int paneSize) const;
+    int paneBitmapSide() const { return paneBitmapSide(m_paneSize); }
     const platform::PictureSurface& stageSurface() const;
 
     // Redraws the current board, sets Back and Next and selects the board's
@@ -65,7 +69,7 @@ public:
     // Board list for BoardCount boards with the first selected, and the pane
     // list for every pane in use; no redraw.
     void RebuildLists();
-    // Renders a pane's picture into its prepared bitmap at the current pane size.
+    // Renders a pane's picture into its prepared bitmap, `size` device pixels a side.
     bool PreparePaneImage(int pane, int size, bool newFile, QString* error);
     void ExitEditor();
     // Opens a project file as File > Open Project ... does once its chooser has
@@ -73,6 +77,7 @@ public:
     void OpenProjectFile(const QString& fileName);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -135,6 +140,8 @@ private:
     int m_stageHeight = 0;
     int m_stageExtent = 0;
     int m_paneSize = 0;
+    // Device pixels to a logical one on the window's screen at the last layout.
+    qreal m_deviceRatio = 1;
     // Set from a press on the stage until its release.
     bool m_dragState = false;
     // The pane the last hit test on the stage found, 0 for none.
