@@ -23,11 +23,13 @@
 #include "editor/ui/paneprogress.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/busycursor.h"
+#include "platform/filedrops.h"
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
 #include "platform/platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -37,6 +39,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 
 namespace editor {
@@ -47,12 +50,25 @@ const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
 const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
 const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
 const QString kLoadPictureTitle = QStringLiteral("Vistavel : Load Picture");
+const QString kImportProgress = QStringLiteral("Importing pictures ...");
 
 platform::FileChooserRequest pictureChooser(const QString& title) {
     platform::FileChooserRequest request;
     request.title = title;
     request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg)");
     return request;
+}
+
+// Enough names to see what went wrong, one a line; a full folder fails every
+// copy alike.
+QString fileNameList(const QStringList& files) {
+    constexpr qsizetype kNamesShown = 10;
+    QStringList names;
+    for (qsizetype i = 0; i < files.size() && i < kNamesShown; ++i)
+        names << QDir::toNativeSeparators(files.at(i));
+    if (files.size() > kNamesShown)
+        names << QStringLiteral("... and %1 more.").arg(files.size() - kNamesShown);
+    return names.join(QLatin1Char('\n'));
 }
 
 QFont paneNumberFont() {
@@ -70,6 +86,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kCaption);
+    setAcceptDrops(true);
     m_boardStyle = {loadBlankPattern(), paneNumberFont()};
     createControls();
     createMenus();
@@ -154,6 +171,10 @@ void frmMain::createControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMaxLength(kPaneTextMaxLength);
     connect(Text1, &QLineEdit::textChanged, this, &frmMain::Text1_Change);
+    // A project dropped on the text box opens; text dropped there is typed in.
+    platform::relayFileDrags(Text1, this, [](const QStringList& files) {
+        return dropActionFor(files, 0) == DropAction::OpenProject;
+    });
 
     cmdButton = new QPushButton(QStringLiteral("swap"), picSideBar);
     cmdButton->setObjectName(QStringLiteral("cmdButton"));
@@ -603,16 +624,9 @@ void frmMain::mnu_SaveAs_Click() {
     }
     if (unwritten.isEmpty())
         return;
-    // Enough names to see what went wrong; a full folder fails every copy alike.
-    constexpr qsizetype kNamesShown = 10;
-    QStringList names;
-    for (qsizetype i = 0; i < unwritten.size() && i < kNamesShown; ++i)
-        names << QDir::toNativeSeparators(unwritten.at(i));
-    if (unwritten.size() > kNamesShown)
-        names << QStringLiteral("... and %1 more.").arg(unwritten.size() - kNamesShown);
     m_platform.showMessage({kSaveProblem,
                             QStringLiteral("I could not write these files of the project:\n") +
-                                names.join(QLatin1Char('\n')),
+                                fileNameList(unwritten),
                             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
@@ -641,7 +655,7 @@ void frmMain::mnu_MassImage_Click() {
     SequenceImport result;
     {
         platform::BusyCursor busy;
-        PaneProgress progress(this, QStringLiteral("Importing pictures ..."));
+        PaneProgress progress(this, kImportProgress);
         m_paneSize = paneSizeFor(m_project.GridSize);
         result = importPictureSequence(
             m_project, sequence, m_project.SelectedPane, paneBitmapSide(m_paneSize), *m_workFolder,
@@ -660,26 +674,117 @@ void frmMain::mnu_LoadPicture_Click() {
     m_project.IsBusy = true;
     const platform::FileChoice choice =
         m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Load Picture ...")));
-    if (!choice.cancelled) {
-        m_project.LastFileName = choice.fileName;
-        m_paneSize = paneSizeFor(m_project.GridSize);
-        QString error;
-        bool loaded = false;
-        {
-            platform::BusyCursor busy;
-            loaded = loadPicture(m_project, m_project.SelectedPane, choice.fileName,
-                                 paneBitmapSide(m_paneSize), *m_workFolder, &error);
-        }
-        if (loaded)
-            RefreshBoard();
-        else
-            m_platform.showMessage(
-                {kLoadPictureTitle,
-                 QStringLiteral("I couldn't read this picture, so the pane stays as it was:\n%1")
-                     .arg(QDir::toNativeSeparators(error)),
-                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-    }
+    if (!choice.cancelled)
+        LoadPictureFile(m_project.SelectedPane, choice.fileName);
     m_project.IsBusy = false;
+}
+
+void frmMain::LoadPictureFile(int pane, const QString& fileName) {
+    m_project.IsBusy = true;
+    m_project.LastFileName = fileName;
+    m_paneSize = paneSizeFor(m_project.GridSize);
+    QString error;
+    bool loaded = false;
+    {
+        platform::BusyCursor busy;
+        loaded = loadPicture(m_project, pane, fileName, paneBitmapSide(m_paneSize), *m_workFolder,
+                             &error);
+    }
+    if (loaded)
+        RefreshBoard();
+    else
+        m_platform.showMessage(
+            {kLoadPictureTitle,
+             QStringLiteral("I couldn't read this picture, so the pane stays as it was:\n%1")
+                 .arg(QDir::toNativeSeparators(error)),
+             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    m_project.IsBusy = false;
+}
+
+void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files) {
+    const QStringList ordered = naturalOrder(files);
+    m_project.LastFileName = ordered.first();
+    m_project.IsBusy = true;
+    QStringList leftOut;
+    {
+        platform::BusyCursor busy;
+        PaneProgress progress(this, kImportProgress);
+        m_paneSize = paneSizeFor(m_project.GridSize);
+        leftOut = importDroppedPictures(
+            m_project, ordered, firstPane, paneBitmapSide(m_paneSize), *m_workFolder,
+            [&progress](int done, int total) { progress.setProgress(done, total); });
+    }
+    RefreshBoard();
+    m_project.IsBusy = false;
+    if (!leftOut.isEmpty())
+        m_platform.showMessage({kImportTitle,
+                                QStringLiteral("I couldn't read these files as pictures, so their "
+                                               "panes stay as they were:\n") +
+                                    fileNameList(leftOut),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+}
+
+bool frmMain::takesDrops() const {
+    return m_workFolder && !m_project.IsBusy && !QApplication::activeModalWidget();
+}
+
+int frmMain::paneUnderDrop(QPoint windowPoint) {
+    const QPoint at = picStage->mapFrom(this, windowPoint);
+    if (!picStage->rect().contains(at))
+        return 0;
+    m_hoverPane = HitTestPane(at, m_paneSize, m_project.GridSize);
+    return m_hoverPane;
+}
+
+DropAction frmMain::dropActionAt(const QDropEvent& event, QStringList* files, int* pane) {
+    *files = platform::droppedLocalFiles(event);
+    *pane = paneUnderDrop(event.position().toPoint());
+    return takesDrops() ? dropActionFor(*files, *pane) : DropAction::Refuse;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    // Where it may land is decided by the moves that follow.
+    if (!takesDrops() || platform::droppedLocalFiles(*event).isEmpty())
+        event->ignore();
+    else
+        platform::acceptAsCopy(*event);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+    QStringList files;
+    int pane = 0;
+    if (dropActionAt(*event, &files, &pane) == DropAction::Refuse)
+        event->ignore();
+    else
+        platform::acceptAsCopy(*event);
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    QStringList files;
+    int pane = 0;
+    const DropAction action = dropActionAt(*event, &files, &pane);
+    if (action == DropAction::Refuse || !platform::acceptAsCopy(*event)) {
+        event->ignore();
+        return;
+    }
+    // The file manager waits until the drop is taken; the work comes after.
+    QTimer::singleShot(0, this, [this, action, files, pane] {
+        if (!takesDrops())
+            return;
+        switch (action) {
+        case DropAction::OpenProject:
+            OpenProjectFile(files.first());
+            break;
+        case DropAction::LoadPicture:
+            LoadPictureFile(pane, files.first());
+            break;
+        case DropAction::ImportPictures:
+            ImportDroppedPictures(pane, files);
+            break;
+        case DropAction::Refuse:
+            break;
+        }
+    });
 }
 
 void frmMain::ExitEditor() {

@@ -3,6 +3,7 @@
 #include "editor/export/htmlwordtable.h"
 #include "editor/model/boarddrawing.h"
 #include "editor/model/dragline.h"
+#include "editor/model/dropaction.h"
 #include "editor/model/hoverhighlight.h"
 #include "editor/model/paneimage.h"
 #include "editor/model/paneoperations.h"
@@ -79,6 +80,11 @@ public:
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Files dropped from a file manager: a project anywhere on the window,
+    // pictures on the pane under the pointer, framed while the drag is over it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -128,6 +134,16 @@ private:
     void mnu_ExportHTML_Click();
     void mnu_MassImage_Click();
     void mnu_LoadPicture_Click();
+    // Pane > Picture ... once its chooser has answered.
+    void LoadPictureFile(int pane, const QString& fileName);
+    // Several pictures dropped on `firstPane`: it and the panes after it.
+    void ImportDroppedPictures(int firstPane, const QStringList& files);
+    // No drop while a command runs or a dialog waits for an answer.
+    bool takesDrops() const;
+    // The pane under a point of the window (0 for none), framed as a hover frames it.
+    int paneUnderDrop(QPoint windowPoint);
+    // What a drop of the drag's files at its position does; Refuse when none.
+    DropAction dropActionAt(const QDropEvent& event, QStringList* files, int* pane);
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
