@@ -206,6 +206,18 @@ private:
         [&] { QVERIFY(PreparePaneImage(m_project, pane, 40, true, *m_work, nullptr)); }();
         return record;
     }
+    // Pane `pane` shows a bitmap under the name of another pane's (the two were
+    // swapped); returns the bitmap's bytes.
+    QByteArray giveSwappedBitmap(int pane, const QString& pictureName, const QString& bitmapName) {
+        PaneRecord& record = m_project.Panes[pane];
+        record.SourcePicture = writeFile(QStringLiteral("Old.bmp"), bitmapFile(8, 8, 24));
+        record.PictureName = pictureName;
+        [&] { QVERIFY(PreparePaneImage(m_project, pane, 40, true, *m_work, nullptr)); }();
+        const QString swapped = m_work->filePath(bitmapName);
+        [&] { QVERIFY(QFile::rename(record.WorkPicture, swapped)); }();
+        record.WorkPicture = swapped;
+        return bytesOf(swapped);
+    }
     QStringList leftoverPartFiles() const {
         return QDir(m_work->path()).entryList({QStringLiteral("*.part")}, QDir::Files);
     }
@@ -368,14 +380,8 @@ private Q_SLOTS:
         // import names pane 3's new bitmap the same, but stops at pane 2 first.
         const QString chosen = writeSequence(QStringLiteral("Image"), 1, 3);
         writeFile(QStringLiteral("Image02.bmp"), "broken");
-        PaneRecord& pane2 = m_project.Panes[2];
-        pane2.SourcePicture = writeFile(QStringLiteral("Old.bmp"), bitmapFile(8, 8, 24));
-        pane2.PictureName = QStringLiteral("Image");
-        QVERIFY(PreparePaneImage(m_project, 2, 40, true, *m_work, nullptr));
-        pane2.WorkPicture = m_work->filePath(QStringLiteral("Image-0003.BMP"));
-        QVERIFY(
-            QFile::rename(m_work->filePath(QStringLiteral("Image-0002.BMP")), pane2.WorkPicture));
-        const QByteArray kept = bytesOf(pane2.WorkPicture);
+        const QByteArray kept =
+            giveSwappedBitmap(2, QStringLiteral("Image"), QStringLiteral("Image-0003.BMP"));
 
         QCOMPARE(import(chosen, 1).filled, 1);
         QCOMPARE(m_project.Panes[2].WorkPicture,
@@ -397,15 +403,9 @@ private Q_SLOTS:
         // out unreadable, so its bitmap must stay its own.
         const QString first = writeSequence(QStringLiteral("Image"), 1, 3);
         const QString broken = writeFile(QStringLiteral("Image02.bmp"), "broken");
-        PaneRecord& pane2 = m_project.Panes[2];
-        pane2.SourcePicture = writeFile(QStringLiteral("Old.bmp"), bitmapFile(8, 8, 24));
-        pane2.PictureName = QStringLiteral("Image03");
-        QVERIFY(PreparePaneImage(m_project, 2, 40, true, *m_work, nullptr));
-        pane2.WorkPicture = m_work->filePath(QStringLiteral("Image03-0003.BMP"));
-        QVERIFY(
-            QFile::rename(m_work->filePath(QStringLiteral("Image03-0002.BMP")), pane2.WorkPicture));
-        const PaneRecord before = pane2;
-        const QByteArray kept = bytesOf(pane2.WorkPicture);
+        const QByteArray kept =
+            giveSwappedBitmap(2, QStringLiteral("Image03"), QStringLiteral("Image03-0003.BMP"));
+        const PaneRecord before = m_project.Panes[2];
 
         const QStringList leftOut = importDroppedPictures(
             m_project, {first, broken, m_dir.filePath(QStringLiteral("Image03.bmp"))}, 1, 40,
