@@ -151,12 +151,6 @@ private Q_SLOTS:
         QCOMPARE(answer.err, err);
     }
 
-    void helpNamesTheFile() {
-        const Run help = run(installed("bin/TwK"), {"--help"});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY2(help.out.contains(QStringLiteral("[options] [words.TwK]")), qPrintable(help.out));
-    }
-
     // An unknown option is told apart from Qt's own once Qt has looked at it.
     void unknownOptionIsRefused() {
         const Run refused = run(installed("bin/TwK"), {"-platform", "offscreen", "--bogus"});
