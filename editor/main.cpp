@@ -1,14 +1,25 @@
 #include "editor/ui/frmmain.h"
+#include "platform/commandline.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    platform::CommandLine commandLine(
+        {QStringLiteral("VV1_2002"), QStringLiteral("example.quorvane.Vistavel"),
+         QStringLiteral("Vistavel, the board editor: pictures and words, board by board."),
+         QStringLiteral("[project.vv1]"), QStringLiteral("A project to open.")});
+    if (const auto status = commandLine.answerBeforeApplication(argc, argv))
+        return *status;
     QApplication app(argc, argv);
+    if (const auto status = commandLine.answerWithApplication())
+        return *status;
     platform::QtPlatform desktop;
     editor::frmMain window(desktop);
     if (!window.startedUp())
         return 1;
     window.showMaximized();
+    if (!commandLine.file().isEmpty())
+        window.OpenProjectFile(commandLine.file());
     return app.exec();
 }

@@ -100,17 +100,19 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     m_stageHeight = LayoutWindow();
     m_stageExtent = m_stageHeight - 15;
 
+    // An installed editor leaves the system's folders alone and works in the user's cache.
+    const QString firstChoice =
+        m_platform.runsInstalled() ? m_platform.cacheFolder() : m_platform.programFolder();
     QString error;
-    m_workFolder = WorkFolder::create(m_platform.programFolder(), m_platform.cacheFolder(), &error);
+    m_workFolder = WorkFolder::create(firstChoice, m_platform.cacheFolder(), &error);
     if (!m_workFolder)
         m_workFolder = WorkFolder::create(QDir::tempPath(), QString(), &error);
     if (!m_workFolder) {
-        m_platform.showMessage(
-            {QStringLiteral("Vistavel : Start-up Error"),
-             QStringLiteral("I could not create a folder for my working files; "
-                            "Please check that you can write to %1.\n%2")
-                 .arg(QDir::toNativeSeparators(m_platform.programFolder()), error),
-             platform::MessageIcon::Critical, platform::MessageButtons::Ok});
+        m_platform.showMessage({QStringLiteral("Vistavel : Start-up Error"),
+                                QStringLiteral("I could not create a folder for my working files; "
+                                               "Please check that you can write to %1.\n%2")
+                                    .arg(QDir::toNativeSeparators(firstChoice), error),
+                                platform::MessageIcon::Critical, platform::MessageButtons::Ok});
         return;
     }
 
