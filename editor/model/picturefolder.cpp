@@ -37,12 +37,15 @@ std::filesystem::path fsPath(const QString& file) {
     return std::filesystem::path(QFile::encodeName(file).toStdString());
 }
 
-// Writes `bytes` to a new file beside `target`, under a name no other file
-// has; the name, or empty (and nothing left behind) when it cannot be written whole.
+// Writes `bytes` to a new file beside `target`, under a short name no other
+// file has, so that a target name near the longest allowed still gets one; the
+// name, or empty (and nothing left behind) when it cannot be written whole.
 QString writeBeside(const QString& target, const QByteArray& bytes) {
+    const QString folder = QFileInfo(target).path();
     for (;;) {
-        const QString name =
-            target + QLatin1Char('.') + QString::number(QRandomGenerator::global()->generate(), 36);
+        const QString name = platform::fileInFolder(
+            folder, QStringLiteral(".saving-") +
+                        QString::number(QRandomGenerator::global()->generate(), 36));
         QFile file(name);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (QFileInfo::exists(name))

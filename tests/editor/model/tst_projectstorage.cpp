@@ -104,7 +104,7 @@ private Q_SLOTS:
         give(3, plain(QStringLiteral("in/Photo.jpg"), kBlue));
         m_project.Panes[2].Text = QStringLiteral("words");
         QVERIFY(save(QStringLiteral("out/Trip.vv1")).isEmpty());
-        QCOMPARE(QDir(path(QStringLiteral("out/Trip_Data"))).entryList(QDir::Files),
+        QCOMPARE(QDir(path(QStringLiteral("out/Trip_Data"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Image01-0001.bmp", "Photo-0003.bmp"}));
         QCOMPARE(centre(path(QStringLiteral("out/Trip_Data/Image01-0001.bmp"))), kRed);
         // A copy of the prepared bitmap: already at the pane's size.
@@ -133,7 +133,7 @@ private Q_SLOTS:
         give(1, plain(QStringLiteral("in/") + file, kRed));
         QCOMPARE(QFileInfo(m_project.Panes[1].WorkPicture).path(), m_work->path());
         QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
-        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files),
+        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList({stored}));
         m_project = ProjectRecord();
         QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
         swapPanes(1, 2);
         QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
-        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files),
+        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Image-0001.bmp", "Image-0002.bmp"}));
 
         // A re-layout renders every pane again from its source picture.
@@ -268,7 +268,8 @@ private Q_SLOTS:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray before = saved.readAll();
         saved.close();
-        const QStringList stored = QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files);
+        const QStringList stored =
+            QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files | QDir::Hidden);
 
         give(1, plain(QStringLiteral("in/Image01.bmp"), kBlue));
         m_project.Panes[2].Text = QStringLiteral("changed");
@@ -284,7 +285,8 @@ private Q_SLOTS:
                                          path(QStringLiteral("Trip.vv1"))}));
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), before);
-        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files), stored);
+        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files | QDir::Hidden),
+                 stored);
         for (int p = 1; p <= 3; ++p)
             QCOMPARE(centre(path(QStringLiteral("Trip_Data/Image0%1-000%1.bmp").arg(p))), kRed);
     }
