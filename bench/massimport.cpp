@@ -1,6 +1,9 @@
 // Times the mass import of 200 camera-sized photographs into the 5 x 5 panes of a
 // 1920 x 1080 work area through the editor's own import, against the two fastest
-// tools a user could turn to instead and against the bare cost of decoding.
+// tools a user could turn to instead and against the bare cost of decoding, and
+// measures the import's peak memory for 50 and for 200 photos, each in a process
+// of its own.
+#include "benchprocess.h"
 #include "editor/model/pictureimport.h"
 #include "editor/model/picturesequence.h"
 #include "editor/model/workfolder.h"
@@ -251,6 +254,49 @@ void printRatio(const char* against, const std::optional<Timing>& ours,
                     ours->wallMs / theirs->wallMs, goal, ours->cpuMs / theirs->cpuMs);
 }
 
+// Run as a child: imports the first `photos` photos of the sequence (the member
+// after them is hidden by the sequence's end) and prints the peak resident
+// memory before and after, in MiB.
+int importAndReportPeak(const QDir& cache, int photos, int paneSize) {
+    const double before = bench::peakResidentMiB();
+    QTemporaryDir scratch;
+    QString error;
+    const std::unique_ptr<editor::WorkFolder> folder =
+        editor::WorkFolder::create(scratch.path(), QString(), &error);
+    if (!folder)
+        return 1;
+    editor::ProjectRecord project;
+    project.GridSize = kGridSize;
+    project.BoardCount = static_cast<qint16>(editor::maxBoards(kGridSize));
+    const editor::PictureSequence sequence =
+        editor::PictureSequence::recognise(cache.filePath(photoName(1)));
+    // Starting so that pane 1000 takes the last photo wanted ends the import there.
+    const int firstPane = editor::kLastPane - photos + 1;
+    const editor::SequenceImport result =
+        editor::importPictureSequence(project, sequence, firstPane, paneSize, *folder);
+    if (result.filled != photos)
+        return 1;
+    std::printf("%.1f %.1f\n", before, bench::peakResidentMiB());
+    return 0;
+}
+
+void reportImportPeaks() {
+    for (const int photos : {kPhotos / 4, kPhotos}) {
+        const QList<QByteArray> peak =
+            bench::runChild({QStringLiteral("--peak"), QString::number(photos)})
+                .value_or(QByteArray())
+                .simplified()
+                .split(' ');
+        if (peak.size() == 2)
+            std::printf("  peak resident memory of an import of %3d photos: %.1f MiB (%.1f MiB "
+                        "before it)\n",
+                        photos, peak.at(1).toDouble(), peak.at(0).toDouble());
+        else
+            std::printf("  peak resident memory of an import of %3d photos: not measured\n",
+                        photos);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -264,11 +310,12 @@ int main(int argc, char** argv) {
         std::printf("Could not write the photos into %s\n", qPrintable(cache.path()));
         return 1;
     }
-    const QStringList files = photoFiles(cache);
-    readAll(files);
-
     const int stageExtent = editor::computeWindowLayout(kWorkArea).stage.height() - 15;
     const int paneSize = platform::roundHalfEven(double(stageExtent) / kGridSize);
+    if (argc == 3 && QByteArray(argv[1]) == "--peak")
+        return importAndReportPeak(cache, QByteArray(argv[2]).toInt(), paneSize);
+    const QStringList files = photoFiles(cache);
+    readAll(files);
     const QString square = QStringLiteral("%1x%1").arg(paneSize);
     QTemporaryDir peerOutput;
 
@@ -302,5 +349,6 @@ int main(int argc, char** argv) {
     printRatio("mogrify", ours, mogrify, "below 1.0");
     printRatio("vipsthumbnail", ours, vips, "below 1.0");
     printRatio("floor", ours, floor, "at most 1.2");
+    reportImportPeaks();
     return ours ? 0 : 1;
 }

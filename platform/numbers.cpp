@@ -22,4 +22,13 @@ QRect twipsRect(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }
 
+// The tolerance keeps products such as 311 x 1.1 from tipping over a whole number.
+int deviceCoordinate(int logical, double ratio) {
+    return static_cast<int>(std::floor(logical * ratio + 1e-6));
+}
+
+int devicePixels(int logical, double ratio) {
+    return static_cast<int>(std::ceil(logical * ratio - 1e-6));
+}
+
 } // namespace platform

@@ -18,4 +18,11 @@ QString zeroPadded(int value, int width);
 int twipsToPixels(int twips);
 QRect twipsRect(int left, int top, int width, int height);
 
+// Screens scaled above 100 % have `ratio` device pixels to a logical one. A
+// logical coordinate falls on the device pixel deviceCoordinate() gives; a
+// logical extent covers devicePixels() of them, a part-covered one counted
+// whole, so pieces placed side by side at their device corners leave no gap.
+int deviceCoordinate(int logical, double ratio);
+int devicePixels(int logical, double ratio);
+
 } // namespace platform

@@ -1,11 +1,14 @@
 #include "platform/picturesurface.h"
 
+#include "platform/numbers.h"
 #include "platform/picturelimits.h"
 #include "platform/turbojpegdecoder.h"
 
 #include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
+
+#include <cmath>
 
 namespace platform {
 namespace {
@@ -82,13 +85,36 @@ QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
     return opaque;
 }
 
-PictureSurface::PictureSurface(QSize size, QColor background)
-    : m_image(blankImage(size, background)), m_background(background) {}
+QRect logicalRect(const QImage& image) {
+    const qreal ratio = image.devicePixelRatio();
+    return QRect(0, 0, static_cast<int>(std::floor(image.width() / ratio + 1e-6)),
+                 static_cast<int>(std::floor(image.height() / ratio + 1e-6)));
+}
+
+PictureSurface::PictureSurface(QSize size, QColor background, qreal devicePixelRatio)
+    : m_size(size.expandedTo(QSize(0, 0))), m_ratio(devicePixelRatio), m_background(background) {
+    m_image = emptyImage(m_size);
+}
+
+QImage PictureSurface::emptyImage(QSize size) const {
+    QImage image =
+        blankImage(QSize(devicePixels(size.width(), m_ratio), devicePixels(size.height(), m_ratio)),
+                   m_background);
+    image.setDevicePixelRatio(m_ratio);
+    return image;
+}
 
 void PictureSurface::resize(QSize size) {
-    if (size == m_image.size())
+    resize(size, m_ratio);
+}
+
+void PictureSurface::resize(QSize size, qreal devicePixelRatio) {
+    size = size.expandedTo(QSize(0, 0));
+    if (size == m_size && devicePixelRatio == m_ratio && !m_image.isNull())
         return;
-    QImage resized = blankImage(size, m_background);
+    m_size = size;
+    m_ratio = devicePixelRatio;
+    QImage resized = emptyImage(size);
     if (!m_image.isNull()) {
         QPainter painter(&resized);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -98,7 +124,7 @@ void PictureSurface::resize(QSize size) {
 }
 
 void PictureSurface::clear() {
-    QImage cleared = blankImage(m_image.size(), m_background);
+    QImage cleared = emptyImage(m_size);
     if (!m_picture.isNull()) {
         QPainter painter(&cleared);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -115,6 +141,8 @@ void PictureSurface::clearPicture() {
 void PictureSurface::setPicture(const QImage& picture) {
     m_picture = picture.convertToFormat(kFormat);
     m_image = m_picture;
+    m_ratio = picture.devicePixelRatio();
+    m_size = logicalRect(picture).size();
 }
 
 void PictureSurface::makePersistent() {
@@ -125,8 +153,7 @@ bool PictureSurface::load(const QString& fileName, QString* error, QSize targetS
     const QImage picture = readPicture(fileName, error, targetSize);
     if (picture.isNull())
         return false;
-    m_picture = picture;
-    m_image = picture;
+    setPicture(picture);
     return true;
 }
 
@@ -156,9 +183,23 @@ void PictureSurface::stretchDraw(const QImage& source, const QRect& sourceRect, 
 void PictureSurface::copyBlock(const QImage& source, const QRect& sourceRect, QPoint to) {
     if (source.isNull() || m_image.isNull())
         return;
-    QPainter painter(&m_image);
+    const qreal sourceRatio = source.devicePixelRatio();
+    const int left = deviceCoordinate(sourceRect.left(), sourceRatio);
+    const int top = deviceCoordinate(sourceRect.top(), sourceRatio);
+    const QRect block =
+        QRect(QPoint(left, top),
+              QPoint(devicePixels(sourceRect.left() + sourceRect.width(), sourceRatio) - 1,
+                     devicePixels(sourceRect.top() + sourceRect.height(), sourceRatio) - 1))
+            .intersected(source.rect());
+    // Both pictures seen at one device pixel a unit, so nothing is scaled.
+    QImage target(m_image.bits(), m_image.width(), m_image.height(), m_image.bytesPerLine(),
+                  m_image.format());
+    const QImage from(source.constBits(), source.width(), source.height(), source.bytesPerLine(),
+                      source.format());
+    QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(to, source, sourceRect.intersected(source.rect()));
+    painter.drawImage(QPoint(deviceCoordinate(to.x(), m_ratio), deviceCoordinate(to.y(), m_ratio)),
+                      from, block);
 }
 
 void PictureSurface::fillRect(const QRect& rect, QColor colour) {

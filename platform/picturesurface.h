@@ -10,6 +10,9 @@
 
 namespace platform {
 
+// The extent of `image` in logical pixels, by its device pixel ratio.
+QRect logicalRect(const QImage& image);
+
 // Reads a bitmap, GIF or JPEG file, recognised by its content, turned upright as
 // its orientation tag says and with transparent parts over white. With a valid
 // `targetSize` a larger picture is shrunk to exactly that size while it is read
@@ -23,6 +26,11 @@ QImage readPicture(const QString& fileName, QString* error, QSize targetSize = {
 // stretched drawing may be negative: a negative width or height mirrors the
 // picture, the destination then running from the given corner leftwards or
 // upwards (the corner pixel included).
+//
+// Every position and size is in logical pixels. On a scaled screen the image
+// holds `devicePixelRatio()` device pixels to a logical one (and says so in its
+// own ratio), so lines and text are drawn at the screen's resolution and a
+// picture of device pixels shows one to one.
 class PictureSurface {
 public:
     // Smooth filtering for photographs; plain pixel repetition keeps a pattern's
@@ -30,20 +38,24 @@ public:
     enum class Stretch { Smooth, Plain };
 
     PictureSurface() = default;
-    explicit PictureSurface(QSize size, QColor background = Qt::white);
+    explicit PictureSurface(QSize size, QColor background = Qt::white, qreal devicePixelRatio = 1);
 
-    QSize size() const { return m_image.size(); }
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    QSize size() const { return m_size; }
+    int width() const { return m_size.width(); }
+    int height() const { return m_size.height(); }
+    qreal devicePixelRatio() const { return m_ratio; }
     const QImage& image() const { return m_image; }
     const QImage& picture() const { return m_picture; }
     QColor background() const { return m_background; }
 
-    // Keeps what is drawn at the top left; new area shows the background.
+    // Keeps what is drawn at the top left; new area shows the background. With
+    // another ratio what is kept is scaled to it.
     void resize(QSize size);
+    void resize(QSize size, qreal devicePixelRatio);
     void clear();
     void clearPicture();
-    // Shows `picture` and makes it the persistent picture; the surface takes its size.
+    // Shows `picture` and makes it the persistent picture; the surface takes its
+    // size and its device pixel ratio.
     void setPicture(const QImage& picture);
     // Makes what is drawn now the persistent picture.
     void makePersistent();
@@ -54,8 +66,9 @@ public:
                      Stretch mode = Stretch::Smooth);
     void stretchDraw(const QImage& source, const QRect& sourceRect, int x, int y, int width,
                      int height, Stretch mode = Stretch::Smooth);
-    // Plain source copy of a block of `source`, unscaled; parts outside either
-    // picture are left out.
+    // Plain source copy of a block of `source`, device pixel for device pixel;
+    // `sourceRect` is in the logical pixels of `source`'s own ratio. Parts outside
+    // either picture are left out.
     void copyBlock(const QImage& source, const QRect& sourceRect, QPoint to);
     void fillRect(const QRect& rect, QColor colour);
 
@@ -73,6 +86,11 @@ public:
     bool saveBitmap(const QString& fileName, QString* error = nullptr) const;
 
 private:
+    // A device-pixel image of the background, `size` logical pixels large.
+    QImage emptyImage(QSize size) const;
+
+    QSize m_size{0, 0};
+    qreal m_ratio = 1;
     QImage m_image;
     QImage m_picture;
     QColor m_background = Qt::white;

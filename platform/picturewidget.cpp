@@ -11,7 +11,7 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureWidget::setSurfaceSize(QSize size) {
-    m_surface.resize(size);
+    m_surface.resize(size, devicePixelRatioF());
     resize(size);
     update();
 }
@@ -19,7 +19,10 @@ void PictureWidget::setSurfaceSize(QSize size) {
 void PictureWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), m_surface.background());
-    painter.drawImage(event->rect().topLeft(), m_surface.image(), event->rect());
+    // The image carries its device pixel ratio: on a screen of the same ratio
+    // every device pixel lands on a physical one.
+    painter.setClipRect(event->rect());
+    painter.drawImage(QPoint(0, 0), m_surface.image());
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

@@ -16,7 +16,8 @@ public:
     PictureSurface& surface() { return m_surface; }
     const PictureSurface& surface() const { return m_surface; }
 
-    // Sizes the widget and its surface together.
+    // Sizes the widget and its surface together, the surface at the device
+    // pixels of the screen the widget is on.
     void setSurfaceSize(QSize size);
 
 Q_SIGNALS:

@@ -52,6 +52,10 @@ public:
     virtual QString programFolder() const = 0;
     // Where per-user scratch files go when the program's folder is read-only.
     virtual QString cacheFolder() const = 0;
+    // True when the program runs installed (from /usr/bin, say) rather than from its
+    // build folder. The folders of an installed program are not the user's to write
+    // in, even where the system lets them.
+    virtual bool runsInstalled() const = 0;
 
     // A uniformly distributed value in [0, 1).
     virtual double nextRandom() = 0;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -111,6 +112,16 @@ QString QtPlatform::programFolder() const {
 
 QString QtPlatform::cacheFolder() const {
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+}
+
+// An installed program has its desktop entry in the data folder beside its own.
+bool QtPlatform::runsInstalled() const {
+    const QString entry = QGuiApplication::desktopFileName();
+    return !entry.isEmpty() &&
+           QFileInfo::exists(
+               QDir(programFolder())
+                   .filePath(QStringLiteral(INSTALLED_DATA_FROM_BIN "/applications/") + entry +
+                             QStringLiteral(".desktop")));
 }
 
 double QtPlatform::nextRandom() {

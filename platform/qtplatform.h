@@ -20,6 +20,7 @@ public:
     QSize workArea() const override;
     QString programFolder() const override;
     QString cacheFolder() const override;
+    bool runsInstalled() const override;
     double nextRandom() override;
     JpegEncoder& jpegEncoder() override { return m_jpeg; }
 

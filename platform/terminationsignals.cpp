@@ -53,8 +53,10 @@ TerminationSignals::~TerminationSignals() {
 
 void TerminationSignals::readPipe() {
     unsigned char byte = 0;
-    while (::read(m_pipe[0], &byte, 1) == 1)
+    while (::read(m_pipe[0], &byte, 1) == 1) {
+        m_received = true;
         Q_EMIT received(byte);
+    }
 }
 
 } // namespace platform

@@ -22,6 +22,9 @@ public:
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
+    // Whether a signal has been taken in and reported since this was made.
+    bool hasReceived() const { return m_received; }
+
 Q_SIGNALS:
     void received(int signalNumber);
 
@@ -30,6 +33,7 @@ private:
 
     int m_pipe[2] = {-1, -1};
     QSocketNotifier* m_notifier = nullptr;
+    bool m_received = false;
     struct sigaction m_previous[3] = {};
 };
 

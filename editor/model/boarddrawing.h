@@ -25,7 +25,8 @@ QImage loadBlankPattern();
 // prepared bitmaps, numbers the panes, records the slot corners in StagePos of
 // entries 1 to gridSize², makes the result the stage's persistent picture and
 // leaves a clean copy of the whole stage in `cleanCopy`. A prepared bitmap that
-// cannot be loaded turns its pane blank for good.
+// cannot be loaded turns its pane blank for good. Prepared bitmaps hold the
+// stage's device pixels, devicePixels(paneSize) a side, and are copied one to one.
 void DrawBoard(ProjectRecord& project, int boardIndex, int paneSize, int gridSize,
                platform::PictureSurface& stage, platform::PictureSurface& cleanCopy,
                const BoardStyle& style);

@@ -18,7 +18,7 @@ const QPoint kLabelOffset(40, 12);
 
 QRect HoverHighlight::draw(platform::PictureSurface& stage, const QImage& cleanCopy, QPoint corner,
                            int paneSize, const QString& label, QColor colour, const QFont& font) {
-    const QRect restored = m_covered.intersected(cleanCopy.rect());
+    const QRect restored = m_covered.intersected(platform::logicalRect(cleanCopy));
     if (!restored.isEmpty())
         stage.copyBlock(cleanCopy, restored, restored.topLeft());
 

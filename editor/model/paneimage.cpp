@@ -52,11 +52,13 @@ QString writePaneImage(const QString& source, int size, bool flipH, bool flipV,
     return {};
 }
 
-QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFolder& folder) {
+QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFolder& folder,
+                           const QSet<QString>& reserved) {
     const QString stem =
         project.Panes[pane].PictureName + QLatin1Char('-') + platform::zeroPadded(pane, 4);
     QString name = folder.filePath(stem + QStringLiteral(".BMP"));
-    for (int counter = 2; nameTakenByAnotherEntry(project, pane, name); ++counter)
+    for (int counter = 2; reserved.contains(name) || nameTakenByAnotherEntry(project, pane, name);
+         ++counter)
         name = folder.filePath(stem + QLatin1Char('-') + QString::number(counter) +
                                QStringLiteral(".BMP"));
     return name;

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -16,7 +17,9 @@ class WorkFolder;
 // with "-2", "-3" ... added while another entry of the pane table uses that name
 // (panes swap and shuffle their pictures, so a pane may hold a file named for
 // another), so that preparing one pane never writes over another's bitmap.
-QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFolder& folder);
+// Names in `reserved` count as taken too.
+QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFolder& folder,
+                           const QSet<QString>& reserved = {});
 
 // The source picture stretched to size x size (proportions not kept) and
 // mirrored as the flags say.

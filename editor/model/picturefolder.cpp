@@ -2,14 +2,18 @@
 
 #include "editor/model/workfolder.h"
 #include "platform/filepaths.h"
+#include "platform/filesync.h"
 #include "platform/numbers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QtConcurrent/QtConcurrentMap>
+
+#include <filesystem>
+#include <system_error>
 
 namespace editor {
 namespace {
@@ -21,17 +25,76 @@ struct PictureCopy {
     bool skipped = false;
 };
 
-// Replaces `to` only once the whole copy is written.
-bool copyFile(const QString& from, const QString& to) {
-    QFile source(from);
+enum class CopyOutcome { Staged, SourceUnreadable, TargetFailed };
+
+struct StagedCopy {
+    CopyOutcome outcome = CopyOutcome::SourceUnreadable;
+    // The new file beside the copy's target, not yet under its name.
+    QString temporary;
+};
+
+std::filesystem::path fsPath(const QString& file) {
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+// Writes `bytes` to a new file beside `target`, under a short name no other
+// file has, so that a target name near the longest allowed still gets one; the
+// name, or empty (and nothing left behind) when it cannot be written whole.
+QString writeBeside(const QString& target, const QByteArray& bytes) {
+    const QString folder = QFileInfo(target).path();
+    for (;;) {
+        const QString name = platform::fileInFolder(
+            folder, QStringLiteral(".saving-") +
+                        QString::number(QRandomGenerator::global()->generate(), 36));
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (QFileInfo::exists(name))
+                continue;
+            return {};
+        }
+        const bool written = file.write(bytes) == bytes.size() && file.flush();
+        file.close();
+        if (written && file.error() == QFileDevice::NoError)
+            return name;
+        file.remove();
+        return {};
+    }
+}
+
+StagedCopy stageCopy(const PictureCopy& copy) {
+    if (copy.skipped)
+        return {};
+    QFile source(copy.from);
     if (!source.open(QIODevice::ReadOnly))
-        return false;
+        return {};
     const QByteArray bytes = source.readAll();
     if (source.error() != QFileDevice::NoError)
-        return false;
-    QSaveFile target(to);
-    return target.open(QIODevice::WriteOnly) && target.write(bytes) == bytes.size() &&
-           target.commit();
+        return {};
+    const QString temporary = writeBeside(copy.to, bytes);
+    if (temporary.isEmpty())
+        return {CopyOutcome::TargetFailed, {}};
+    return {CopyOutcome::Staged, temporary};
+}
+
+// The work folder is scratch that never outlives the editor, so a kept picture
+// needs no flush: a hard link keeps the very file for nothing, and a copy stands
+// in where the two folders lie on different file systems.
+bool keepFile(const QString& from, const QString& kept) {
+    std::error_code failure;
+    std::filesystem::create_hard_link(fsPath(from), fsPath(kept), failure);
+    if (!failure)
+        return true;
+    std::filesystem::copy_file(fsPath(from), fsPath(kept), failure);
+    if (!failure)
+        return true;
+    std::filesystem::remove(fsPath(kept), failure);
+    return false;
+}
+
+void removeStaged(const QList<StagedCopy>& staged) {
+    for (const StagedCopy& copy : staged)
+        if (!copy.temporary.isEmpty())
+            QFile::remove(copy.temporary);
 }
 
 } // namespace
@@ -50,10 +113,10 @@ QString pictureFileName(const QString& pictureName, int pane) {
     return pictureName + QLatin1Char('-') + platform::zeroPadded(pane, 4) + QStringLiteral(".bmp");
 }
 
-QStringList writePictureFolder(ProjectRecord& project, const QString& pictureFolder,
-                               const WorkFolder& workFolder) {
+PictureFolderWrite writePictureFolder(ProjectRecord& project, const QString& pictureFolder,
+                                      const WorkFolder& workFolder) {
     if (!QDir().mkpath(pictureFolder))
-        return {pictureFolder};
+        return {{pictureFolder}, false};
 
     QList<PictureCopy> copies;
     // Files the copies replace, by their real path, with the copy's index.
@@ -82,21 +145,45 @@ QStringList writePictureFolder(ProjectRecord& project, const QString& pictureFol
         QString kept = workFolder.filePath(QStringLiteral("kept-") + fileName);
         for (int counter = 2; QFileInfo::exists(kept); ++counter)
             kept = workFolder.filePath(QStringLiteral("kept-%1-%2").arg(counter).arg(fileName));
-        if (copyFile(pane.SourcePicture, kept))
+        if (keepFile(pane.SourcePicture, kept))
             pane.SourcePicture = kept;
         else
             copies[*found].skipped = true;
     }
+    if (copies.isEmpty())
+        return {};
 
-    const QList<bool> copied =
-        QtConcurrent::blockingMapped<QList<bool>>(copies, [](const PictureCopy& copy) {
-            return !copy.skipped && copyFile(copy.from, copy.to);
-        });
-    QStringList unwritten;
+    const QList<StagedCopy> staged =
+        QtConcurrent::blockingMapped<QList<StagedCopy>>(copies, stageCopy);
+    PictureFolderWrite result;
     for (qsizetype i = 0; i < copies.size(); ++i)
-        if (!copied.at(i))
-            unwritten << copies.at(i).to;
-    return unwritten;
+        if (staged.at(i).outcome == CopyOutcome::TargetFailed)
+            result.unwritten << copies.at(i).to;
+    // One flush for all the copies, before any of them replaces a file.
+    if (result.unwritten.isEmpty() && !platform::syncFileSystem(pictureFolder))
+        result.unwritten << pictureFolder;
+    if (!result.unwritten.isEmpty()) {
+        removeStaged(staged);
+        result.abandoned = true;
+        return result;
+    }
+
+    for (qsizetype i = 0; i < copies.size(); ++i) {
+        const StagedCopy& copy = staged.at(i);
+        if (copy.outcome != CopyOutcome::Staged) {
+            result.unwritten << copies.at(i).to;
+            continue;
+        }
+        std::error_code failure;
+        std::filesystem::rename(fsPath(copy.temporary), fsPath(copies.at(i).to), failure);
+        if (failure) {
+            QFile::remove(copy.temporary);
+            result.unwritten << copies.at(i).to;
+        }
+    }
+    if (!platform::syncFolder(pictureFolder))
+        result.unwritten << pictureFolder;
+    return result;
 }
 
 } // namespace editor

@@ -26,13 +26,25 @@ ProjectPaths projectPaths(const QString& fileName);
 // "Image01-0012.bmp": the file in the picture folder that holds pane 12's picture.
 QString pictureFileName(const QString& pictureName, int pane);
 
+struct PictureFolderWrite {
+    // The files that could not be written, in pane order; the folder itself when
+    // it cannot be created or what was written into it not made durable.
+    QStringList unwritten;
+    // Writing into the folder failed part-way (a full disk, a failing device):
+    // no picture in it was replaced, and the project file must stay as it is
+    // too, or it would show the earlier save's pictures.
+    bool abandoned = false;
+};
+
 // Copies the prepared bitmap of every entry 1 to 1000 that has one into
-// `pictureFolder` (created when missing), each through a temporary file, on all
-// cores. A picture that the copies would overwrite while a pane still reads it as
-// its source (after an open, pictures move between panes) is first kept in the
-// work folder and the pane pointed at the kept copy. Returns the files that could
-// not be written, in pane order; the folder alone when it cannot be created.
-QStringList writePictureFolder(ProjectRecord& project, const QString& pictureFolder,
-                               const WorkFolder& workFolder);
+// `pictureFolder` (created when missing). The copies are written on all cores
+// under temporary names, forced to the disk together and only then renamed into
+// place, so every file in the folder is whole and a save that fails part-way
+// replaces nothing. A picture that the copies would overwrite while a pane still
+// reads it as its source (after an open, pictures move between panes) is first
+// kept in the work folder and the pane pointed at the kept copy. A pane whose
+// prepared bitmap cannot be read is left out and named; the others are saved.
+PictureFolderWrite writePictureFolder(ProjectRecord& project, const QString& pictureFolder,
+                                      const WorkFolder& workFolder);
 
 } // namespace editor

@@ -3,6 +3,7 @@
 #include "editor/model/projectrecord.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -37,6 +38,19 @@ using ProgressReport = std::function<void(int done, int total)>;
 SequenceImport importPictureSequence(ProjectRecord& project, const PictureSequence& sequence,
                                      int firstPane, int size, const WorkFolder& folder,
                                      const ProgressReport& progress = {});
+
+// The files in the natural order of their names, as a file manager lists them:
+// numbers compared as numbers (Img9 before Img10), case ignored.
+QStringList naturalOrder(QStringList files);
+
+// Fills panes from `firstPane` on with one file each, in the order given, up to
+// pane 1000 (files past it are not taken). A file that cannot be read as a
+// picture leaves its pane exactly as it was and the others still go in; the
+// bitmaps are prepared and the panes filled as importPictureSequence() does.
+// Returns the files left out, in order.
+QStringList importDroppedPictures(ProjectRecord& project, const QStringList& files, int firstPane,
+                                  int size, const WorkFolder& folder,
+                                  const ProgressReport& progress = {});
 
 // The title of everything the import shows the user.
 inline const QString kImportTitle = QStringLiteral("Vistavel : Import");

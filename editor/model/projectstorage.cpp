@@ -16,12 +16,14 @@ constexpr qint64 kLargestProjectFile = 64 * 1024 * 1024;
 
 QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
                         int boardCount, const WorkFolder& workFolder) {
-    QStringList unwritten = writePictureFolder(project, paths.pictureFolder(), workFolder);
+    PictureFolderWrite pictures = writePictureFolder(project, paths.pictureFolder(), workFolder);
+    if (pictures.abandoned)
+        return pictures.unwritten << paths.FileName;
     QSaveFile file(paths.FileName);
     if (!file.open(QIODevice::WriteOnly) ||
         !writeProjectFile(project, paneTotal, boardCount, project.GridSize, file) || !file.commit())
-        unwritten << paths.FileName;
-    return unwritten;
+        pictures.unwritten << paths.FileName;
+    return pictures.unwritten;
 }
 
 std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QString* refusal) {

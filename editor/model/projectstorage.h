@@ -14,7 +14,8 @@ class WorkFolder;
 
 // Saves the project: the picture folder first, then the project file, written
 // through a temporary file so that a failed save leaves the previous file whole.
-// Returns the files (or the folder) that could not be written.
+// When the pictures cannot be written into the folder the project file is left
+// as it was. Returns the files (or the folder) that could not be written.
 QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
                         int boardCount, const WorkFolder& workFolder);
 

@@ -42,8 +42,10 @@ frmCloseUp::frmCloseUp(QWidget* parent) : QDialog(parent) {
 bool frmCloseUp::ShowCloseUp(int stageHeight, const QString& pictureName,
                              const QString& pictureFile, bool flipH, bool flipV, QString* error) {
     const CloseUpLayout layout = closeUpLayout(stageHeight, Command1->size());
-    const int side = layout.picture.width();
-    // A large photograph decodes straight at about the area's size.
+    // At the screen's device pixels, so a scaled screen shows the picture sharp;
+    // a large photograph decodes straight at about that size.
+    const qreal ratio = Picture1->devicePixelRatioF();
+    const int side = platform::devicePixels(layout.picture.width(), ratio);
     const QImage source = platform::readPicture(pictureFile, error, QSize(side + 1, side + 1));
     if (source.isNull())
         return false;
@@ -52,7 +54,9 @@ bool frmCloseUp::ShowCloseUp(int stageHeight, const QString& pictureName,
     Picture1->setSurfaceSize(layout.picture.size());
     Command1->setGeometry(layout.button);
     setWindowTitle(QStringLiteral("CloseUp : ") + pictureName);
-    Picture1->surface().setPicture(renderPaneImage(source, side, flipH, flipV));
+    QImage shown = renderPaneImage(source, side, flipH, flipV);
+    shown.setDevicePixelRatio(ratio);
+    Picture1->surface().setPicture(shown);
     Picture1->update();
     exec();
     return true;

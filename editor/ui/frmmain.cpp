@@ -25,11 +25,13 @@
 #include "editor/ui/wholetext.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/busycursor.h"
+#include "platform/filedrops.h"
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
 #include "platform/platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -39,6 +41,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 
 namespace editor {
@@ -49,12 +52,25 @@ const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
 const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
 const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
 const QString kLoadPictureTitle = QStringLiteral("Vistavel : Load Picture");
+const QString kImportProgress = QStringLiteral("Importing pictures ...");
 
 platform::FileChooserRequest pictureChooser(const QString& title) {
     platform::FileChooserRequest request;
     request.title = title;
     request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg)");
     return request;
+}
+
+// Enough names to see what went wrong, one a line; a full folder fails every
+// copy alike.
+QString fileNameList(const QStringList& files) {
+    constexpr qsizetype kNamesShown = 10;
+    QStringList names;
+    for (qsizetype i = 0; i < files.size() && i < kNamesShown; ++i)
+        names << QDir::toNativeSeparators(files.at(i));
+    if (files.size() > kNamesShown)
+        names << QStringLiteral("... and %1 more.").arg(files.size() - kNamesShown);
+    return names.join(QLatin1Char('\n'));
 }
 
 QFont paneNumberFont() {
@@ -72,6 +88,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kCaption);
+    setAcceptDrops(true);
     m_boardStyle = {loadBlankPattern(), paneNumberFont()};
     createControls();
     createMenus();
@@ -79,20 +96,23 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     m_project.IsBusy = true;
     FillDialogLists();
     m_lastWorkAreaWidth = m_platform.workArea().width();
+    m_deviceRatio = devicePixelRatioF();
     m_stageHeight = LayoutWindow();
     m_stageExtent = m_stageHeight - 15;
 
+    // An installed editor leaves the system's folders alone and works in the user's cache.
+    const QString firstChoice =
+        m_platform.runsInstalled() ? m_platform.cacheFolder() : m_platform.programFolder();
     QString error;
-    m_workFolder = WorkFolder::create(m_platform.programFolder(), m_platform.cacheFolder(), &error);
+    m_workFolder = WorkFolder::create(firstChoice, m_platform.cacheFolder(), &error);
     if (!m_workFolder)
         m_workFolder = WorkFolder::create(QDir::tempPath(), QString(), &error);
     if (!m_workFolder) {
-        m_platform.showMessage(
-            {QStringLiteral("Vistavel : Start-up Error"),
-             QStringLiteral("I could not create a folder for my working files; "
-                            "Please check that you can write to %1.\n%2")
-                 .arg(QDir::toNativeSeparators(m_platform.programFolder()), error),
-             platform::MessageIcon::Critical, platform::MessageButtons::Ok});
+        m_platform.showMessage({QStringLiteral("Vistavel : Start-up Error"),
+                                QStringLiteral("I could not create a folder for my working files; "
+                                               "Please check that you can write to %1.\n%2")
+                                    .arg(QDir::toNativeSeparators(firstChoice), error),
+                                platform::MessageIcon::Critical, platform::MessageButtons::Ok});
         return;
     }
 
@@ -155,6 +175,10 @@ void frmMain::createControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMaxLength(kPaneTextMaxLength);
     connect(Text1, &QLineEdit::textChanged, this, &frmMain::Text1_Change);
+    // A project dropped on the text box opens; text dropped there is typed in.
+    platform::relayFileDrags(Text1, this, [](const QStringList& files) {
+        return dropActionFor(files, 0) == DropAction::OpenProject;
+    });
 
     cmdButton = new QPushButton(QStringLiteral("swap"), picSideBar);
     cmdButton->setObjectName(QStringLiteral("cmdButton"));
@@ -293,10 +317,14 @@ int frmMain::LayoutWindow() {
 void frmMain::ResizeWindow() {
     if (m_project.IsBusy || !m_workFolder)
         return;
+    // A window moved to a screen of another scale needs its bitmaps at that
+    // screen's device pixels, as a new work-area width needs them at a new size.
     const int width = m_platform.workArea().width();
-    if (width == m_lastWorkAreaWidth)
+    const qreal ratio = devicePixelRatioF();
+    if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio)
         return;
     m_lastWorkAreaWidth = width;
+    m_deviceRatio = ratio;
     if (isVisible() && !isMaximized())
         showMaximized();
     const int height = LayoutWindow();
@@ -305,7 +333,8 @@ void frmMain::ResizeWindow() {
         m_stageHeight = height;
         m_stageExtent = height - 15;
         m_paneSize = paneSizeFor(m_project.GridSize);
-        const QList<PaneImageFailure> failures = rewriteAllPaneImages(m_project, m_paneSize);
+        const QList<PaneImageFailure> failures =
+            rewriteAllPaneImages(m_project, paneBitmapSide(m_paneSize));
         if (!failures.isEmpty()) {
             m_platform.showMessage(
                 {QStringLiteral("Vistavel : Resize Error"),
@@ -324,8 +353,19 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     ResizeWindow();
 }
 
+bool frmMain::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::ScreenChangeInternal)
+        ResizeWindow();
+    return handled;
+}
+
 int frmMain::paneSizeFor(int gridSize) const {
     return platform::roundHalfEven(double(m_stageExtent) / gridSize);
+}
+
+int frmMain::paneBitmapSide(int paneSize) const {
+    return platform::devicePixels(paneSize, m_deviceRatio);
 }
 
 int frmMain::currentBoardIndex() const {
@@ -413,7 +453,8 @@ void frmMain::mnu_ChangeProject_Click() {
             // A fresh start also brings back a work folder removed behind our back.
             if (setup->discardAll)
                 QDir().mkpath(m_workFolder->path());
-            failures = applyProjectSetup(m_project, *setup, paneSizeFor(setup->gridSize));
+            failures =
+                applyProjectSetup(m_project, *setup, paneBitmapSide(paneSizeFor(setup->gridSize)));
             RebuildLists();
             m_project.IsBusy = false;
         }
@@ -472,7 +513,8 @@ void frmMain::FlipSelectedPane(FlipDirection direction) {
     if (!paneIsSelected())
         return;
     QString error;
-    if (!flipPaneImage(m_project, m_project.SelectedPane, m_paneSize, direction, &error))
+    if (!flipPaneImage(m_project, m_project.SelectedPane, paneBitmapSide(m_paneSize), direction,
+                       &error))
         m_platform.showMessage({QStringLiteral("Vistavel : Flip"),
                                 QStringLiteral("I could not flip the picture of pane %1.\n%2")
                                     .arg(m_project.SelectedPane)
@@ -550,7 +592,7 @@ void frmMain::OpenProjectFile(const QString& fileName) {
         m_paneSize = paneSizeFor(m_project.GridSize);
         PaneProgress progress(this, QStringLiteral("Loading pictures ..."));
         missing = prepareProjectPictures(
-            m_project, m_paneSize, *m_workFolder,
+            m_project, paneBitmapSide(m_paneSize), *m_workFolder,
             [&progress](int done, int total) { progress.setProgress(done, total); }, &unreadable);
         m_project.IsBusy = false;
         RefreshBoard();
@@ -590,16 +632,9 @@ void frmMain::mnu_SaveAs_Click() {
     }
     if (unwritten.isEmpty())
         return;
-    // Enough names to see what went wrong; a full folder fails every copy alike.
-    constexpr qsizetype kNamesShown = 10;
-    QStringList names;
-    for (qsizetype i = 0; i < unwritten.size() && i < kNamesShown; ++i)
-        names << QDir::toNativeSeparators(unwritten.at(i));
-    if (unwritten.size() > kNamesShown)
-        names << QStringLiteral("... and %1 more.").arg(unwritten.size() - kNamesShown);
     m_platform.showMessage({kSaveProblem,
                             QStringLiteral("I could not write these files of the project:\n") +
-                                names.join(QLatin1Char('\n')),
+                                fileNameList(unwritten),
                             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
@@ -628,10 +663,10 @@ void frmMain::mnu_MassImage_Click() {
     SequenceImport result;
     {
         platform::BusyCursor busy;
-        PaneProgress progress(this, QStringLiteral("Importing pictures ..."));
+        PaneProgress progress(this, kImportProgress);
         m_paneSize = paneSizeFor(m_project.GridSize);
         result = importPictureSequence(
-            m_project, sequence, m_project.SelectedPane, m_paneSize, *m_workFolder,
+            m_project, sequence, m_project.SelectedPane, paneBitmapSide(m_paneSize), *m_workFolder,
             [&progress](int done, int total) { progress.setProgress(done, total); });
     }
     RefreshBoard();
@@ -647,26 +682,117 @@ void frmMain::mnu_LoadPicture_Click() {
     m_project.IsBusy = true;
     const platform::FileChoice choice =
         m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Load Picture ...")));
-    if (!choice.cancelled) {
-        m_project.LastFileName = choice.fileName;
-        m_paneSize = paneSizeFor(m_project.GridSize);
-        QString error;
-        bool loaded = false;
-        {
-            platform::BusyCursor busy;
-            loaded = loadPicture(m_project, m_project.SelectedPane, choice.fileName, m_paneSize,
-                                 *m_workFolder, &error);
-        }
-        if (loaded)
-            RefreshBoard();
-        else
-            m_platform.showMessage(
-                {kLoadPictureTitle,
-                 QStringLiteral("I couldn't read this picture, so the pane stays as it was:\n%1")
-                     .arg(QDir::toNativeSeparators(error)),
-                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-    }
+    if (!choice.cancelled)
+        LoadPictureFile(m_project.SelectedPane, choice.fileName);
     m_project.IsBusy = false;
+}
+
+void frmMain::LoadPictureFile(int pane, const QString& fileName) {
+    m_project.IsBusy = true;
+    m_project.LastFileName = fileName;
+    m_paneSize = paneSizeFor(m_project.GridSize);
+    QString error;
+    bool loaded = false;
+    {
+        platform::BusyCursor busy;
+        loaded = loadPicture(m_project, pane, fileName, paneBitmapSide(m_paneSize), *m_workFolder,
+                             &error);
+    }
+    if (loaded)
+        RefreshBoard();
+    else
+        m_platform.showMessage(
+            {kLoadPictureTitle,
+             QStringLiteral("I couldn't read this picture, so the pane stays as it was:\n%1")
+                 .arg(QDir::toNativeSeparators(error)),
+             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    m_project.IsBusy = false;
+}
+
+void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files) {
+    const QStringList ordered = naturalOrder(files);
+    m_project.LastFileName = ordered.first();
+    m_project.IsBusy = true;
+    QStringList leftOut;
+    {
+        platform::BusyCursor busy;
+        PaneProgress progress(this, kImportProgress);
+        m_paneSize = paneSizeFor(m_project.GridSize);
+        leftOut = importDroppedPictures(
+            m_project, ordered, firstPane, paneBitmapSide(m_paneSize), *m_workFolder,
+            [&progress](int done, int total) { progress.setProgress(done, total); });
+    }
+    RefreshBoard();
+    m_project.IsBusy = false;
+    if (!leftOut.isEmpty())
+        m_platform.showMessage({kImportTitle,
+                                QStringLiteral("I couldn't read these files as pictures, so their "
+                                               "panes stay as they were:\n") +
+                                    fileNameList(leftOut),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+}
+
+bool frmMain::takesDrops() const {
+    return m_workFolder && !m_project.IsBusy && !QApplication::activeModalWidget();
+}
+
+int frmMain::paneUnderDrop(QPoint windowPoint) {
+    const QPoint at = picStage->mapFrom(this, windowPoint);
+    if (!picStage->rect().contains(at))
+        return 0;
+    m_hoverPane = HitTestPane(at, m_paneSize, m_project.GridSize);
+    return m_hoverPane;
+}
+
+DropAction frmMain::dropActionAt(const QDropEvent& event, QStringList* files, int* pane) {
+    *files = platform::droppedLocalFiles(event);
+    *pane = paneUnderDrop(event.position().toPoint());
+    return takesDrops() ? dropActionFor(*files, *pane) : DropAction::Refuse;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    // Where it may land is decided by the moves that follow.
+    if (!takesDrops() || platform::droppedLocalFiles(*event).isEmpty())
+        event->ignore();
+    else
+        platform::acceptAsCopy(*event);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+    QStringList files;
+    int pane = 0;
+    if (dropActionAt(*event, &files, &pane) == DropAction::Refuse)
+        event->ignore();
+    else
+        platform::acceptAsCopy(*event);
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    QStringList files;
+    int pane = 0;
+    const DropAction action = dropActionAt(*event, &files, &pane);
+    if (action == DropAction::Refuse || !platform::acceptAsCopy(*event)) {
+        event->ignore();
+        return;
+    }
+    // The file manager waits until the drop is taken; the work comes after.
+    QTimer::singleShot(0, this, [this, action, files, pane] {
+        if (!takesDrops())
+            return;
+        switch (action) {
+        case DropAction::OpenProject:
+            OpenProjectFile(files.first());
+            break;
+        case DropAction::LoadPicture:
+            LoadPictureFile(pane, files.first());
+            break;
+        case DropAction::ImportPictures:
+            ImportDroppedPictures(pane, files);
+            break;
+        case DropAction::Refuse:
+            break;
+        }
+    });
 }
 
 void frmMain::ExitEditor() {

@@ -3,6 +3,7 @@
 #include "editor/export/htmlwordtable.h"
 #include "editor/model/boarddrawing.h"
 #include "editor/model/dragline.h"
+#include "editor/model/dropaction.h"
 #include "editor/model/hoverhighlight.h"
 #include "editor/model/paneimage.h"
 #include "editor/model/paneoperations.h"
@@ -57,6 +58,10 @@ public:
     int currentBoardIndex() const;
     // The side of a pane on the stage for a grid of gridSize x gridSize.
     int paneSizeFor(int gridSize) const;
+    // The side of a pane's prepared bitmap: the stage's device pixels over a
+    // pane of `paneSize` logical pixels, so that pictures show one to one.
+    int paneBitmapSide(int paneSize) const;
+    int paneBitmapSide() const { return paneBitmapSide(m_paneSize); }
     const platform::PictureSurface& stageSurface() const;
 
     // Redraws the current board, sets Back and Next and selects the board's
@@ -65,7 +70,7 @@ public:
     // Board list for BoardCount boards with the first selected, and the pane
     // list for every pane in use; no redraw.
     void RebuildLists();
-    // Renders a pane's picture into its prepared bitmap at the current pane size.
+    // Renders a pane's picture into its prepared bitmap, `size` device pixels a side.
     bool PreparePaneImage(int pane, int size, bool newFile, QString* error);
     void ExitEditor();
     // Opens a project file as File > Open Project ... does once its chooser has
@@ -73,7 +78,13 @@ public:
     void OpenProjectFile(const QString& fileName);
 
 protected:
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Files dropped from a file manager: a project anywhere on the window,
+    // pictures on the pane under the pointer, framed while the drag is over it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -123,6 +134,16 @@ private:
     void mnu_ExportHTML_Click();
     void mnu_MassImage_Click();
     void mnu_LoadPicture_Click();
+    // Pane > Picture ... once its chooser has answered.
+    void LoadPictureFile(int pane, const QString& fileName);
+    // Several pictures dropped on `firstPane`: it and the panes after it.
+    void ImportDroppedPictures(int firstPane, const QStringList& files);
+    // No drop while a command runs or a dialog waits for an answer.
+    bool takesDrops() const;
+    // The pane under a point of the window (0 for none), framed as a hover frames it.
+    int paneUnderDrop(QPoint windowPoint);
+    // What a drop of the drag's files at its position does; Refuse when none.
+    DropAction dropActionAt(const QDropEvent& event, QStringList* files, int* pane);
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
@@ -135,6 +156,8 @@ private:
     int m_stageHeight = 0;
     int m_stageExtent = 0;
     int m_paneSize = 0;
+    // Device pixels to a logical one on the window's screen at the last layout.
+    qreal m_deviceRatio = 1;
     // Set from a press on the stage until its release.
     bool m_dragState = false;
     // The pane the last hit test on the stage found, 0 for none.

@@ -1,6 +1,7 @@
 #include "sentences/ui/frmmain.h"
 
 #include "platform/documenttext.h"
+#include "platform/filedrops.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "sentences/engine/definitionsfile.h"
@@ -12,15 +13,19 @@
 #include "sentences/ui/programpicture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace sentences {
@@ -36,6 +41,12 @@ QRect chooserPlace(int type) {
     return platform::twipsRect(type % 2 == 0 ? 165 : 2235, rowTops[type / 2], 2010, 315);
 }
 
+bool isDefinitionsFile(const QStringList& files) {
+    return files.size() == 1 &&
+           QFileInfo(files.first()).suffix().compare(QLatin1String("TwK"), Qt::CaseInsensitive) ==
+               0;
+}
+
 } // namespace
 
 frmMain::frmMain(platform::Platform& platform, QWidget* parent)
@@ -43,6 +54,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Caption);
     setWindowIcon(QIcon(programPicture()));
+    setAcceptDrops(true);
     createControls();
     createMenus();
 
@@ -112,6 +124,9 @@ void frmMain::createControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(platform::twipsRect(165, 270, 5445, 1245));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A definitions file dropped on the Output loads; text dropped there is typed in.
+    for (QWidget* box : {static_cast<QWidget*>(Text1), Text1->viewport()})
+        platform::relayFileDrags(box, this, isDefinitionsFile);
 
     const std::array<QGroupBox*, 2> frames = {Frame2, Frame3};
     const std::array<int, 2> checkTops = {1575, 1590};
@@ -233,6 +248,35 @@ void frmMain::LoadDefinitionsFile(const QString& fileName) {
     // refill enabling "Clear" when its list has words.
     m_frmEdit->selectType(2);
     m_frmEdit->selectType(0);
+}
+
+QString frmMain::droppedDefinitions(QDropEvent& event) const {
+    const QStringList files = platform::droppedLocalFiles(event);
+    if (QApplication::activeModalWidget() || !isDefinitionsFile(files) ||
+        !platform::acceptAsCopy(event)) {
+        event.ignore();
+        return {};
+    }
+    return files.first();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    droppedDefinitions(*event);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+    droppedDefinitions(*event);
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString file = droppedDefinitions(*event);
+    if (file.isEmpty())
+        return;
+    // The file manager waits until the drop is taken; the loading comes after.
+    QTimer::singleShot(0, this, [this, file] {
+        if (!QApplication::activeModalWidget())
+            LoadDefinitionsFile(file);
+    });
 }
 
 void frmMain::SaveOutput() {

@@ -43,7 +43,16 @@ public:
     // chooser has answered.
     void LoadDefinitionsFile(const QString& fileName);
 
+protected:
+    // One definitions file dropped from a file manager loads as File > Load does.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    // Takes the drag as a copy and gives its file when it is one definitions
+    // file and no dialog waits; refuses it otherwise.
+    QString droppedDefinitions(QDropEvent& event) const;
     void createControls();
     void createMenus();
     void placeCentred();

@@ -32,6 +32,7 @@ public:
 
     void setWorkArea(QSize size); // emits workAreaChanged()
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    void setRunsInstalled(bool installed) { m_runsInstalled = installed; }
 
     const QList<platform::FileChooserRequest>& openRequests() const { return m_openRequests; }
     const QList<platform::FileChooserRequest>& saveRequests() const { return m_saveRequests; }
@@ -47,6 +48,7 @@ public:
     QSize workArea() const override { return m_workArea; }
     QString programFolder() const override { return m_programFolder; }
     QString cacheFolder() const override { return m_folder.filePath(QStringLiteral("cache")); }
+    bool runsInstalled() const override { return m_runsInstalled; }
     double nextRandom() override;
     platform::JpegEncoder& jpegEncoder() override { return m_jpeg; }
 
@@ -61,6 +63,7 @@ private:
 
     QTemporaryDir m_folder;
     QString m_programFolder;
+    bool m_runsInstalled = false;
     QSize m_workArea{1280, 994};
     std::deque<platform::FileChoice> m_openAnswers;
     std::deque<platform::FileChoice> m_saveAnswers;

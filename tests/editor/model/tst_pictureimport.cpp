@@ -206,6 +206,18 @@ private:
         [&] { QVERIFY(PreparePaneImage(m_project, pane, 40, true, *m_work, nullptr)); }();
         return record;
     }
+    // Pane `pane` shows a bitmap under the name of another pane's (the two were
+    // swapped); returns the bitmap's bytes.
+    QByteArray giveSwappedBitmap(int pane, const QString& pictureName, const QString& bitmapName) {
+        PaneRecord& record = m_project.Panes[pane];
+        record.SourcePicture = writeFile(QStringLiteral("Old.bmp"), bitmapFile(8, 8, 24));
+        record.PictureName = pictureName;
+        [&] { QVERIFY(PreparePaneImage(m_project, pane, 40, true, *m_work, nullptr)); }();
+        const QString swapped = m_work->filePath(bitmapName);
+        [&] { QVERIFY(QFile::rename(record.WorkPicture, swapped)); }();
+        record.WorkPicture = swapped;
+        return bytesOf(swapped);
+    }
     QStringList leftoverPartFiles() const {
         return QDir(m_work->path()).entryList({QStringLiteral("*.part")}, QDir::Files);
     }
@@ -368,20 +380,54 @@ private Q_SLOTS:
         // import names pane 3's new bitmap the same, but stops at pane 2 first.
         const QString chosen = writeSequence(QStringLiteral("Image"), 1, 3);
         writeFile(QStringLiteral("Image02.bmp"), "broken");
-        PaneRecord& pane2 = m_project.Panes[2];
-        pane2.SourcePicture = writeFile(QStringLiteral("Old.bmp"), bitmapFile(8, 8, 24));
-        pane2.PictureName = QStringLiteral("Image");
-        QVERIFY(PreparePaneImage(m_project, 2, 40, true, *m_work, nullptr));
-        pane2.WorkPicture = m_work->filePath(QStringLiteral("Image-0003.BMP"));
-        QVERIFY(
-            QFile::rename(m_work->filePath(QStringLiteral("Image-0002.BMP")), pane2.WorkPicture));
-        const QByteArray kept = bytesOf(pane2.WorkPicture);
+        const QByteArray kept =
+            giveSwappedBitmap(2, QStringLiteral("Image"), QStringLiteral("Image-0003.BMP"));
 
         QCOMPARE(import(chosen, 1).filled, 1);
         QCOMPARE(m_project.Panes[2].WorkPicture,
                  m_work->filePath(QStringLiteral("Image-0003.BMP")));
         QCOMPARE(bytesOf(m_project.Panes[2].WorkPicture), kept);
         QVERIFY(!m_project.Panes[3].hasWorkPicture());
+    }
+
+    void droppedPicturesGoInInTheirNamesNaturalOrder() {
+        QCOMPARE(naturalOrder({"/p/Img10.jpg", "/p/img9.JPG", "/p/Img100.gif", "/q/Img9.JPG",
+                               "/p/Img1.bmp"}),
+                 QStringList({"/p/Img1.bmp", "/p/img9.JPG", "/q/Img9.JPG", "/p/Img10.jpg",
+                              "/p/Img100.gif"}));
+    }
+
+    void droppedPicturesLeaveOutOnlyTheUnreadable() {
+        // Pane 2 shows a bitmap named for pane 3 (the two were swapped), which
+        // is also the name pane 3's new bitmap would take; pane 2's picture turns
+        // out unreadable, so its bitmap must stay its own.
+        const QString first = writeSequence(QStringLiteral("Image"), 1, 3);
+        const QString broken = writeFile(QStringLiteral("Image02.bmp"), "broken");
+        const QByteArray kept =
+            giveSwappedBitmap(2, QStringLiteral("Image03"), QStringLiteral("Image03-0003.BMP"));
+        const PaneRecord before = m_project.Panes[2];
+
+        const QStringList leftOut = importDroppedPictures(
+            m_project, {first, broken, m_dir.filePath(QStringLiteral("Image03.bmp"))}, 1, 40,
+            *m_work);
+        QCOMPARE(leftOut, QStringList{broken});
+        QCOMPARE(centre(m_project.Panes[1].WorkPicture), memberColour(1));
+        QCOMPARE(m_project.Panes[1].PictureName, QStringLiteral("Image01"));
+        QCOMPARE(m_project.Panes[2].WorkPicture, before.WorkPicture);
+        QCOMPARE(m_project.Panes[2].SourcePicture, before.SourcePicture);
+        QCOMPARE(bytesOf(m_project.Panes[2].WorkPicture), kept);
+        QCOMPARE(centre(m_project.Panes[3].WorkPicture), memberColour(3));
+        QVERIFY(leftoverPartFiles().isEmpty());
+    }
+
+    void droppedPicturesStopAtPane1000() {
+        const QString first = writeSequence(QStringLiteral("Image"), 1, 3);
+        const QStringList files = {first, m_dir.filePath(QStringLiteral("Image02.bmp")),
+                                   m_dir.filePath(QStringLiteral("Image03.bmp"))};
+        QVERIFY(importDroppedPictures(m_project, files, 999, 40, *m_work).isEmpty());
+        QCOMPARE(centre(m_project.Panes[999].WorkPicture), memberColour(1));
+        QCOMPARE(centre(m_project.Panes[1000].WorkPicture), memberColour(2));
+        QCOMPARE(m_project.Panes[0].SourcePicture, QStringLiteral("none"));
     }
 
     void longSequenceOfPhotosFillsEveryPaneInOrder() {

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 using namespace editor;
 
 namespace {
@@ -19,6 +23,26 @@ QRgb centre(const QString& file) {
     const QImage image(file);
     return image.isNull() ? 0 : image.pixel(image.width() / 2, image.height() / 2);
 }
+
+// While it lives, no file of this process can grow past `bytes`: a write that
+// would is cut short and fails, as on a disk that fills up.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_handler)(int) = nullptr;
+};
 
 } // namespace
 
@@ -80,7 +104,7 @@ private Q_SLOTS:
         give(3, plain(QStringLiteral("in/Photo.jpg"), kBlue));
         m_project.Panes[2].Text = QStringLiteral("words");
         QVERIFY(save(QStringLiteral("out/Trip.vv1")).isEmpty());
-        QCOMPARE(QDir(path(QStringLiteral("out/Trip_Data"))).entryList(QDir::Files),
+        QCOMPARE(QDir(path(QStringLiteral("out/Trip_Data"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Image01-0001.bmp", "Photo-0003.bmp"}));
         QCOMPARE(centre(path(QStringLiteral("out/Trip_Data/Image01-0001.bmp"))), kRed);
         // A copy of the prepared bitmap: already at the pane's size.
@@ -149,7 +173,7 @@ private Q_SLOTS:
         give(1, plain(QStringLiteral("in/") + file, kRed));
         QCOMPARE(QFileInfo(m_project.Panes[1].WorkPicture).path(), m_work->path());
         QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
-        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files),
+        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList({stored}));
         m_project = ProjectRecord();
         QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
@@ -188,6 +212,8 @@ private Q_SLOTS:
         QCOMPARE(open(QStringLiteral("Trip.vv1")), 0);
         swapPanes(1, 2);
         QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Image-0001.bmp", "Image-0002.bmp"}));
 
         // A re-layout renders every pane again from its source picture.
         QVERIFY(rewriteAllPaneImages(m_project, kSize + 10).isEmpty());
@@ -270,6 +296,39 @@ private Q_SLOTS:
         QCOMPARE(save(QStringLiteral("file/Deep.vv1")),
                  QStringList({path(QStringLiteral("file/Deep_Data")),
                               path(QStringLiteral("file/Deep.vv1"))}));
+    }
+
+    // The disk fills up while pane 3's copy is written: the earlier save stays as
+    // it was, file and pictures, and no temporary file is left in the folder.
+    void aSaveThatFailsPartWayReplacesNothing() {
+        for (int p = 1; p <= 3; ++p)
+            give(p, plain(QStringLiteral("in/Image0%1.bmp").arg(p), kRed));
+        QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+        QFile saved(path(QStringLiteral("Trip.vv1")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray before = saved.readAll();
+        saved.close();
+        const QStringList stored =
+            QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files | QDir::Hidden);
+
+        give(1, plain(QStringLiteral("in/Image01.bmp"), kBlue));
+        m_project.Panes[2].Text = QStringLiteral("changed");
+        QImage large(400, 400, QImage::Format_RGB32);
+        large.fill(kGreen);
+        m_project.Panes[3].WorkPicture = picture(QStringLiteral("in/Large.bmp"), large);
+        QStringList unwritten;
+        {
+            const FileSizeLimit limit(100 * 1024);
+            unwritten = save(QStringLiteral("Trip.vv1"));
+        }
+        QCOMPARE(unwritten, QStringList({path(QStringLiteral("Trip_Data/Image03-0003.bmp")),
+                                         path(QStringLiteral("Trip.vv1"))}));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), before);
+        QCOMPARE(QDir(path(QStringLiteral("Trip_Data"))).entryList(QDir::Files | QDir::Hidden),
+                 stored);
+        for (int p = 1; p <= 3; ++p)
+            QCOMPARE(centre(path(QStringLiteral("Trip_Data/Image0%1-000%1.bmp").arg(p))), kRed);
     }
 
     void refusesFilesThatAreNoProject() {

@@ -47,7 +47,7 @@ inline QString givePicture(editor::frmMain& window, int pane, const QImage& imag
     editor::PaneRecord& record = window.project().Panes[pane];
     record.SourcePicture = file;
     record.PictureName = QFileInfo(file).completeBaseName();
-    if (!window.PreparePaneImage(pane, window.paneSize(), true, nullptr))
+    if (!window.PreparePaneImage(pane, window.paneBitmapSide(), true, nullptr))
         return {};
     return record.WorkPicture;
 }

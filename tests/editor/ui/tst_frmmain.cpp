@@ -230,6 +230,24 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(
             QDir(m_platform->programFolder()).filePath(QStringLiteral("MyProjects"))));
     }
+
+    // Even where the system would let it (run as root, or from a writable prefix), an
+    // installed editor writes nothing beside itself.
+    void installedEditorWorksInTheCacheFolder() {
+        m_window.reset(); // the fixture's editor works beside the program
+        m_platform->setRunsInstalled(true);
+        frmMain installed(*m_platform);
+        const QString folder = installed.workFolder().path();
+        QVERIFY2(folder.startsWith(m_platform->cacheFolder() + QStringLiteral("/MyProjects/")),
+                 qPrintable(folder));
+        QCOMPARE(
+            QDir(m_platform->programFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+            QStringList());
+        frmMain second(*m_platform);
+        QVERIFY(second.workFolder().path() != folder);
+        second.close();
+        QVERIFY(QFileInfo(folder).isDir());
+    }
 };
 
 VV_TEST_MAIN(FrmMainTest)

@@ -1,3 +1,4 @@
+#include "dragdriver.h"
 #include "fakeplatform.h"
 #include "sentences/engine/definitionsfile.h"
 #include "sentences/ui/frmmain.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -60,6 +62,8 @@ private Q_SLOTS:
     void failedSaveIsReported();
     void noBreakSpacesStayInTheOutput();
     void loadDefinitionsRebuildsChoosers();
+    void droppedDefinitionsLoad_data();
+    void droppedDefinitionsLoad();
     void editorCloseRefreshesChoosers();
     void editorOpensCentredOnTheMainWindow();
     void helpAndAbout();
@@ -372,6 +376,57 @@ void tst_frmMain::loadDefinitionsRebuildsChoosers() {
     QVERIFY(trigger(menus(), "mnu_Edit"));
     QCOMPARE(editorShows, QStringList());
     QVERIFY(clearEnabled);
+}
+
+void tst_frmMain::droppedDefinitionsLoad_data() {
+    QTest::addColumn<QStringList>("files"); // none: a drag of text
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<bool>("modal");
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<QString>("typedIn");
+    QTest::newRow("on the window") << QStringList{"gaps.TwK"} << "window" << false << true << "";
+    QTest::newRow("on the Output") << QStringList{"gaps.TwK"} << "output" << false << true << "";
+    QTest::newRow("named in capitals")
+        << QStringList{"GAPS.TWK"} << "window" << false << true << "";
+    QTest::newRow("two at once") << QStringList{"gaps.TwK", "more.TwK"} << "window" << false
+                                 << false << "";
+    QTest::newRow("another kind of file")
+        << QStringList{"notes.txt"} << "window" << false << false << "";
+    QTest::newRow("while a dialog waits")
+        << QStringList{"gaps.TwK"} << "window" << true << false << "";
+    QTest::newRow("text on the Output") << QStringList{} << "output" << false << false << "Ann";
+}
+
+void tst_frmMain::droppedDefinitionsLoad() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, where);
+    QFETCH(bool, modal);
+    QFETCH(bool, loaded);
+    QFETCH(QString, typedIn);
+    DefinitionLists lists;
+    lists.setEntry(0, 0, QStringLiteral("Ann"));
+    QTemporaryDir folder;
+    QStringList paths;
+    for (const QString& name : files) {
+        paths << folder.filePath(name);
+        QVERIFY(sentences::definitionsfile::save(paths.last(), lists, nullptr));
+    }
+    std::unique_ptr<QMimeData> data = testsupport::fileDrag(paths);
+    if (files.isEmpty())
+        data->setText(QStringLiteral("Ann"));
+    QDialog dialog(m_main.get());
+    if (modal) {
+        dialog.setModal(true);
+        dialog.show();
+    }
+    QWidget* target = where == QLatin1String("output") ? output()->viewport() : m_main.get();
+    const bool taken = testsupport::dragAndDrop(target, QPoint(10, 10), data.get());
+    if (!files.isEmpty())
+        QCOMPARE(taken, loaded);
+    QCoreApplication::processEvents(); // the loading runs once the drop is taken
+    dialog.hide();
+    QCOMPARE(chooser(0)->count(), loaded ? 2 : 5);
+    QCOMPARE(output()->toPlainText(), typedIn);
 }
 
 void tst_frmMain::editorCloseRefreshesChoosers() {

@@ -1,0 +1,30 @@
+#include "platform/filesync.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+bool onFolder(const QString& folder, int (*sync)(int)) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = sync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+} // namespace
+
+bool syncFileSystem(const QString& folder) {
+    return onFolder(folder, ::syncfs);
+}
+
+bool syncFolder(const QString& folder) {
+    return onFolder(folder, ::fsync);
+}
+
+} // namespace platform
