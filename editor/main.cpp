@@ -1,6 +1,7 @@
 #include "editor/ui/frmmain.h"
 #include "platform/commandline.h"
 #include "platform/qtplatform.h"
+#include "platform/terminationsignals.h"
 
 #include <QApplication>
 
@@ -14,6 +15,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (const auto status = commandLine.answerWithApplication())
         return *status;
+    // Ending the session, closing the terminal or Ctrl+C ends the editor as Exit does.
+    platform::TerminationSignals endRequests;
+    QObject::connect(&endRequests, &platform::TerminationSignals::received, &app,
+                     &QCoreApplication::quit);
     platform::QtPlatform desktop;
     editor::frmMain window(desktop);
     if (!window.startedUp())
@@ -21,5 +26,6 @@ int main(int argc, char* argv[]) {
     window.showMaximized();
     if (!commandLine.file().isEmpty())
         window.OpenProjectFile(commandLine.file());
-    return app.exec();
+    // A request that came while the project opened found no event loop to end.
+    return endRequests.hasReceived() ? 0 : app.exec();
 }

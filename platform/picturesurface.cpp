@@ -1,6 +1,7 @@
 #include "platform/picturesurface.h"
 
 #include "platform/numbers.h"
+#include "platform/picturelimits.h"
 #include "platform/turbojpegdecoder.h"
 
 #include <QImageReader>
@@ -37,19 +38,27 @@ QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false); // turned below, whichever way the picture is decoded
     const QSize full = reader.size();
-    const bool shrink = targetSize.isValid() && !targetSize.isEmpty() && full.isValid() &&
-                        (full.width() > targetSize.width() || full.height() > targetSize.height());
+    if (const QString refusal = pictureSizeRefusal(claimedPictureSize(fileName, full));
+        !refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
+        return {};
+    }
     // Camera pictures show upright, as picture viewers show them; a target size
     // applies to the picture as stored, before it is turned.
     const QImageIOHandler::Transformations turn = reader.transformation();
     if (turn & QImageIOHandler::TransformationRotate90)
         targetSize.transpose();
+    const bool shrink = targetSize.isValid() && !targetSize.isEmpty() && full.isValid() &&
+                        (full.width() > targetSize.width() || full.height() > targetSize.height());
     QImage image;
     if (shrink && reader.format() == "jpeg") {
         // Straight from the compressed data at a fraction of the size, then
-        // area-averaged to the exact size.
+        // area-averaged to the exact size. Qt's reader holds to the same limit.
+        const qint64 limitMegabytes = QImageReader::allocationLimit();
         image = decodeJpegCovering(fileName, targetSize,
-                                   qint64(QImageReader::allocationLimit()) * 1024 * 1024);
+                                   limitMegabytes > 0 ? limitMegabytes * 1024 * 1024
+                                                      : kMaxPicturePixels * 4);
         if (!image.isNull() && image.size() != targetSize)
             image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
@@ -62,6 +71,10 @@ QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
                 *error = reader.errorString();
             return {};
         }
+        // A GIF's reader reports its first frame's size but decodes its whole screen.
+        if (targetSize.isValid() && !targetSize.isEmpty() &&
+            (image.width() > targetSize.width() || image.height() > targetSize.height()))
+            image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     image = upright(image, turn);
     if (!image.hasAlphaChannel())

@@ -10,7 +10,9 @@ namespace platform {
 
 QImage decodeJpegCovering(const QString& fileName, QSize covering, qint64 limitBytes) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    // The compressed data is held whole; a file larger than any decoded result may
+    // be is left to the caller's reader, which streams it.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > limitBytes)
         return {};
     const QByteArray bytes = file.readAll();
     const std::unique_ptr<void, int (*)(tjhandle)> handle(tjInitDecompress(), tjDestroy);

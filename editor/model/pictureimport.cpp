@@ -96,25 +96,32 @@ enum class OnUnreadable { Stop, Skip };
 // Prepares the jobs' bitmaps on all cores and fills their panes strictly in
 // order as the bitmaps come in. An unreadable picture either ends the filling
 // there or only leaves its own pane out. Panes not filled get back exactly what
-// they held. Returns, for each job, whether its pane was filled.
+// they held. Returns, for each job, whether its pane was filled; `firstFailure`
+// gets the file and the reason of the first pane that could not be.
 QList<bool> fillPanes(ProjectRecord& project, const QList<PaneJob>& jobs, int size,
-                      OnUnreadable onUnreadable, const ProgressReport& progress) {
+                      OnUnreadable onUnreadable, const ProgressReport& progress,
+                      QString* firstFailure = nullptr) {
     const auto total = static_cast<int>(jobs.size());
     if (progress)
         progress(0, total);
-    QFuture<bool> written = QtConcurrent::mapped(jobs, [size](const PaneJob& job) {
-        return writePaneImage(job.source, size, false, false, job.pending).isEmpty();
+    QFuture<QString> written = QtConcurrent::mapped(jobs, [size](const PaneJob& job) {
+        return writePaneImage(job.source, size, false, false, job.pending);
     });
 
     QList<bool> filled(total, false);
     int next = 0;
     bool stopped = false;
     QEventLoop loop;
-    QFutureWatcher<bool> watcher;
+    QFutureWatcher<QString> watcher;
     const auto fillReadyPanes = [&] {
         while (!stopped && next < total && written.isResultReadyAt(next)) {
             const PaneJob& job = jobs.at(next);
-            filled[next] = written.resultAt(next) && replaceFile(job.pending, job.target);
+            QString failure = written.resultAt(next);
+            if (failure.isEmpty() && !replaceFile(job.pending, job.target))
+                failure = QStringLiteral("%1: cannot replace the file").arg(job.target);
+            filled[next] = failure.isEmpty();
+            if (!filled[next] && firstFailure && firstFailure->isEmpty())
+                *firstFailure = failure;
             if (!filled[next] && onUnreadable == OnUnreadable::Stop) {
                 stopped = true;
                 written.cancel();
@@ -126,8 +133,8 @@ QList<bool> fillPanes(ProjectRecord& project, const QList<PaneJob>& jobs, int si
                 progress(next, total);
         }
     };
-    QObject::connect(&watcher, &QFutureWatcher<bool>::resultsReadyAt, &loop, fillReadyPanes);
-    QObject::connect(&watcher, &QFutureWatcher<bool>::finished, &loop, [&] {
+    QObject::connect(&watcher, &QFutureWatcher<QString>::resultsReadyAt, &loop, fillReadyPanes);
+    QObject::connect(&watcher, &QFutureWatcher<QString>::finished, &loop, [&] {
         fillReadyPanes();
         loop.quit();
     });
@@ -166,10 +173,11 @@ bool loadPicture(ProjectRecord& project, int pane, const QString& fileName, int 
 SequenceImport importPictureSequence(ProjectRecord& project, const PictureSequence& sequence,
                                      int firstPane, int size, const WorkFolder& folder,
                                      const ProgressReport& progress) {
+    QString failure;
     const QList<bool> filled = fillPanes(project, planImport(project, sequence, firstPane, folder),
-                                         size, OnUnreadable::Stop, progress);
+                                         size, OnUnreadable::Stop, progress, &failure);
     const auto count = static_cast<int>(filled.count(true));
-    return {count, firstPane + count > kLastPane};
+    return {count, firstPane + count > kLastPane, failure};
 }
 
 QStringList naturalOrder(QStringList files) {
@@ -197,16 +205,21 @@ QStringList importDroppedPictures(ProjectRecord& project, const QStringList& fil
     return leftOut;
 }
 
-QString importReport(int filled) {
+QString importReport(int filled, const QString& failure) {
+    QString report;
     if (filled == 0)
-        return QStringLiteral("I couldn't find any compatible images.\n"
-                              "Choose images with number patterns such as : \n"
-                              "Image01.bmp, Image1.gif, Image214.jpg");
-    if (filled == 1)
-        return QStringLiteral("I found only 1 compatible image.");
-    return QStringLiteral("I found %1 compatible images.\nTruncation where current project "
-                          "specifies.")
-        .arg(filled);
+        report = QStringLiteral("I couldn't find any compatible images.\n"
+                                "Choose images with number patterns such as : \n"
+                                "Image01.bmp, Image1.gif, Image214.jpg");
+    else if (filled == 1)
+        report = QStringLiteral("I found only 1 compatible image.");
+    else
+        report = QStringLiteral("I found %1 compatible images.\nTruncation where current project "
+                                "specifies.")
+                     .arg(filled);
+    if (!failure.isEmpty())
+        report += QStringLiteral("\nI stopped at a picture I could not use: ") + failure;
+    return report;
 }
 
 } // namespace editor

@@ -23,6 +23,8 @@ struct SequenceImport {
     int filled = 0;
     // True when pane 1000 was filled: the import ran out of panes, not of pictures.
     bool reachedLastPane = false;
+    // When a member that is there could not be read or prepared: the file and why.
+    QString failure;
 };
 
 // Called on the importing thread as panes are filled: panes done and panes to do.
@@ -54,7 +56,7 @@ QStringList importDroppedPictures(ProjectRecord& project, const QStringList& fil
 inline const QString kImportTitle = QStringLiteral("Vistavel : Import");
 
 // What the import tells the user when it stopped short of pane 1000 after
-// filling `filled` panes.
-QString importReport(int filled);
+// filling `filled` panes; a failure that stopped it is named after the count.
+QString importReport(int filled, const QString& failure = {});
 
 } // namespace editor

@@ -3,6 +3,7 @@
 #include "editor/model/paneimage.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace editor {
@@ -48,7 +49,8 @@ std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QStrin
 }
 
 int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolder& workFolder,
-                           const std::function<void(int done, int total)>& progress) {
+                           const std::function<void(int done, int total)>& progress,
+                           QString* unreadable) {
     // After an open only the panes the file's pane total reaches have a picture,
     // and a total that disagrees with the boards may reach past the panes in use.
     QList<int> panes;
@@ -57,8 +59,12 @@ int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolde
             panes << p;
     const QList<PaneImageFailure> failures =
         prepareNewPaneImages(project, panes, paneSize, workFolder, progress);
-    for (const PaneImageFailure& failure : failures)
+    for (const PaneImageFailure& failure : failures) {
+        if (unreadable && unreadable->isEmpty() &&
+            QFileInfo::exists(project.Panes[failure.pane].SourcePicture))
+            *unreadable = failure.error;
         project.Panes[failure.pane].makeBlank();
+    }
     return static_cast<int>(failures.size());
 }
 

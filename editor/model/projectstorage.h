@@ -27,8 +27,10 @@ std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QStrin
 // Prepares the bitmaps of every pane entry that has a picture, on all cores.
 // A pane whose picture is missing or unreadable is left blank. `progress` is
 // called on this thread with the panes done so far and their number. Returns how
-// many pictures could not be read.
+// many pictures could not be read; `unreadable` gets the first of them that is
+// there all the same (a damaged or oversized file), with the reason.
 int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolder& workFolder,
-                           const std::function<void(int done, int total)>& progress = {});
+                           const std::function<void(int done, int total)>& progress = {},
+                           QString* unreadable = nullptr);
 
 } // namespace editor

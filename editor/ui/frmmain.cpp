@@ -582,6 +582,7 @@ void frmMain::OpenProjectFile(const QString& fileName) {
         return;
     }
     int missing = 0;
+    QString unreadable;
     {
         platform::BusyCursor busy;
         picStage->surface().clearPicture();
@@ -592,19 +593,20 @@ void frmMain::OpenProjectFile(const QString& fileName) {
         PaneProgress progress(this, QStringLiteral("Loading pictures ..."));
         missing = prepareProjectPictures(
             m_project, paneBitmapSide(m_paneSize), *m_workFolder,
-            [&progress](int done, int total) { progress.setProgress(done, total); });
+            [&progress](int done, int total) { progress.setProgress(done, total); }, &unreadable);
         m_project.IsBusy = false;
         RefreshBoard();
     }
     if (missing > 0)
         m_platform.showMessage(
             {kLoadProblem,
-             missing == 1
-                 ? QStringLiteral("I could not find or read 1 picture of the project; its pane "
-                                  "is blank.")
-                 : QStringLiteral("I could not find or read %1 pictures of the project; their "
-                                  "panes are blank.")
-                       .arg(missing),
+             (missing == 1
+                  ? QStringLiteral("I could not find or read 1 picture of the project; its pane "
+                                   "is blank.")
+                  : QStringLiteral("I could not find or read %1 pictures of the project; their "
+                                   "panes are blank.")
+                        .arg(missing)) +
+                 (unreadable.isEmpty() ? QString() : QLatin1Char('\n') + unreadable),
              platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
@@ -670,7 +672,7 @@ void frmMain::mnu_MassImage_Click() {
     RefreshBoard();
     m_project.IsBusy = false;
     if (!result.reachedLastPane)
-        m_platform.showMessage({kImportTitle, importReport(result.filled),
+        m_platform.showMessage({kImportTitle, importReport(result.filled, result.failure),
                                 platform::MessageIcon::Information, platform::MessageButtons::Ok});
 }
 

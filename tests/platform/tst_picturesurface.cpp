@@ -1,3 +1,4 @@
+#include "hostilepictures.h"
 #include "platform/picturesurface.h"
 #include "testmain.h"
 #include "testpictures.h"
@@ -8,6 +9,16 @@ using testsupport::quadrants;
 
 class PictureSurfaceTest : public QObject {
     Q_OBJECT
+private:
+    // The file `name` in `dir` holding `content`; empty when it could not be written.
+    static QString writeFile(const QTemporaryDir& dir, const QString& name,
+                             const QByteArray& content) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            return {};
+        return file.fileName();
+    }
+
 private Q_SLOTS:
     void negativeExtentsMirrorFromTheCorner_data() {
         QTest::addColumn<bool>("flipH");
@@ -88,17 +99,62 @@ private Q_SLOTS:
     void unreadableFilesFailWithAReason() {
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("Photo01.jpg"));
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(content);
-        out.close();
+        const QString file = writeFile(dir, QStringLiteral("Photo01.jpg"), content);
+        QVERIFY(!file.isEmpty());
         platform::PictureSurface surface(QSize(10, 10));
         QString error;
         QVERIFY(!surface.load(file, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(surface.size(), QSize(10, 10));
         QVERIFY(!surface.load(dir.filePath(QStringLiteral("missing.bmp"))));
+    }
+
+    // Refused from the header alone: nothing of their claimed size is allocated.
+    void picturesClaimingHugeSizesAreRefusedUnread_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QSize>("targetSize");
+        QTest::newRow("BMP 60000 x 60000") << testsupport::bmpClaiming(60000, 60000) << QSize();
+        QTest::newRow("GIF screen 60000 x 60000")
+            << testsupport::gifClaiming(60000, 60000, 1, 1) << QSize(201, 201);
+        // No screen size: Qt's reader takes the frame's.
+        QTest::newRow("GIF frame 60000 x 60000")
+            << testsupport::gifClaiming(0, 0, 60000, 60000) << QSize();
+        // Even decoded at an eighth of its size it would take 225 MB.
+        QTest::newRow("JPEG 60000 x 60000")
+            << testsupport::jpegClaiming(60000, 60000) << QSize(201, 201);
+    }
+    void picturesClaimingHugeSizesAreRefusedUnread() {
+        QFETCH(QByteArray, content);
+        QFETCH(QSize, targetSize);
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, QStringLiteral("Huge01.jpg"), content);
+        QVERIFY(!file.isEmpty());
+        QString error;
+        QVERIFY(platform::readPicture(file, &error, targetSize).isNull());
+        QCOMPARE(error, QStringLiteral("The picture claims 60000 x 60000 pixels, more than the "
+                                       "268 million I can read."));
+    }
+
+    void truncatedPicturesEndWithoutHarm_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("BMP") << testsupport::truncatedPicture("BMP");
+        QTest::newRow("GIF") << testsupport::truncatedPicture("GIF");
+        QTest::newRow("JPEG") << testsupport::truncatedPicture("JPEG");
+    }
+    void truncatedPicturesEndWithoutHarm() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString file = writeFile(dir, QStringLiteral("Cut01.jpg"), content);
+        QVERIFY(!file.isEmpty());
+        for (const QSize target : {QSize(), QSize(20, 20)}) {
+            QString error;
+            const QImage picture = platform::readPicture(file, &error, target);
+            // Either refused with a reason or read as far as it goes, at its full size.
+            if (picture.isNull())
+                QVERIFY(!error.isEmpty());
+            else
+                QCOMPARE(picture.size(), target.isValid() ? target : QSize(64, 48));
+        }
     }
 
     void largeJpegDecodesStraightAtTheTargetSize() {

@@ -1,7 +1,9 @@
 #include "editor/ui/frmmain.h"
 #include "editortesting.h"
 #include "fakeplatform.h"
+#include "hostilepictures.h"
 #include "platform/numbers.h"
+#include "platform/picturesurface.h"
 #include "testmain.h"
 
 #include <QAction>
@@ -182,8 +184,12 @@ private Q_SLOTS:
         m_platform->expectMessage(kImport);
         trigger("mnu_MassImage");
 
+        QString reason;
+        QVERIFY(platform::readPicture(corrupt.fileName(), &reason).isNull());
         QCOMPARE(lastMessage(), QStringLiteral("I found 4 compatible images.\n"
-                                               "Truncation where current project specifies."));
+                                               "Truncation where current project specifies.\n"
+                                               "I stopped at a picture I could not use: %1: %2")
+                                    .arg(corrupt.fileName(), reason));
         for (int pane = 1; pane <= 4; ++pane)
             QCOMPARE(paneCentre(pane), memberColour(pane));
         QCOMPARE(project().Panes[5].SourcePicture, before.SourcePicture);
@@ -226,6 +232,60 @@ private Q_SLOTS:
         QCOMPARE(project().Panes[2].PictureName, QStringLiteral("none"));
         QCOMPARE(m_window->stageSurface().image(), stage);
         QVERIFY(!project().IsBusy);
+    }
+
+    // Whichever command reads it, a picture claiming 60000 x 60000 pixels is refused by
+    // name and leaves the pane as it was.
+    void hugePicturesAreRefusedByName_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("Picture ..., a BMP")
+            << "mnu_LoadPicture" << kLoadPicture << testsupport::bmpClaiming(60000, 60000);
+        QTest::newRow("Mass Image Import ..., a GIF")
+            << "mnu_MassImage" << kImport << testsupport::gifClaiming(60000, 60000, 1, 1);
+        QTest::newRow("Open Project ..., a JPEG")
+            << "mnu_OpenProject"
+            << "VV1 : Load Problem" << testsupport::jpegClaiming(60000, 60000);
+        QTest::newRow("Closeup, a GIF frame")
+            << "mnu_Closeup"
+            << "Vistavel : CloseUp" << testsupport::gifClaiming(0, 0, 60000, 60000);
+    }
+    void hugePicturesAreRefusedByName() {
+        QFETCH(QString, command);
+        QFETCH(QString, title);
+        QFETCH(QByteArray, content);
+        QString huge = QDir(m_folder).filePath(QStringLiteral("Huge01.jpg"));
+        if (command == "mnu_OpenProject") {
+            // Pane 1 of the project takes its picture from the picture folder.
+            QDir(m_folder).mkdir(QStringLiteral("Trip_Data"));
+            huge = QDir(m_folder).filePath(QStringLiteral("Trip_Data/Huge01-0001.bmp"));
+            QFile file(QDir(m_folder).filePath(QStringLiteral("Trip.vv1")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("4\r\n1\r\n2\r\nToUse\r\n65280\r\n65280\r\nToUse\r\n"
+                       "Huge01-0001\r\n0\r\n0\r\nToUse\r\nToUse\r\nToUse\r\n");
+            m_platform->answerOpen(file.fileName());
+        } else if (command == "mnu_Closeup") {
+            // The pane's picture was replaced after it was loaded.
+            QVERIFY(
+                !testsupport::givePicture(*m_window, 1, testsupport::filledPicture(Qt::red), huge)
+                     .isEmpty());
+            selectPane(1);
+        } else {
+            m_platform->answerOpen(huge);
+        }
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        const QString before = project().Panes[1].SourcePicture;
+
+        m_platform->expectMessage(title);
+        trigger(qPrintable(command));
+        QVERIFY2(lastMessage().contains(huge) &&
+                     lastMessage().contains(QStringLiteral("The picture claims 60000 x 60000")),
+                 qPrintable(lastMessage()));
+        QCOMPARE(project().Panes[1].SourcePicture, command == "mnu_OpenProject" ? "none" : before);
     }
 
     void withoutASelectedPaneNothingIsTouched_data() {
