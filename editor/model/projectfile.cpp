@@ -28,6 +28,20 @@ QString fileText(const QString& text) {
     return line;
 }
 
+// The line less its last `count` characters, a character outside the Basic
+// Multilingual Plane counted as one, so a name never ends in half of one.
+std::optional<QStringView> withoutLastCharacters(QStringView line, int count) {
+    qsizetype end = line.size();
+    for (; count > 0 && end > 0; --count) {
+        --end;
+        if (end > 0 && line[end].isLowSurrogate() && line[end - 1].isHighSurrogate())
+            --end;
+    }
+    if (count > 0)
+        return std::nullopt;
+    return line.left(end);
+}
+
 // The file is read as if character by character, each character re-assigning
 // the field from the line so far, and an assignment that does not convert being
 // skipped. For a number that leaves the value of the longest leading run of
@@ -157,10 +171,9 @@ std::optional<ProjectFileValues> readProjectFile(const QByteArray& bytes, QStrin
         switch (index % kLinesPerPane) {
         case 0:
             // The reference less its "-NNNN"; a shorter one names nothing.
-            if (line.size() >= 5) {
-                const QString name = line.chopped(5).toString();
-                pane.PictureName = isSafePictureName(name) ? name : kNoPicture;
-            }
+            if (const std::optional<QStringView> name = withoutLastCharacters(line, 5))
+                pane.PictureName =
+                    isSafePictureName(name->toString()) ? name->toString() : kNoPicture;
             break;
         case 3:
             pane.Label = line.toString();

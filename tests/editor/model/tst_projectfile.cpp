@@ -208,6 +208,8 @@ private Q_SLOTS:
                                      << "a..b";
         QTest::newRow("only dots") << "..-0001"
                                    << "..";
+        QTest::newRow("a character beyond 16 bits before the number")
+            << QStringLiteral("Sky\U0001F6000001") << "Sky";
         QTest::newRow("resource prefix") << ":x-0001"
                                          << ":x";
         QTest::newRow("climbing, slash") << "../../etc/passwd-0001"
