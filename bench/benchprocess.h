@@ -27,7 +27,8 @@ inline double peakResidentMiB() {
 
 // Runs this benchmark again with `arguments`, through `wrapper` (such as strace)
 // when one is given; what it printed on its standard output, nothing when it failed.
-inline std::optional<QByteArray> runChild(const QStringList& arguments, const QStringList& wrapper = {}) {
+inline std::optional<QByteArray> runChild(const QStringList& arguments,
+                                          const QStringList& wrapper = {}) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const QString self = QCoreApplication::applicationFilePath();
