@@ -1,6 +1,7 @@
 #include "editor/model/picturefolder.h"
 
 #include "editor/model/workfolder.h"
+#include "platform/characters.h"
 #include "platform/filepaths.h"
 #include "platform/filesync.h"
 #include "platform/numbers.h"
@@ -105,7 +106,7 @@ ProjectPaths projectPaths(const QString& fileName) {
     paths.FileName = info.filePath();
     paths.Folder = info.path() + QLatin1Char('/');
     const QString title = info.fileName();
-    paths.Name = title.size() > 4 ? title.chopped(4) : QString();
+    paths.Name = platform::withoutLastCharacters(title, 4).value_or(QStringView()).toString();
     return paths;
 }
 

@@ -1,5 +1,6 @@
 #include "editor/model/picturesequence.h"
 
+#include "platform/characters.h"
 #include "platform/numbers.h"
 
 #include <QFileInfo>
@@ -65,7 +66,9 @@ QString PictureSequence::memberFileName(int number) const {
 
 QString pictureNameOf(const QString& fileName) {
     const QString title = QFileInfo(fileName).fileName();
-    return title.size() > kExtensionLength ? title.left(title.size() - kExtensionLength) : title;
+    const std::optional<QStringView> name =
+        platform::withoutLastCharacters(title, kExtensionLength);
+    return name && !name->isEmpty() ? name->toString() : title;
 }
 
 } // namespace editor

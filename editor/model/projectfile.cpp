@@ -2,6 +2,7 @@
 
 #include "editor/model/picturefolder.h"
 #include "editor/model/workfolder.h"
+#include "platform/characters.h"
 #include "platform/cp1252.h"
 #include "platform/filepaths.h"
 #include "platform/numbers.h"
@@ -26,20 +27,6 @@ QString fileText(const QString& text) {
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return line;
-}
-
-// The line less its last `count` characters, a character outside the Basic
-// Multilingual Plane counted as one, so a name never ends in half of one.
-std::optional<QStringView> withoutLastCharacters(QStringView line, int count) {
-    qsizetype end = line.size();
-    for (; count > 0 && end > 0; --count) {
-        --end;
-        if (end > 0 && line[end].isLowSurrogate() && line[end - 1].isHighSurrogate())
-            --end;
-    }
-    if (count > 0)
-        return std::nullopt;
-    return line.left(end);
 }
 
 // The file is read as if character by character, each character re-assigning
@@ -171,9 +158,11 @@ std::optional<ProjectFileValues> readProjectFile(const QByteArray& bytes, QStrin
         switch (index % kLinesPerPane) {
         case 0:
             // The reference less its "-NNNN"; a shorter one names nothing.
-            if (const std::optional<QStringView> name = withoutLastCharacters(line, 5))
-                pane.PictureName =
-                    isSafePictureName(name->toString()) ? name->toString() : kNoPicture;
+            if (const std::optional<QStringView> reference =
+                    platform::withoutLastCharacters(line, 5)) {
+                const QString name = reference->toString();
+                pane.PictureName = isSafePictureName(name) ? name : kNoPicture;
+            }
             break;
         case 3:
             pane.Label = line.toString();

@@ -100,6 +100,8 @@ private Q_SLOTS:
                                          << "A";
         QTest::newRow("longer extension") << "/p/Photo.jpeg"
                                           << "Photo.";
+        QTest::newRow("a character beyond 16 bits before the extension")
+            << QStringLiteral("/p/Ski\U0001F600.gi") << "Ski";
         // Taken whole rather than leaving the pane named "none" or after an old picture.
         QTest::newRow("four characters") << "/p/.gif"
                                          << ".gif";
