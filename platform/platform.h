@@ -25,8 +25,17 @@ struct FileChoice {
 };
 
 enum class MessageIcon { None, Information, Exclamation, Critical, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// SaveDiscardCancel asks before unsaved work is closed (Save is the default);
+// RecoverDiscardLater offers work an ended editor left behind (Recover is the default).
+enum class MessageButtons {
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    SaveDiscardCancel,
+    RecoverDiscardLater
+};
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard, Recover, Later };
 
 struct MessageRequest {
     QString title;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -38,6 +39,10 @@ QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::SaveDiscardCancel:
+        return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case MessageButtons::RecoverDiscardLater:
+        return QMessageBox::Discard;
     case MessageButtons::Ok:
         break;
     }
@@ -87,13 +92,32 @@ FileChoice QtPlatform::chooseSaveFile(const FileChooserRequest& request) {
 MessageAnswer QtPlatform::showMessage(const MessageRequest& message) {
     QMessageBox box(toQtIcon(message.icon), message.title, message.text,
                     toQtButtons(message.buttons), QApplication::activeWindow());
-    switch (box.exec()) {
+    QAbstractButton* recover = nullptr;
+    QAbstractButton* later = nullptr;
+    if (message.buttons == MessageButtons::RecoverDiscardLater) {
+        recover = box.addButton(QObject::tr("&Recover"), QMessageBox::AcceptRole);
+        later = box.addButton(QObject::tr("&Later"), QMessageBox::RejectRole);
+        box.setDefaultButton(static_cast<QPushButton*>(recover));
+        box.setEscapeButton(later);
+    } else if (message.buttons == MessageButtons::SaveDiscardCancel) {
+        box.setDefaultButton(QMessageBox::Save);
+    }
+    const int answer = box.exec();
+    if (recover && box.clickedButton() == recover)
+        return MessageAnswer::Recover;
+    if (later && box.clickedButton() == later)
+        return MessageAnswer::Later;
+    switch (answer) {
     case QMessageBox::Cancel:
         return MessageAnswer::Cancel;
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
     case QMessageBox::No:
         return MessageAnswer::No;
+    case QMessageBox::Save:
+        return MessageAnswer::Save;
+    case QMessageBox::Discard:
+        return MessageAnswer::Discard;
     default:
         break;
     }
