@@ -40,6 +40,8 @@ public:
     // The non-empty entries of a list in entry order.
     QStringList words(int type) const;
 
+    bool operator==(const DefinitionLists&) const = default;
+
 private:
     static bool isIndex(int type, int index);
 

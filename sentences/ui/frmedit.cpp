@@ -106,6 +106,7 @@ void frmEdit::createMenus() {
     addSeparator(mnu_Edit, "sep03");
     mnu_Defaults = addItem(mnu_Edit, "mnu_Defaults", QStringLiteral("Load &Defaults"),
                            &DefinitionEditor::LoadDefaultDefinitions);
+    connect(mnu_Defaults, &QAction::triggered, this, &frmEdit::defaultsLoaded);
 }
 
 void frmEdit::selectType(int type) {

@@ -31,6 +31,8 @@ public:
 Q_SIGNALS:
     // "Close" was chosen: the word choosers should be rebuilt from the lists.
     void definitionsClosed();
+    // "Load Defaults" put the default words in every list.
+    void defaultsLoaded();
 
 private:
     void createControls();

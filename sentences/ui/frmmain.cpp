@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
@@ -33,6 +34,9 @@ namespace {
 
 const QString Caption = QStringLiteral("Tellwick : VV3 - [Quorvane]");
 constexpr int ActionModifyType = 3;
+const QString SaveTitle = QStringLiteral("Save as text ...");
+const QString OutputFilter = QStringLiteral("Output (*.Txt)");
+const QString DefinitionsFilter = QStringLiteral("Definitions (*.TwK)");
 
 // Where each word chooser sits in the Lists frame: Base column for types 0, 2,
 // 4, 6, Modify column for 1, 3, 5.
@@ -60,6 +64,8 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
 
     m_frmEdit = new frmEdit(m_lists, this);
     connect(m_frmEdit, &frmEdit::definitionsClosed, this, &frmMain::RebuildChoosers);
+    connect(m_frmEdit, &frmEdit::defaultsLoaded, this,
+            [this] { m_unsaved.listsKept(m_lists, {}); });
     m_frmHelp = new frmHelp(this);
     m_frmAbout = new frmAbout(this);
     LoadDefaultWords();
@@ -203,6 +209,7 @@ void frmMain::placeCentred() {
 
 void frmMain::LoadDefaultWords() {
     m_lists.loadDefaults();
+    m_unsaved.listsKept(m_lists, {});
     RebuildChoosers();
     m_frmEdit->selectType(0);
     PreviewAdditive = 0;
@@ -232,15 +239,23 @@ void frmMain::Reset() {
 }
 
 void frmMain::LoadDefinitions() {
+    if (!maySetAside(false, QStringLiteral("loading other definitions")))
+        return;
     const platform::FileChoice choice = m_platform.chooseOpenFile(
-        {QStringLiteral("Load Definitions ..."), QStringLiteral("Definitions (*.TwK)"), 1, {}, {}});
+        {QStringLiteral("Load Definitions ..."), DefinitionsFilter, 1, {}, {}});
     if (!choice.cancelled)
-        LoadDefinitionsFile(choice.fileName);
+        readDefinitionsFile(choice.fileName);
 }
 
 void frmMain::LoadDefinitionsFile(const QString& fileName) {
+    if (maySetAside(false, QStringLiteral("loading %1").arg(QFileInfo(fileName).fileName())))
+        readDefinitionsFile(fileName);
+}
+
+void frmMain::readDefinitionsFile(const QString& fileName) {
     if (!definitionsfile::load(fileName, m_lists))
         return;
+    m_unsaved.listsKept(m_lists, fileName);
     RebuildChoosers();
     for (int type = 0; type < DefinitionLists::TypeCount; ++type)
         selectChooser(type, 0);
@@ -280,25 +295,69 @@ void frmMain::dropEvent(QDropEvent* event) {
 }
 
 void frmMain::SaveOutput() {
-    const platform::FileChoice choice =
-        m_platform.chooseSaveFile({QStringLiteral("Save as text ..."),
-                                   QStringLiteral("Output (*.Txt);;Definitions (*.TwK)"),
-                                   1,
-                                   {},
-                                   {}});
-    if (choice.cancelled)
-        return;
+    const platform::FileChoice choice = m_platform.chooseSaveFile(
+        {SaveTitle, OutputFilter + QStringLiteral(";;") + DefinitionsFilter, 1, {}, {}});
+    if (!choice.cancelled)
+        saveWork(choice.filterIndex == 2 ? Work::WordLists : Work::Output, choice.fileName);
+}
+
+bool frmMain::saveWork(Work work, const QString& fileName) {
     QString error;
-    const bool saved = choice.filterIndex == 2
-                           ? definitionsfile::save(choice.fileName, m_lists, &error)
-                           : outputfile::save(choice.fileName, outputText(), &error);
+    const QString text = outputText();
+    const bool saved = work == Work::WordLists ? definitionsfile::save(fileName, m_lists, &error)
+                                               : outputfile::save(fileName, text, &error);
     if (!saved) {
         m_platform.showMessage(
             {QStringLiteral("TwK : Save Problem"),
              QStringLiteral("I could not save %1; any earlier file of that name is unchanged.\n%2")
-                 .arg(QDir::toNativeSeparators(choice.fileName), error),
+                 .arg(QDir::toNativeSeparators(fileName), error),
              platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+        return false;
     }
+    if (work == Work::WordLists)
+        m_unsaved.listsKept(m_lists, fileName);
+    else
+        m_unsaved.outputSaved(text, fileName);
+    return true;
+}
+
+bool frmMain::saveWorkWithChooser(Work work) {
+    platform::FileChooserRequest request{SaveTitle, OutputFilter, 1, m_unsaved.outputFile(), {}};
+    if (work == Work::WordLists) {
+        request.title = QStringLiteral("Save Definitions ...");
+        request.filter = DefinitionsFilter;
+        request.proposedName = m_unsaved.listsFile();
+    }
+    const platform::FileChoice choice = m_platform.chooseSaveFile(request);
+    return !choice.cancelled && saveWork(work, choice.fileName);
+}
+
+bool frmMain::maySetAside(bool withOutput, const QString& before) {
+    const bool output = withOutput && m_unsaved.outputChanged(outputText());
+    const bool lists = m_unsaved.listsChanged(m_lists);
+    if (!output && !lists)
+        return true;
+    const QString what = output && lists ? QStringLiteral("the Output and the word lists")
+                         : output        ? QStringLiteral("the Output")
+                                         : QStringLiteral("the word lists");
+    const platform::MessageAnswer answer = m_platform.showMessage(
+        {QStringLiteral("TwK : Save Changes"),
+         QStringLiteral("Save the changes to %1 before %2?\nIf you do not save, they are lost.")
+             .arg(what, before),
+         platform::MessageIcon::Exclamation, platform::MessageButtons::SaveDiscardCancel});
+    if (answer == platform::MessageAnswer::Discard)
+        return true;
+    if (answer != platform::MessageAnswer::Save)
+        return false;
+    return (!output || saveWorkWithChooser(Work::Output)) &&
+           (!lists || saveWorkWithChooser(Work::WordLists));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (maySetAside(true, QStringLiteral("closing")))
+        event->accept();
+    else
+        event->ignore();
 }
 
 void frmMain::ComboWords_Click(int index) {

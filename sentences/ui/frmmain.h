@@ -3,6 +3,7 @@
 #include "sentences/engine/definitionlists.h"
 #include "sentences/engine/kestrav.h"
 #include "sentences/engine/kestravhost.h"
+#include "sentences/engine/unsavedwork.h"
 
 #include <QMainWindow>
 
@@ -40,16 +41,21 @@ public:
     DefinitionLists& definitionLists() { return m_lists; }
     const Kestrav& composer() const { return m_composer; }
     // Reads a definitions file into the word lists as File > Load does once its
-    // chooser has answered.
+    // chooser has answered, first asking to save word lists that have changed.
     void LoadDefinitionsFile(const QString& fileName);
 
 protected:
+    // Closing asks first to save an Output or word lists that have changed.
+    void closeEvent(QCloseEvent* event) override;
     // One definitions file dropped from a file manager loads as File > Load does.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // What a save writes.
+    enum class Work { Output, WordLists };
+
     // Takes the drag as a copy and gives its file when it is one definitions
     // file and no dialog waits; refuses it otherwise.
     QString droppedDefinitions(QDropEvent& event) const;
@@ -63,7 +69,16 @@ private:
     void DoWords();
     void Reset();
     void LoadDefinitions();
+    void readDefinitionsFile(const QString& fileName);
     void SaveOutput();
+    // Writes the Output or the word lists; a failure is reported and gives false.
+    bool saveWork(Work work, const QString& fileName);
+    // The question's Save: a chooser for that work alone, proposing its last file.
+    bool saveWorkWithChooser(Work work);
+    // Asks "TwK : Save Changes" when the Output (if `withOutput`) or the word lists
+    // have changed. True when they may be set aside: nothing changed, the answer
+    // was Discard, or Save saved every changed one.
+    bool maySetAside(bool withOutput, const QString& before);
 
     void ComboWords_Click(int index);
     void Check1_Click(int index);
@@ -88,6 +103,7 @@ private:
     platform::Platform& m_platform;
     DefinitionLists m_lists;
     Kestrav m_composer;
+    UnsavedWork m_unsaved;
 
     std::array<int, 4> ActiveFlags{1, 1, 1, 1};
     int PreviewAdditive = 0;

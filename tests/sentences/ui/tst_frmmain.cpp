@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 
+using platform::MessageAnswer;
 using sentences::DefinitionLists;
 using sentences::frmMain;
 using namespace widgetdriver;
@@ -67,6 +68,8 @@ private Q_SLOTS:
     void editorCloseRefreshesChoosers();
     void editorOpensCentredOnTheMainWindow();
     void helpAndAbout();
+    void unsavedWorkIsAskedAbout_data();
+    void unsavedWorkIsAskedAbout();
 
 private:
     QComboBox* chooser(int type) const {
@@ -366,6 +369,7 @@ void tst_frmMain::loadDefinitionsRebuildsChoosers() {
     lists.setEntry(0, 2, QString());
     lists.setEntry(2, 0, QStringLiteral("run"));
     QVERIFY(sentences::definitionsfile::save(fileName, lists, nullptr));
+    m_platform->expectMessage(QStringLiteral("TwK : Save Changes"), MessageAnswer::Discard);
     m_platform->answerOpen(fileName);
     QVERIFY(trigger(menus(), "mnu_Load"));
     whenModal([&](QWidget* editor) {
@@ -499,6 +503,63 @@ void tst_frmMain::helpAndAbout() {
     });
     QVERIFY(trigger(menus(), "mnu_AboutTwK"));
     QCOMPARE(title, QStringLiteral("About Tellwick : VV3"));
+}
+
+void tst_frmMain::unsavedWorkIsAskedAbout_data() {
+    QTest::addColumn<QString>("how");        // File > Exit (as the close box) or File > Load
+    QTest::addColumn<QString>("changes");    // as the question on closing names them
+    QTest::addColumn<int>("answer");         // Ok: no question may come
+    QTest::addColumn<QStringList>("saveAs"); // answers to the Save choosers
+    QTest::addColumn<bool>("setAside");      // the window closed, or the file loaded
+    const auto row = [](const char* name, const char* how, const char* changes,
+                        MessageAnswer answer = {}, const QStringList& saveAs = {},
+                        bool setAside = true) {
+        QTest::newRow(name) << how << changes << int(answer) << saveAs << setAside;
+    };
+    using enum MessageAnswer;
+    row("unchanged", "mnu_Exit", "");
+    row("Output emptied", "mnu_Exit", "the Output, emptied");
+    row("Discard", "mnu_Exit", "the Output", Discard);
+    row("Cancel", "mnu_Exit", "the Output", Cancel, {}, false);
+    row("Save", "mnu_Exit", "the Output and the word lists", Save, {"story.Txt", "words.TwK"});
+    row("Save failed", "mnu_Exit", "the word lists", Save, {"missing/words.TwK"}, false);
+    row("Load", "mnu_Load", "the Output and the word lists", Cancel, {}, false);
+}
+
+void tst_frmMain::unsavedWorkIsAskedAbout() {
+    QFETCH(QString, how);
+    QFETCH(QString, changes);
+    QFETCH(int, answer);
+    QFETCH(QStringList, saveAs);
+    QFETCH(bool, setAside);
+    QTemporaryDir folder;
+    const QString loaded = folder.filePath(QStringLiteral("loaded.TwK"));
+    QVERIFY(sentences::definitionsfile::save(loaded, DefinitionLists(), nullptr));
+    if (changes.contains(QLatin1String("word lists"))) {
+        m_main->LoadDefinitionsFile(loaded); // the lists are as at start: no question
+        m_main->definitionLists().setEntry(6, 0, QStringLiteral("now"));
+    }
+    if (changes.contains(QLatin1String("Output")))
+        type(output(), QStringLiteral("Once"));
+    if (changes.endsWith(QLatin1String("emptied")))
+        QTest::mouseClick(eraseButton(1), Qt::LeftButton);
+    if (answer != 0)
+        m_platform->expectMessage(QStringLiteral("TwK : Save Changes"), MessageAnswer(answer));
+    for (const QString& name : saveAs)
+        m_platform->answerSave(folder.filePath(name));
+    if (saveAs.contains(QStringLiteral("missing/words.TwK")))
+        m_platform->expectMessage(QStringLiteral("TwK : Save Problem"));
+    QVERIFY(trigger(menus(), qPrintable(how)));
+    const bool loads = how == QLatin1String("mnu_Load");
+    QCOMPARE(loads ? m_main->definitionLists().entry(6, 0).isEmpty() : !m_main->isVisible(),
+             setAside);
+    const QString named = loads ? QStringLiteral("the word lists before loading")
+                                : changes + QStringLiteral(" before closing");
+    QVERIFY(answer == 0 || m_platform->messages().value(0).text.contains(named));
+    if (saveAs.contains(QStringLiteral("words.TwK"))) { // the Output too
+        QCOMPARE(fileBytes(folder.filePath(QStringLiteral("story.Txt"))), QByteArray("Once\r\n"));
+        QCOMPARE(fileBytes(folder.filePath(QStringLiteral("words.TwK"))).mid(10800, 3), "now");
+    }
 }
 
 VV_TEST_MAIN(tst_frmMain)
