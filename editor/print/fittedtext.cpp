@@ -62,7 +62,7 @@ QStringList fitText(const QString& text, const QFont& font, const QPaintDevice* 
     if (cut && !shown.isEmpty() && shown.back().isHighSurrogate())
         shown.chop(1);
 
-    QTextLayout layout(shown, font, const_cast<QPaintDevice*>(device));
+    QTextLayout layout(shown, font, device);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);

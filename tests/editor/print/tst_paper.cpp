@@ -268,12 +268,9 @@ private Q_SLOTS:
             << int(QPageSize::A3) << int(QLocale::ImperialUSSystem) << int(QPageSize::A3);
         QTest::newRow("printer Legal, US")
             << int(QPageSize::Legal) << int(QLocale::ImperialUSSystem) << int(QPageSize::Letter);
-        QTest::newRow("no printer, US")
-            << -1 << int(QLocale::ImperialUSSystem) << int(QPageSize::Letter);
+
         QTest::newRow("no printer, UK")
             << -1 << int(QLocale::ImperialUKSystem) << int(QPageSize::A4);
-        QTest::newRow("no printer, metric")
-            << -1 << int(QLocale::MetricSystem) << int(QPageSize::A4);
     }
     void defaultPaperFollowsPrinterThenLocale() {
         QFETCH(int, printer);
