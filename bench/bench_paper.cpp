@@ -7,10 +7,10 @@
 #include "editor/print/pdfexport.h"
 #include "platform/picturesurface.h"
 
-#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
 #include <QRandomGenerator>
