@@ -14,6 +14,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <cmath>
+#include <utility>
 
 namespace editor {
 namespace {
@@ -200,8 +201,9 @@ QFuture<QImage> startPictures(const ProjectRecord& project, const PaperPage& pag
     QList<PictureJob> jobs;
     for (qsizetype i = 0; i < page.panes.size(); ++i)
         jobs.append({project.Panes[page.panes.at(i)], layout.pictureSide(static_cast<int>(i))});
+    // The future keeps the jobs for as long as its workers need them.
     return QtConcurrent::mapped(
-        jobs, [](const PictureJob& job) { return paperPicture(job.pane, job.maxSide); });
+        std::move(jobs), [](const PictureJob& job) { return paperPicture(job.pane, job.maxSide); });
 }
 
 } // namespace
