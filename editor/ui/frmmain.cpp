@@ -13,6 +13,8 @@
 #include "editor/model/projectsetup.h"
 #include "editor/model/projectstorage.h"
 #include "editor/model/stagehittest.h"
+#include "editor/print/frmpaper.h"
+#include "editor/print/papercommands.h"
 #include "editor/ui/enabledshortcutsfirst.h"
 #include "editor/ui/frmabout.h"
 #include "editor/ui/frmaddnew.h"
@@ -233,6 +235,10 @@ void frmMain::createMenus() {
                                QStringLiteral("mnu_MassImage"), &frmMain::mnu_MassImage_Click);
     mnu_ExportHTML = addCommand(mnu_File, QStringLiteral("Export As Html ..."),
                                 QStringLiteral("mnu_ExportHTML"), &frmMain::mnu_ExportHTML_Click);
+    mnu_ExportPDF = addCommand(mnu_File, QStringLiteral("Export As PDF ..."),
+                               QStringLiteral("mnu_ExportPDF"), &frmMain::mnu_ExportPDF_Click);
+    mnu_Print = addCommand(mnu_File, QStringLiteral("Print ..."), QStringLiteral("mnu_Print"),
+                           &frmMain::mnu_Print_Click);
     addSeparator(mnu_File, QStringLiteral("sep10"));
     mnu_Exit = addCommand(mnu_File, QStringLiteral("Exit"), QStringLiteral("mnu_Exit"),
                           &frmMain::ExitEditor);
@@ -298,6 +304,7 @@ void frmMain::FillDialogLists() {
     m_help->FillTopics();
     HtmlWords = HtmlWordTable::load();
     m_frmHTML = new frmHTML(m_platform, m_project, HtmlWords, this);
+    m_frmPaper = new frmPaper(systemDefaultPaper(), this);
 }
 
 int frmMain::LayoutWindow() {
@@ -641,6 +648,14 @@ void frmMain::mnu_SaveAs_Click() {
 void frmMain::mnu_ExportHTML_Click() {
     if (const std::optional<ExportTarget> target = m_frmHTML->Export())
         convertPicturesWithProgress(this, m_platform, m_project, target->folder);
+}
+
+void frmMain::mnu_ExportPDF_Click() {
+    ExportBoardsAsPdf(this, m_platform, m_project, *m_frmPaper);
+}
+
+void frmMain::mnu_Print_Click() {
+    PrintBoards(this, m_platform, m_project, *m_frmPaper);
 }
 
 void frmMain::mnu_MassImage_Click() {

@@ -38,6 +38,7 @@ class frmHelp;
 class frmMsgBox;
 class frmOptions;
 class frmHTML;
+class frmPaper;
 
 // The board editor's main window: owns the project, lays itself out over the
 // desktop work area and shows one board at a time on the stage.
@@ -132,6 +133,8 @@ private:
     void mnu_OpenProject_Click();
     void mnu_SaveAs_Click();
     void mnu_ExportHTML_Click();
+    void mnu_ExportPDF_Click();
+    void mnu_Print_Click();
     void mnu_MassImage_Click();
     void mnu_LoadPicture_Click();
     // Pane > Picture ... once its chooser has answered.
@@ -201,6 +204,8 @@ private:
     QAction* mnu_OpenProject = nullptr;
     QAction* mnu_SaveAs = nullptr;
     QAction* mnu_ExportHTML = nullptr;
+    QAction* mnu_ExportPDF = nullptr;
+    QAction* mnu_Print = nullptr;
     QAction* mnu_MassImage = nullptr;
     QAction* mnu_Exit = nullptr;
     QAction* mnu_Help = nullptr;
@@ -223,6 +228,7 @@ private:
     QList<QAction*> m_pictureCommands;
 
     frmHTML* m_frmHTML = nullptr;
+    frmPaper* m_frmPaper = nullptr;
 };
 
 } // namespace editor

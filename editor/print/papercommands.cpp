@@ -1,0 +1,129 @@
+#include "editor/print/papercommands.h"
+
+#include "editor/print/frmpaper.h"
+#include "editor/print/pdfexport.h"
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+
+#include <memory>
+
+namespace editor {
+namespace {
+
+const QString kPdfTitle = QStringLiteral("Vistavel : PDF Export");
+const QString kPrintTitle = QStringLiteral("Vistavel : Print");
+
+// A progress bar by page with Cancel, shown once the work takes half a second;
+// modal over the window, so nothing else runs meanwhile.
+class PageProgress {
+public:
+    explicit PageProgress(QWidget* parent)
+        : m_dialog(QStringLiteral("Drawing the pages ..."), QStringLiteral("Cancel"), 0, 1,
+                   parent) {
+        m_dialog.setObjectName(QStringLiteral("paperProgress"));
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+    }
+    PaperProgress callback() {
+        return [this](int done, int total) {
+            m_dialog.setMaximum(total);
+            m_dialog.setLabelText(QStringLiteral("Page %1 of %2 ...").arg(done).arg(total));
+            m_dialog.setValue(done);
+            return !m_dialog.wasCanceled();
+        };
+    }
+
+private:
+    QProgressDialog m_dialog;
+};
+
+QString withPdfSuffix(const QString& fileName) {
+    return QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pdf") : fileName;
+}
+
+void report(platform::Platform& platform, const QString& title, const QString& text) {
+    platform.showMessage(
+        {title, text, platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+}
+
+QString printerName(const QPrinter& printer) {
+    if (!printer.outputFileName().isEmpty())
+        return QDir::toNativeSeparators(printer.outputFileName());
+    return printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName();
+}
+
+} // namespace
+
+QPageSize::PageSizeId systemDefaultPaper() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    return defaultPaperSize(printer.isNull() ? std::nullopt
+                                             : std::optional(printer.defaultPageSize().id()),
+                            QLocale().measurementSystem());
+}
+
+void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
+                       frmPaper& paper) {
+    const std::optional<PaperOptions> options =
+        paper.Ask(frmPaper::Use::PdfExport, project.BoardCount);
+    if (!options)
+        return;
+    platform::FileChooserRequest request;
+    request.title = QStringLiteral("Export As PDF ...");
+    request.filter = QStringLiteral("PDF (*.pdf)");
+    request.proposedName = QStringLiteral("Untitled.pdf");
+    const platform::FileChoice choice = platform.chooseSaveFile(request);
+    if (choice.cancelled)
+        return;
+    const QString fileName = withPdfSuffix(choice.fileName);
+    PaperOutcome outcome;
+    {
+        PageProgress progress(parent);
+        outcome = exportPdf(project, *options, fileName, progress.callback());
+    }
+    if (outcome.result == PaperOutcome::Result::Failed)
+        report(platform, kPdfTitle,
+               QStringLiteral("I could not write the PDF file %1.\n%2")
+                   .arg(QDir::toNativeSeparators(fileName), outcome.reason));
+}
+
+void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
+                 frmPaper& paper) {
+    const std::optional<PaperOptions> options = paper.Ask(frmPaper::Use::Print, project.BoardCount);
+    if (!options)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(paperPageLayout(*options));
+    printer.setDocName(project.BoardTitle != kUnsetText ? project.BoardTitle
+                                                        : QStringLiteral("Boards"));
+    if (!printer.isValid()) {
+        report(platform, kPrintTitle,
+               QStringLiteral("I could not print to %1.\nThe printer is not available.")
+                   .arg(printerName(printer)));
+        return;
+    }
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setObjectName(QStringLiteral("printPreview"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* target) {
+                         PaperOutcome outcome;
+                         {
+                             PageProgress progress(&preview);
+                             outcome = drawPaper(project, *options, *target, progress.callback());
+                         }
+                         if (outcome.result == PaperOutcome::Result::Failed)
+                             report(platform, kPrintTitle,
+                                    QStringLiteral("I could not print to %1.\n%2")
+                                        .arg(printerName(*target), outcome.reason));
+                     });
+    preview.exec();
+}
+
+} // namespace editor

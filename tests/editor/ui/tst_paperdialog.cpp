@@ -1,0 +1,134 @@
+#include "editor/print/frmpaper.h"
+#include "editortesting.h"
+#include "modalanswer.h"
+#include "testmain.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+using namespace editor;
+using namespace testsupport;
+
+namespace {
+
+int pdfPages(const QString& pdf) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(60000);
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const qsizetype at = out.indexOf(QStringLiteral("Pages:"));
+    return at < 0 ? -1 : out.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+}
+
+} // namespace
+
+class PaperDialogTest : public QObject, protected EditorWindowFixture {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+    // Answers the paper dialog: `steps` first, then the button that goes on (or Cancel).
+    void answerPaper(const std::function<void(QDialog*)>& steps, bool goOn = true) {
+        answerModal(this, [steps, goOn](QDialog* dialog) {
+            QVERIFY(qobject_cast<frmPaper*>(dialog));
+            if (steps)
+                steps(dialog);
+            part<QPushButton>(dialog, goOn ? "button_Go" : "button_Cancel")->click();
+        });
+    }
+
+private Q_SLOTS:
+    void init() {
+        openWindow();
+        m_window->project().BoardCount = 2;
+    }
+    void cleanup() {
+        const QStringList problems = closeWindow();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    void exportWritesTheChosenFile_data() {
+        QTest::addColumn<bool>("goOn");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("failure");
+        QTest::newRow("both boards") << true << "boards.pdf"
+                                     << "boards.pdf" << 2 << false;
+        QTest::newRow("no suffix typed") << true << "story"
+                                         << "story.pdf" << 2 << false;
+        QTest::newRow("folder missing") << true << "gone/boards.pdf"
+                                        << "gone/boards.pdf" << -1 << true;
+        QTest::newRow("dialog closed") << false << ""
+                                       << "closed.pdf" << -1 << false;
+    }
+    void exportWritesTheChosenFile() {
+        QFETCH(bool, goOn);
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QFETCH(int, pages);
+        QFETCH(bool, failure);
+        answerPaper({}, goOn);
+        if (goOn)
+            m_platform->answerSave(m_dir.filePath(chosen));
+        if (failure)
+            m_platform->expectMessage(QStringLiteral("Vistavel : PDF Export"));
+        trigger("mnu_ExportPDF");
+        QCOMPARE(pdfPages(m_dir.filePath(written)), pages);
+        if (failure)
+            QVERIFY(m_platform->messages().last().text.contains(
+                QDir::toNativeSeparators(m_dir.filePath(written))));
+    }
+
+    // The choices stay for the next use; a range of every board grows with the project.
+    void dialogKeepsItsChoices() {
+        answerPaper([](QDialog* dialog) {
+            QCOMPARE(part<QSpinBox>(dialog, "spin_LastBoard")->value(), 2);
+            QVERIFY(part<QRadioButton>(dialog, "option_Landscape")->isChecked());
+            auto* arrangement = part<QComboBox>(dialog, "combo_Arrangement");
+            arrangement->setCurrentIndex(2);
+            Q_EMIT arrangement->activated(2);
+            QVERIFY(part<QRadioButton>(dialog, "option_Portrait")->isChecked());
+            part<QComboBox>(dialog, "combo_Paper")->setCurrentIndex(3);
+        });
+        m_platform->answerSave(m_dir.filePath(QStringLiteral("first.pdf")));
+        trigger("mnu_ExportPDF");
+        m_window->project().BoardCount = 3;
+        answerPaper(
+            [](QDialog* dialog) {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Print"));
+                QCOMPARE(part<QComboBox>(dialog, "combo_Arrangement")->currentIndex(), 2);
+                QCOMPARE(part<QComboBox>(dialog, "combo_Paper")->currentText(),
+                         QStringLiteral("A5"));
+                QVERIFY(part<QRadioButton>(dialog, "option_Portrait")->isChecked());
+                QCOMPARE(part<QSpinBox>(dialog, "spin_LastBoard")->value(), 3);
+            },
+            false);
+        trigger("mnu_Print");
+    }
+
+    // Print shows its pages in a preview drawn by the same code; no printer is needed.
+    void printPreviewShowsEveryPage() {
+        int previewed = -1;
+        answerPaper([&](QDialog*) {
+            answerModal(this, [&](QDialog* preview) {
+                QVERIFY(qobject_cast<QPrintPreviewDialog*>(preview));
+                auto* pages = preview->findChild<QPrintPreviewWidget*>();
+                QTRY_VERIFY(pages->pageCount() > 0);
+                previewed = pages->pageCount();
+            });
+        });
+        trigger("mnu_Print");
+        QTRY_COMPARE(previewed, 2);
+    }
+};
+
+VV_TEST_MAIN(PaperDialogTest)
+#include "tst_paperdialog.moc"
