@@ -120,6 +120,19 @@ void ProjectChange::restore(bool after) {
     m_context.view.showChange(m_shownPane);
 }
 
+void ProjectChange::collectSources(QSet<QString>& sources) const {
+    for (const PaneChange& change : m_panes) {
+        sources.insert(change.before.SourcePicture);
+        sources.insert(change.after.SourcePicture);
+    }
+}
+
+void ProjectChange::renameSources(const QHash<QString, QString>& kept) {
+    for (PaneChange& change : m_panes)
+        for (QString* source : {&change.before.SourcePicture, &change.after.SourcePicture})
+            *source = kept.value(*source, *source);
+}
+
 void ProjectChange::holdBitmaps() {
     forEachBitmap(m_panes, [this](const QString& file) { m_context.folder.hold(file); });
 }

@@ -2,7 +2,9 @@
 
 #include "editor/model/projectrecord.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QUndoCommand>
 
@@ -81,6 +83,11 @@ public:
 
     void undo() override;
     void redo() override;
+
+    // Adds the source pictures the step can bring back.
+    void collectSources(QSet<QString>& sources) const;
+    // Points the step at the kept copies of source pictures a save replaced.
+    void renameSources(const QHash<QString, QString>& kept);
 
 protected:
     // A step named `name` that may change the entries of `panes` and, with

@@ -163,6 +163,10 @@ private:
     void runAndRecord(std::unique_ptr<ProjectChange> change);
     // Keeps a change that has run in the history when it changed anything.
     void record(std::unique_ptr<ProjectChange> change);
+    // The source pictures the history can bring back, and pointing it at the
+    // kept copies of those a save replaced.
+    QSet<QString> historySources() const;
+    void renameHistorySources(const QHash<QString, QString>& kept);
     int bitmapSide(int gridSize) const override;
     void showChange(int pane) override;
 

@@ -34,6 +34,24 @@ void frmMain::record(std::unique_ptr<ProjectChange> change) {
         m_history.push(change.release());
 }
 
+QSet<QString> frmMain::historySources() const {
+    QSet<QString> sources;
+    for (int i = 0; i < m_history.count(); ++i)
+        if (const auto* step = dynamic_cast<const ProjectChange*>(m_history.command(i)))
+            step->collectSources(sources);
+    return sources;
+}
+
+void frmMain::renameHistorySources(const QHash<QString, QString>& kept) {
+    if (kept.isEmpty())
+        return;
+    // The stack hands out its steps read-only; they are the window's own.
+    for (int i = 0; i < m_history.count(); ++i)
+        if (auto* step = const_cast<ProjectChange*>(
+                dynamic_cast<const ProjectChange*>(m_history.command(i))))
+            step->renameSources(kept);
+}
+
 int frmMain::bitmapSide(int gridSize) const {
     return paneBitmapSide(paneSizeFor(gridSize));
 }

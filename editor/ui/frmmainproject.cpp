@@ -109,7 +109,11 @@ bool frmMain::SaveProjectAs() {
     QStringList unwritten;
     {
         platform::BusyCursor busy;
-        unwritten = saveProject(m_project, paths, paneTotal, boards, *m_workFolder);
+        // Sources a step can bring back must outlive the save as the panes' own do.
+        QHash<QString, QString> kept;
+        unwritten = saveProject(m_project, paths, paneTotal, boards, *m_workFolder,
+                                historySources(), &kept);
+        renameHistorySources(kept);
     }
     if (unwritten.isEmpty()) {
         m_history.setClean();
