@@ -79,6 +79,8 @@ public:
     bool PreparePaneImage(int pane, int size, bool newFile, QString* error);
     // Closes the window, asking first about unsaved changes.
     void ExitEditor();
+    // Ends the program at once, unsaved changes and all: nobody may be there to answer.
+    void EndSession();
     // Opens a project file as File > Open Project ... does once its chooser has
     // answered: the same question about unsaved changes, refusals and messages.
     void OpenProjectFile(const QString& fileName);
@@ -178,6 +180,8 @@ private:
     QUndoStack m_history;
     // The project file last opened or saved; empty for a new project.
     QString m_projectFile;
+    // Set once the program is ending without a question.
+    bool m_endingSession = false;
     BoardStyle m_boardStyle;
     // The tag words of the web pages, loaded once at start-up.
     HtmlWordTable HtmlWords;

@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -155,8 +156,15 @@ void frmMain::ExitEditor() {
     close();
 }
 
+void frmMain::EndSession() {
+    m_endingSession = true;
+    close();
+    // Also leaves the event loop of a dialog that waits for an answer.
+    QCoreApplication::quit();
+}
+
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!SettleUnsavedChanges()) {
+    if (!m_endingSession && !SettleUnsavedChanges()) {
         event->ignore();
         return;
     }

@@ -437,6 +437,13 @@ private Q_SLOTS:
         QVERIFY(m_window->isVisible());
         QVERIFY(!m_window->history().isClean());
     }
+
+    // An ending signal finds nobody to answer: the program ends as it is.
+    void theSessionEndsWithoutAQuestion() {
+        makeAChange();
+        m_window->EndSession();
+        QVERIFY(!m_window->isVisible());
+    }
 };
 
 VV_TEST_MAIN(HistoryTest)
