@@ -232,9 +232,10 @@ void frmMain::createMenus() {
     m_pictureCommands << mnu_Closeup << mnu_FlipHorizontally << mnu_FlipVertically << mnu_MakeBlank;
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(false);
-    // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and cut.
-    Text1->installEventFilter(
-        new EnabledShortcutsFirst({mnu_FlipHorizontally, mnu_FlipVertically}, Text1));
+    // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and
+    // cut, and the project's undo and redo over the box's own.
+    Text1->installEventFilter(new EnabledShortcutsFirst(
+        {mnu_FlipHorizontally, mnu_FlipVertically, mnu_Undo, mnu_Redo}, Text1));
 
     mnu_BoardChangeProject =
         addCommand(mnu_Board, QStringLiteral("Change Project ..."),

@@ -150,6 +150,15 @@ private Q_SLOTS:
         QCOMPARE(pane.FlipV, qint16(0));
         QCOMPARE(pane.FlipH, qint16(0));
         QCOMPARE(text->text(), QStringLiteral("ToUse"));
+        // ... and so do undo and redo while they are enabled.
+        QTest::keyClick(text, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(pane.FlipH, qint16(1));
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(pane.FlipH, qint16(0));
+        QTest::keyClick(text, Qt::Key_Backspace, Qt::AltModifier);
+        QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(pane.FlipH, qint16(0));
+        QCOMPARE(text->text(), QStringLiteral("ToUse"));
         // ... and the box has them back while the flips are greyed (pane 2 is blank).
         const int paneSize = window.paneSize();
         QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("picStage")), Qt::LeftButton,
