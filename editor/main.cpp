@@ -15,14 +15,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (const auto status = commandLine.answerWithApplication())
         return *status;
-    // Ending the session, closing the terminal or Ctrl+C ends the editor as Exit does.
     platform::TerminationSignals endRequests;
-    QObject::connect(&endRequests, &platform::TerminationSignals::received, &app,
-                     &QCoreApplication::quit);
     platform::QtPlatform desktop;
     editor::frmMain window(desktop);
     if (!window.startedUp())
         return 1;
+    // Ending the session, closing the terminal or Ctrl+C ends the editor without a question.
+    QObject::connect(&endRequests, &platform::TerminationSignals::received, &window,
+                     &editor::frmMain::EndSession);
     window.showMaximized();
     if (!commandLine.file().isEmpty())
         window.OpenProjectFile(commandLine.file());

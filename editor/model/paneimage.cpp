@@ -5,6 +5,7 @@
 #include "platform/picturesurface.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryFile>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -57,7 +58,8 @@ QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFol
     const QString stem =
         project.Panes[pane].PictureName + QLatin1Char('-') + platform::zeroPadded(pane, 4);
     QString name = folder.filePath(stem + QStringLiteral(".BMP"));
-    for (int counter = 2; reserved.contains(name) || nameTakenByAnotherEntry(project, pane, name);
+    for (int counter = 2; reserved.contains(name) || folder.isHeld(name) ||
+                          nameTakenByAnotherEntry(project, pane, name);
          ++counter)
         name = folder.filePath(stem + QLatin1Char('-') + QString::number(counter) +
                                QStringLiteral(".BMP"));
@@ -132,11 +134,10 @@ prepareNewPaneImages(ProjectRecord& project, const QList<int>& panes, int size,
     return failures;
 }
 
-QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int size) {
-    QList<int> panes;
-    for (int p = 1; p <= kLastPane; ++p)
-        if (project.Panes[p].hasSourcePicture() && project.Panes[p].hasWorkPicture())
-            panes << p;
+namespace {
+
+QList<PaneImageFailure> rewritePaneImages(const ProjectRecord& project, const QList<int>& panes,
+                                          int size) {
     const QList<QString> errors =
         QtConcurrent::blockingMapped<QList<QString>>(panes, [&project, size](int p) {
             const PaneRecord& record = project.Panes[p];
@@ -148,6 +149,29 @@ QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int s
         if (!errors.at(i).isEmpty())
             failures.append({panes.at(i), errors.at(i)});
     return failures;
+}
+
+} // namespace
+
+QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int size) {
+    QList<int> panes;
+    for (int p = 1; p <= kLastPane; ++p)
+        if (project.Panes[p].hasSourcePicture() && project.Panes[p].hasWorkPicture())
+            panes << p;
+    return rewritePaneImages(project, panes, size);
+}
+
+QList<PaneImageFailure> fitPaneImages(const ProjectRecord& project, const QList<int>& panes,
+                                      int size) {
+    QList<int> misfits;
+    for (int p : panes) {
+        const PaneRecord& record = project.Panes[p];
+        if (record.hasSourcePicture() && record.hasWorkPicture() &&
+            QImageReader(record.WorkPicture).size() != QSize(size, size))
+            misfits << p;
+    }
+    return misfits.isEmpty() ? QList<PaneImageFailure>{}
+                             : rewritePaneImages(project, misfits, size);
 }
 
 } // namespace editor

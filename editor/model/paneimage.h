@@ -17,7 +17,8 @@ class WorkFolder;
 // with "-2", "-3" ... added while another entry of the pane table uses that name
 // (panes swap and shuffle their pictures, so a pane may hold a file named for
 // another), so that preparing one pane never writes over another's bitmap.
-// Names in `reserved` count as taken too.
+// Names in `reserved` and names the folder holds for the undo history count as
+// taken too.
 QString newWorkPictureName(const ProjectRecord& project, int pane, const WorkFolder& folder,
                            const QSet<QString>& reserved = {});
 
@@ -56,5 +57,11 @@ prepareNewPaneImages(ProjectRecord& project, const QList<int>& panes, int size,
 // Rewrites every prepared bitmap of panes 1 to 1000 at `size` on all cores;
 // returns the failures in pane order.
 QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int size);
+
+// Rewrites in place, on all cores, the prepared bitmaps of the listed panes
+// that are not `size` pixels a side: bitmaps an undo brings back were made
+// before the stage last changed its size. Returns the failures in pane order.
+QList<PaneImageFailure> fitPaneImages(const ProjectRecord& project, const QList<int>& panes,
+                                      int size);
 
 } // namespace editor

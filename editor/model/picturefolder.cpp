@@ -115,7 +115,9 @@ QString pictureFileName(const QString& pictureName, int pane) {
 }
 
 PictureFolderWrite writePictureFolder(ProjectRecord& project, const QString& pictureFolder,
-                                      const WorkFolder& workFolder) {
+                                      const WorkFolder& workFolder,
+                                      const QSet<QString>& otherSources,
+                                      QHash<QString, QString>* kept) {
     if (!QDir().mkpath(pictureFolder))
         return {{pictureFolder}, false};
 
@@ -134,23 +136,32 @@ PictureFolderWrite writePictureFolder(ProjectRecord& project, const QString& pic
         copies.append({pane.WorkPicture, target});
     }
 
+    // Keeps `source` when a copy would replace it; the name to read it by from now on.
+    const auto keepSource = [&](const QString& source) {
+        const auto found = replaced.constFind(QFileInfo(source).canonicalFilePath());
+        if (found == replaced.constEnd())
+            return source;
+        // A name of its own: an earlier kept copy may still be another pane's source.
+        const QString fileName = QFileInfo(source).fileName();
+        QString keptFile = workFolder.filePath(QStringLiteral("kept-") + fileName);
+        for (int counter = 2; QFileInfo::exists(keptFile); ++counter)
+            keptFile = workFolder.filePath(QStringLiteral("kept-%1-%2").arg(counter).arg(fileName));
+        if (!keepFile(source, keptFile)) {
+            copies[*found].skipped = true;
+            return source;
+        }
+        if (kept)
+            kept->insert(source, keptFile);
+        return keptFile;
+    };
     for (int e = 1; e <= kLastPane; ++e) {
         PaneRecord& pane = project.Panes[e];
-        if (!pane.hasSourcePicture())
-            continue;
-        const auto found = replaced.constFind(QFileInfo(pane.SourcePicture).canonicalFilePath());
-        if (found == replaced.constEnd())
-            continue;
-        // A name of its own: an earlier kept copy may still be another pane's source.
-        const QString fileName = QFileInfo(pane.SourcePicture).fileName();
-        QString kept = workFolder.filePath(QStringLiteral("kept-") + fileName);
-        for (int counter = 2; QFileInfo::exists(kept); ++counter)
-            kept = workFolder.filePath(QStringLiteral("kept-%1-%2").arg(counter).arg(fileName));
-        if (keepFile(pane.SourcePicture, kept))
-            pane.SourcePicture = kept;
-        else
-            copies[*found].skipped = true;
+        if (pane.hasSourcePicture())
+            pane.SourcePicture = keepSource(pane.SourcePicture);
     }
+    for (const QString& source : otherSources)
+        if (source != kNoPicture && !(kept && kept->contains(source)))
+            keepSource(source);
     if (copies.isEmpty())
         return {};
 

@@ -2,6 +2,8 @@
 
 #include "editor/model/projectrecord.h"
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -44,7 +46,11 @@ struct PictureFolderWrite {
 // reads it as its source (after an open, pictures move between panes) is first
 // kept in the work folder and the pane pointed at the kept copy. A pane whose
 // prepared bitmap cannot be read is left out and named; the others are saved.
+// `otherSources` (what the undo history can bring back) are kept the same way;
+// `kept` gets every source kept, mapped to its kept copy.
 PictureFolderWrite writePictureFolder(ProjectRecord& project, const QString& pictureFolder,
-                                      const WorkFolder& workFolder);
+                                      const WorkFolder& workFolder,
+                                      const QSet<QString>& otherSources = {},
+                                      QHash<QString, QString>* kept = nullptr);
 
 } // namespace editor

@@ -71,14 +71,18 @@ int acceptedBoardCount(const QString& text, int maxBoards) {
 }
 
 QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectSetup& setup,
-                                          int paneSize) {
+                                          int paneSize, const WorkFolder& folder) {
     project.GridSize = static_cast<qint16>(setup.gridSize);
     project.BoardCount = static_cast<qint16>(setup.boardCount);
     if (setup.discardAll) {
         project.Panes.fill(PaneRecord{});
         return {};
     }
-    const QList<PaneImageFailure> failures = rewriteAllPaneImages(project, paneSize);
+    QList<int> panes;
+    for (int p = 1; p <= kLastPane; ++p)
+        if (project.Panes[p].hasSourcePicture() && project.Panes[p].hasWorkPicture())
+            panes << p;
+    const QList<PaneImageFailure> failures = prepareNewPaneImages(project, panes, paneSize, folder);
     for (const PaneImageFailure& failure : failures)
         project.Panes[failure.pane].makeBlank();
     return failures;

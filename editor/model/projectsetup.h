@@ -43,12 +43,13 @@ struct ProjectSetup {
 // new board boundaries, and entries beyond the new pane total keep what they
 // hold until the project grows again.
 //
-// Keeping the items rewrites the prepared bitmap of every entry 1 to 1000 at
-// `paneSize` (all cores). A pane whose bitmap cannot be rewritten is made blank,
-// so the stage never shows a bitmap of the old size; those panes are returned.
+// Keeping the items prepares every entry 1 to 1000 that has a bitmap anew at
+// `paneSize` (all cores), under a new name, so the bitmaps of the old size stay
+// for an undo. A pane whose bitmap cannot be prepared is made blank, so the
+// stage never shows a bitmap of the old size; those panes are returned.
 // Discarding clears every entry: pictures, flip flags, texts, labels and web
 // addresses, so the pane list's "ToUse" entries tell the truth.
 QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectSetup& setup,
-                                          int paneSize);
+                                          int paneSize, const WorkFolder& folder);
 
 } // namespace editor

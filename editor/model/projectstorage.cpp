@@ -15,8 +15,10 @@ constexpr qint64 kLargestProjectFile = 64 * 1024 * 1024;
 } // namespace
 
 QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
-                        int boardCount, const WorkFolder& workFolder) {
-    PictureFolderWrite pictures = writePictureFolder(project, paths.pictureFolder(), workFolder);
+                        int boardCount, const WorkFolder& workFolder,
+                        const QSet<QString>& otherSources, QHash<QString, QString>* kept) {
+    PictureFolderWrite pictures =
+        writePictureFolder(project, paths.pictureFolder(), workFolder, otherSources, kept);
     if (pictures.abandoned)
         return pictures.unwritten << paths.FileName;
     QSaveFile file(paths.FileName);

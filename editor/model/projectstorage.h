@@ -16,8 +16,11 @@ class WorkFolder;
 // through a temporary file so that a failed save leaves the previous file whole.
 // When the pictures cannot be written into the folder the project file is left
 // as it was. Returns the files (or the folder) that could not be written.
+// `otherSources` and `kept` are writePictureFolder()'s.
 QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
-                        int boardCount, const WorkFolder& workFolder);
+                        int boardCount, const WorkFolder& workFolder,
+                        const QSet<QString>& otherSources = {},
+                        QHash<QString, QString>* kept = nullptr);
 
 // Reads and checks a project file; nothing, with the reason in `refusal`, when it
 // cannot be read or is no project this editor can hold. Files far larger than

@@ -102,4 +102,18 @@ void WorkFolder::remove() {
     QDir().rmdir(m_container); // only succeeds when nothing else is left in it
 }
 
+void WorkFolder::hold(const QString& file) {
+    ++m_held[file];
+}
+
+bool WorkFolder::release(const QString& file) {
+    const auto held = m_held.find(file);
+    if (held == m_held.end())
+        return true;
+    if (--held.value() > 0)
+        return false;
+    m_held.erase(held);
+    return true;
+}
+
 } // namespace editor

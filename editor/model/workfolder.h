@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QLockFile>
 #include <QString>
 
@@ -32,6 +33,14 @@ public:
 
     static QString containerName() { return QStringLiteral("MyProjects"); }
 
+    // Bitmaps that undo or redo can bring back, counted per holder: a new
+    // bitmap is never given a held name, so nothing a step restores is
+    // overwritten while the step is in the history.
+    void hold(const QString& file);
+    // True when nothing holds the file any more.
+    bool release(const QString& file);
+    bool isHeld(const QString& file) const { return m_held.contains(file); }
+
 private:
     WorkFolder(QString container, QString path, std::unique_ptr<QLockFile> lock);
     static std::unique_ptr<WorkFolder> createIn(const QString& base, QString* error);
@@ -41,6 +50,7 @@ private:
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
     bool m_removed = false;
+    QHash<QString, int> m_held;
 };
 
 } // namespace editor

@@ -14,7 +14,7 @@ bool EnabledShortcutsFirst::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
     for (const QAction* action : std::as_const(m_actions)) {
-        if (action->isEnabled() && action->shortcut() == pressed) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed)) {
             // Left unaccepted and kept from the box, the key goes to the shortcut.
             event->ignore();
             return true;

@@ -1,18 +1,9 @@
 #include "editor/ui/frmmain.h"
 
 #include "editor/export/frmhtml.h"
-#include "editor/export/pictureprogress.h"
-#include "editor/model/highlightcolours.h"
 #include "editor/model/listentries.h"
 #include "editor/model/paneimage.h"
-#include "editor/model/paneoperations.h"
-#include "editor/model/paneswap.h"
 #include "editor/model/panetexts.h"
-#include "editor/model/pictureimport.h"
-#include "editor/model/picturesequence.h"
-#include "editor/model/projectsetup.h"
-#include "editor/model/projectstorage.h"
-#include "editor/model/stagehittest.h"
 #include "editor/print/frmpaper.h"
 #include "editor/print/papercommands.h"
 #include "editor/ui/enabledshortcutsfirst.h"
@@ -23,7 +14,6 @@
 #include "editor/ui/frmmsgbox.h"
 #include "editor/ui/frmoptions.h"
 #include "editor/ui/panelistwidget.h"
-#include "editor/ui/paneprogress.h"
 #include "editor/ui/wholetext.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/busycursor.h"
@@ -33,8 +23,6 @@
 #include "platform/platform.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QKeySequence>
@@ -43,37 +31,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 
 namespace editor {
 namespace {
 
 const QString kCaption = QStringLiteral("Vistavel 1 : 2002 Edition - [Quorvane]");
-const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
-const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
-const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
-const QString kLoadPictureTitle = QStringLiteral("Vistavel : Load Picture");
-const QString kImportProgress = QStringLiteral("Importing pictures ...");
-
-platform::FileChooserRequest pictureChooser(const QString& title) {
-    platform::FileChooserRequest request;
-    request.title = title;
-    request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg)");
-    return request;
-}
-
-// Enough names to see what went wrong, one a line; a full folder fails every
-// copy alike.
-QString fileNameList(const QStringList& files) {
-    constexpr qsizetype kNamesShown = 10;
-    QStringList names;
-    for (qsizetype i = 0; i < files.size() && i < kNamesShown; ++i)
-        names << QDir::toNativeSeparators(files.at(i));
-    if (files.size() > kNamesShown)
-        names << QStringLiteral("... and %1 more.").arg(files.size() - kNamesShown);
-    return names.join(QLatin1Char('\n'));
-}
+// Steps the history keeps; the oldest goes when another comes.
+constexpr int kHistorySteps = 100;
 
 QFont paneNumberFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -95,6 +60,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     createControls();
     createMenus();
 
+    m_history.setUndoLimit(kHistorySteps);
     m_project.IsBusy = true;
     FillDialogLists();
     m_lastWorkAreaWidth = m_platform.workArea().width();
@@ -118,6 +84,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
         return;
     }
 
+    m_commands = std::make_unique<CommandContext>(CommandContext{m_project, *m_workFolder, *this});
     m_project.GridSize = 2;
     m_project.BoardCount = 1;
     m_project.resetPanes();
@@ -215,6 +182,7 @@ void frmMain::createMenus() {
         return menu;
     };
     mnu_File = addMenu(QStringLiteral("&File"), QStringLiteral("mnu_File"));
+    mnu_Edit = addMenu(QStringLiteral("&Edit"), QStringLiteral("mnu_Edit"));
     mnu_Panes = addMenu(QStringLiteral("&Pane"), QStringLiteral("mnu_Panes"));
     mnu_Board = addMenu(QStringLiteral("&Board"), QStringLiteral("mnu_Board"));
     mnuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
@@ -243,6 +211,8 @@ void frmMain::createMenus() {
     mnu_Exit = addCommand(mnu_File, QStringLiteral("Exit"), QStringLiteral("mnu_Exit"),
                           &frmMain::ExitEditor);
 
+    createEditMenu();
+
     mnu_Closeup = addCommand(mnu_Panes, QStringLiteral("Closeup"), QStringLiteral("mnu_Closeup"),
                              &frmMain::mnu_Closeup_Click);
     addSeparator(mnu_Panes, QStringLiteral("sep06"));
@@ -268,9 +238,10 @@ void frmMain::createMenus() {
     m_pictureCommands << mnu_Closeup << mnu_FlipHorizontally << mnu_FlipVertically << mnu_MakeBlank;
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(false);
-    // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and cut.
-    Text1->installEventFilter(
-        new EnabledShortcutsFirst({mnu_FlipHorizontally, mnu_FlipVertically}, Text1));
+    // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and
+    // cut, and the project's undo and redo over the box's own.
+    Text1->installEventFilter(new EnabledShortcutsFirst(
+        {mnu_FlipHorizontally, mnu_FlipVertically, mnu_Undo, mnu_Redo}, Text1));
 
     mnu_BoardChangeProject =
         addCommand(mnu_Board, QStringLiteral("Change Project ..."),
@@ -449,497 +420,8 @@ void frmMain::mnu_Help_Click() {
     m_help->exec();
 }
 
-void frmMain::mnu_ChangeProject_Click() {
-    const std::optional<ProjectSetup> setup = m_addNew->ShowSetup(m_project.BoardCount);
-    if (setup && m_workFolder) {
-        QList<PaneImageFailure> failures;
-        {
-            platform::BusyCursor busy;
-            picStage->surface().clearPicture();
-            m_project.IsBusy = true;
-            // A fresh start also brings back a work folder removed behind our back.
-            if (setup->discardAll)
-                QDir().mkpath(m_workFolder->path());
-            failures =
-                applyProjectSetup(m_project, *setup, paneBitmapSide(paneSizeFor(setup->gridSize)));
-            RebuildLists();
-            m_project.IsBusy = false;
-        }
-        if (!failures.isEmpty())
-            reportBlankedPanes(failures);
-    }
-    RefreshBoard();
-}
-
-void frmMain::reportBlankedPanes(const QList<PaneImageFailure>& failures) {
-    QStringList panes;
-    for (const PaneImageFailure& failure : failures)
-        panes << QString::number(failure.pane);
-    m_platform.showMessage(
-        {QStringLiteral("Vistavel : Board Setup"),
-         QStringLiteral("I could not prepare the pictures of these panes at the new size, so "
-                        "they are blank now: %1.\n%2")
-             .arg(panes.join(QStringLiteral(", ")), failures.first().error),
-         platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-}
-
-bool frmMain::paneIsSelected(const QString& commandTitle) {
-    if (m_project.SelectedPane >= 1 && m_project.SelectedPane <= m_project.panesInUse())
-        return true;
-    m_platform.showMessage({commandTitle,
-                            QStringLiteral("Please select a pane first, on the stage or in the "
-                                           "pane list."),
-                            platform::MessageIcon::Information, platform::MessageButtons::Ok});
-    return false;
-}
-
-void frmMain::mnu_Closeup_Click() {
-    if (!paneIsSelected())
-        return;
-    const PaneRecord& pane = m_project.Panes[m_project.SelectedPane];
-    QString error;
-    if (pane.hasSourcePicture() &&
-        !m_closeUp->ShowCloseUp(m_stageHeight, pane.PictureName, pane.SourcePicture,
-                                pane.FlipH != 0, pane.FlipV != 0, &error))
-        m_platform.showMessage({QStringLiteral("Vistavel : CloseUp"),
-                                QStringLiteral("I could not open the picture %1.\n%2")
-                                    .arg(QDir::toNativeSeparators(pane.SourcePicture), error),
-                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-    RefreshBoard();
-}
-
-void frmMain::mnu_FlipHorizontally_Click() {
-    FlipSelectedPane(FlipDirection::Horizontal);
-}
-
-void frmMain::mnu_FlipVertically_Click() {
-    FlipSelectedPane(FlipDirection::Vertical);
-}
-
-void frmMain::FlipSelectedPane(FlipDirection direction) {
-    if (!paneIsSelected())
-        return;
-    QString error;
-    if (!flipPaneImage(m_project, m_project.SelectedPane, paneBitmapSide(m_paneSize), direction,
-                       &error))
-        m_platform.showMessage({QStringLiteral("Vistavel : Flip"),
-                                QStringLiteral("I could not flip the picture of pane %1.\n%2")
-                                    .arg(m_project.SelectedPane)
-                                    .arg(error),
-                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-    RefreshBoard();
-}
-
-void frmMain::mnu_MakeBlank_Click() {
-    if (!paneIsSelected())
-        return;
-    m_project.Panes[m_project.SelectedPane].makeBlank();
-    RefreshBoard();
-}
-
-void frmMain::mnu_RandomShuffle_Click() {
-    if (!SkipShuffleNotice) {
-        const frmMsgBox::Result notice = m_msgBox->Ask();
-        if (notice.answer != frmMsgBox::Answer::Okay)
-            return;
-        SkipShuffleNotice = notice.dontShowAgain;
-    }
-    const int n = m_project.panesPerBoard();
-    const int offset = n * currentBoardIndex();
-    movePictures(m_project, offset,
-                 ShuffleOrder(n, offset, [this] { return m_platform.nextRandom(); }));
-    RefreshBoard();
-}
-
-void frmMain::mnu_Options_Click() {
-    if (paneIsSelected())
-        m_options->ShowProperties(m_project.SelectedPane, frmOptions::kPaneMode);
-}
-
-void frmMain::mnu_BoardOptions_Click() {
-    m_options->ShowProperties(frmOptions::kBoardMode, frmOptions::kBoardMode);
-}
-
 void frmMain::mnu_About_Click() {
     m_about->exec();
-}
-
-void frmMain::mnu_OpenProject_Click() {
-    if (!m_workFolder)
-        return;
-    const platform::FileChoice choice = m_platform.chooseOpenFile(
-        {QStringLiteral("Load Project ..."), kProjectFilter, 1, {}, m_platform.programFolder()});
-    if (choice.cancelled)
-        return;
-    OpenProjectFile(choice.fileName);
-}
-
-void frmMain::OpenProjectFile(const QString& fileName) {
-    if (!m_workFolder)
-        return;
-    m_project.LastFileName = fileName;
-    const ProjectPaths paths = projectPaths(fileName);
-    QString refusal;
-    const std::optional<ProjectFileValues> values = loadProjectFile(paths.FileName, &refusal);
-    if (!values) {
-        m_platform.showMessage({kLoadProblem,
-                                QStringLiteral("I could not load the project %1.\n%2")
-                                    .arg(QDir::toNativeSeparators(paths.FileName), refusal),
-                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-        return;
-    }
-    int missing = 0;
-    QString unreadable;
-    {
-        platform::BusyCursor busy;
-        picStage->surface().clearPicture();
-        m_project.IsBusy = true;
-        applyProjectFile(m_project, *values, paths.pictureFolder(), *m_workFolder);
-        RebuildLists();
-        m_paneSize = paneSizeFor(m_project.GridSize);
-        PaneProgress progress(this, QStringLiteral("Loading pictures ..."));
-        missing = prepareProjectPictures(
-            m_project, paneBitmapSide(m_paneSize), *m_workFolder,
-            [&progress](int done, int total) { progress.setProgress(done, total); }, &unreadable);
-        m_project.IsBusy = false;
-        RefreshBoard();
-    }
-    if (missing > 0)
-        m_platform.showMessage(
-            {kLoadProblem,
-             (missing == 1
-                  ? QStringLiteral("I could not find or read 1 picture of the project; its pane "
-                                   "is blank.")
-                  : QStringLiteral("I could not find or read %1 pictures of the project; their "
-                                   "panes are blank.")
-                        .arg(missing)) +
-                 (unreadable.isEmpty() ? QString() : QLatin1Char('\n') + unreadable),
-             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-}
-
-void frmMain::mnu_SaveAs_Click() {
-    if (!m_workFolder)
-        return;
-    const int boards = Combo_PageView->count();
-    const auto paneTotal = static_cast<qint16>(m_project.GridSize * m_project.GridSize * boards);
-    const platform::FileChoice choice =
-        m_platform.chooseSaveFile({QStringLiteral("Save Project ..."),
-                                   kProjectFilter,
-                                   1,
-                                   QStringLiteral("Untitled.vv1"),
-                                   {}});
-    if (choice.cancelled)
-        return;
-    m_project.LastFileName = choice.fileName;
-    QStringList unwritten;
-    {
-        platform::BusyCursor busy;
-        unwritten =
-            saveProject(m_project, projectPaths(choice.fileName), paneTotal, boards, *m_workFolder);
-    }
-    if (unwritten.isEmpty())
-        return;
-    m_platform.showMessage({kSaveProblem,
-                            QStringLiteral("I could not write these files of the project:\n") +
-                                fileNameList(unwritten),
-                            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-}
-
-void frmMain::mnu_ExportHTML_Click() {
-    if (const std::optional<ExportTarget> target = m_frmHTML->Export())
-        convertPicturesWithProgress(this, m_platform, m_project, target->folder);
-}
-
-void frmMain::mnu_ExportPDF_Click() {
-    ExportBoardsAsPdf(this, m_platform, m_project, *m_frmPaper);
-}
-
-void frmMain::mnu_Print_Click() {
-    PrintBoards(this, m_platform, m_project, *m_frmPaper);
-}
-
-void frmMain::mnu_MassImage_Click() {
-    if (!paneIsSelected(kImportTitle))
-        return;
-    const platform::FileChoice choice =
-        m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Mass Image Import ...")));
-    if (choice.cancelled)
-        return;
-    m_project.LastFileName = choice.fileName;
-    const PictureSequence sequence = PictureSequence::recognise(choice.fileName);
-    if (!sequence.isRecognised()) {
-        if (sequence.recognition() == PictureSequence::Recognition::Unusable)
-            m_platform.showMessage({kImportTitle, importReport(0),
-                                    platform::MessageIcon::Information,
-                                    platform::MessageButtons::Ok});
-        return;
-    }
-    m_project.IsBusy = true;
-    SequenceImport result;
-    {
-        platform::BusyCursor busy;
-        PaneProgress progress(this, kImportProgress);
-        m_paneSize = paneSizeFor(m_project.GridSize);
-        result = importPictureSequence(
-            m_project, sequence, m_project.SelectedPane, paneBitmapSide(m_paneSize), *m_workFolder,
-            [&progress](int done, int total) { progress.setProgress(done, total); });
-    }
-    RefreshBoard();
-    m_project.IsBusy = false;
-    if (!result.reachedLastPane)
-        m_platform.showMessage({kImportTitle, importReport(result.filled, result.failure),
-                                platform::MessageIcon::Information, platform::MessageButtons::Ok});
-}
-
-void frmMain::mnu_LoadPicture_Click() {
-    if (!paneIsSelected(kLoadPictureTitle))
-        return;
-    m_project.IsBusy = true;
-    const platform::FileChoice choice =
-        m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Load Picture ...")));
-    if (!choice.cancelled)
-        LoadPictureFile(m_project.SelectedPane, choice.fileName);
-    m_project.IsBusy = false;
-}
-
-void frmMain::LoadPictureFile(int pane, const QString& fileName) {
-    m_project.IsBusy = true;
-    m_project.LastFileName = fileName;
-    m_paneSize = paneSizeFor(m_project.GridSize);
-    QString error;
-    bool loaded = false;
-    {
-        platform::BusyCursor busy;
-        loaded = loadPicture(m_project, pane, fileName, paneBitmapSide(m_paneSize), *m_workFolder,
-                             &error);
-    }
-    if (loaded)
-        RefreshBoard();
-    else
-        m_platform.showMessage(
-            {kLoadPictureTitle,
-             QStringLiteral("I couldn't read this picture, so the pane stays as it was:\n%1")
-                 .arg(QDir::toNativeSeparators(error)),
-             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-    m_project.IsBusy = false;
-}
-
-void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files) {
-    const QStringList ordered = naturalOrder(files);
-    m_project.LastFileName = ordered.first();
-    m_project.IsBusy = true;
-    QStringList leftOut;
-    {
-        platform::BusyCursor busy;
-        PaneProgress progress(this, kImportProgress);
-        m_paneSize = paneSizeFor(m_project.GridSize);
-        leftOut = importDroppedPictures(
-            m_project, ordered, firstPane, paneBitmapSide(m_paneSize), *m_workFolder,
-            [&progress](int done, int total) { progress.setProgress(done, total); });
-    }
-    RefreshBoard();
-    m_project.IsBusy = false;
-    if (!leftOut.isEmpty())
-        m_platform.showMessage({kImportTitle,
-                                QStringLiteral("I couldn't read these files as pictures, so their "
-                                               "panes stay as they were:\n") +
-                                    fileNameList(leftOut),
-                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
-}
-
-bool frmMain::takesDrops() const {
-    return m_workFolder && !m_project.IsBusy && !QApplication::activeModalWidget();
-}
-
-int frmMain::paneUnderDrop(QPoint windowPoint) {
-    const QPoint at = picStage->mapFrom(this, windowPoint);
-    if (!picStage->rect().contains(at))
-        return 0;
-    m_hoverPane = HitTestPane(at, m_paneSize, m_project.GridSize);
-    return m_hoverPane;
-}
-
-DropAction frmMain::dropActionAt(const QDropEvent& event, QStringList* files, int* pane) {
-    *files = platform::droppedLocalFiles(event);
-    *pane = paneUnderDrop(event.position().toPoint());
-    return takesDrops() ? dropActionFor(*files, *pane) : DropAction::Refuse;
-}
-
-void frmMain::dragEnterEvent(QDragEnterEvent* event) {
-    // Where it may land is decided by the moves that follow.
-    if (!takesDrops() || platform::droppedLocalFiles(*event).isEmpty())
-        event->ignore();
-    else
-        platform::acceptAsCopy(*event);
-}
-
-void frmMain::dragMoveEvent(QDragMoveEvent* event) {
-    QStringList files;
-    int pane = 0;
-    if (dropActionAt(*event, &files, &pane) == DropAction::Refuse)
-        event->ignore();
-    else
-        platform::acceptAsCopy(*event);
-}
-
-void frmMain::dropEvent(QDropEvent* event) {
-    QStringList files;
-    int pane = 0;
-    const DropAction action = dropActionAt(*event, &files, &pane);
-    if (action == DropAction::Refuse || !platform::acceptAsCopy(*event)) {
-        event->ignore();
-        return;
-    }
-    // The file manager waits until the drop is taken; the work comes after.
-    QTimer::singleShot(0, this, [this, action, files, pane] {
-        if (!takesDrops())
-            return;
-        switch (action) {
-        case DropAction::OpenProject:
-            OpenProjectFile(files.first());
-            break;
-        case DropAction::LoadPicture:
-            LoadPictureFile(pane, files.first());
-            break;
-        case DropAction::ImportPictures:
-            ImportDroppedPictures(pane, files);
-            break;
-        case DropAction::Refuse:
-            break;
-        }
-    });
-}
-
-void frmMain::ExitEditor() {
-    if (m_workFolder)
-        m_workFolder->remove();
-    close();
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    if (m_workFolder)
-        m_workFolder->remove();
-    event->accept();
-}
-
-void frmMain::picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
-    m_dragState = true;
-    // A press may come without a move over the stage before it (after a pop-up
-    // menu closed), so the press point is hit-tested itself.
-    m_hoverPane = HitTestPane(at, m_paneSize, m_project.GridSize);
-    m_project.SelectedPane = static_cast<qint16>(m_hoverPane);
-    List1->setCurrentRow(m_hoverPane - 1);
-    const bool hasPicture = m_hoverPane > 0 && m_project.Panes[m_hoverPane].hasWorkPicture();
-    for (QAction* command : std::as_const(m_pictureCommands))
-        command->setEnabled(hasPicture);
-    m_paneMenuShown = button == Qt::RightButton;
-    if (button == Qt::RightButton) {
-        m_dragState = false;
-        mnu_Panes->popup(picStage->mapToGlobal(at));
-    }
-}
-
-void frmMain::picStage_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint at) {
-    if (!m_dragState) {
-        m_hoverPane = HitTestPane(at, m_paneSize, m_project.GridSize);
-        return;
-    }
-    picStage->setCursor(Qt::SizeAllCursor);
-    const int slot = m_project.SelectedPane - currentBoardIndex() * m_project.panesPerBoard();
-    if (slot < 1 || slot > m_project.panesPerBoard())
-        return;
-    const int half = platform::roundHalfEven(m_paneSize / 2.0);
-    const QPoint centre = m_project.Panes[slot].StagePos + QPoint(half, half);
-    picStage->update(
-        Line1.show(picStage->surface(), centre, at, colourFromBgr(m_project.MoveHighlight)));
-}
-
-void frmMain::picStage_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
-    if (m_project.IsBusy)
-        return;
-    m_dragState = false;
-    picStage->update(Line1.hide(picStage->surface()));
-    if (button == Qt::RightButton) {
-        if (!m_paneMenuShown)
-            mnu_Panes->popup(picStage->mapToGlobal(at));
-    } else if (m_project.SelectedPane > 0 && picStage->cursor().shape() == Qt::SizeAllCursor) {
-        const int selected = m_project.SelectedPane;
-        const int target = HitTestPane(at, m_paneSize, m_project.GridSize);
-        m_hoverPane = target;
-        if (target != 0) {
-            SwapPanes(m_project, selected, target);
-            RewritePaneListEntry(selected);
-            RewritePaneListEntry(target);
-            RefreshBoard();
-        }
-    }
-    m_paneMenuShown = false;
-    picStage->unsetCursor();
-}
-
-int frmMain::HitTestPane(QPoint at, int paneSize, int gridSize) {
-    const int slot = hitTestSlot(m_project, at, paneSize, gridSize);
-    const int pane = slot == 0 ? 0 : currentBoardIndex() * gridSize * gridSize + slot;
-    if (pane < 1 || pane > kLastPane)
-        return 0;
-    picStage->update(
-        m_hoverHighlight.draw(picStage->surface(), picLoader.image(),
-                              m_project.Panes[slot].StagePos, paneSize, m_project.Panes[pane].Label,
-                              colourFromBgr(m_project.GridHighlight), m_boardStyle.numberFont));
-    return pane;
-}
-
-void frmMain::List1_MouseDown(Qt::MouseButton button, QPoint globalPosition) {
-    if (button != Qt::LeftButton) {
-        mnu_EditList->popup(globalPosition);
-        return;
-    }
-    const int board = std::max(0, List1->currentRow()) / m_project.panesPerBoard();
-    if (board < Combo_PageView->count())
-        Combo_PageView->setCurrentIndex(board);
-    SyncPaneText();
-    if (!Text1->text().isEmpty()) {
-        mnu_Swap->setEnabled(true);
-        mnu_Remove->setEnabled(true);
-        cmdButton->setEnabled(true);
-    }
-}
-
-void frmMain::Text1_Change() {
-    cmdButton->setEnabled(!Text1->text().isEmpty());
-}
-
-void frmMain::cmdButton_Click() {
-    StoreItemText();
-}
-
-void frmMain::StoreItemText() {
-    const int index = List1->currentRow();
-    if (Text1->text().isEmpty() || index < 0 || index >= kLastPane)
-        return;
-    const QString text = paneTextToStore(Text1->text());
-    if (text.isEmpty())
-        return;
-    m_project.Panes[index + 1].Text = text;
-    RewritePaneListEntry(index + 1);
-}
-
-void frmMain::ClearItemText(int index, bool all) {
-    if (all) {
-        clearAllPaneTexts(m_project);
-        RebuildPaneList();
-        List1->setCurrentRow(-1);
-        return;
-    }
-    if (index < 0 || index >= List1->count() || index >= kLastPane)
-        return;
-    m_project.Panes[index + 1].Text = kUnsetText;
-    RewritePaneListEntry(index + 1);
-}
-
-void frmMain::RewritePaneListEntry(int pane) {
-    if (QListWidgetItem* item = List1->item(pane - 1); item && pane <= kLastPane)
-        item->setText(paneListEntry(pane, m_project.Panes[pane].Text));
 }
 
 } // namespace editor

@@ -7,12 +7,14 @@
 #include "editor/model/hoverhighlight.h"
 #include "editor/model/paneimage.h"
 #include "editor/model/paneoperations.h"
+#include "editor/model/projectchange.h"
 #include "editor/model/projectrecord.h"
 #include "editor/model/workfolder.h"
 #include "platform/picturesurface.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -40,9 +42,10 @@ class frmOptions;
 class frmHTML;
 class frmPaper;
 
-// The board editor's main window: owns the project, lays itself out over the
-// desktop work area and shows one board at a time on the stage.
-class frmMain : public QMainWindow {
+// The board editor's main window: owns the project and its history of changes,
+// lays itself out over the desktop work area and shows one board at a time on
+// the stage.
+class frmMain : public QMainWindow, private ChangeView {
     Q_OBJECT
 public:
     explicit frmMain(platform::Platform& platform, QWidget* parent = nullptr);
@@ -52,6 +55,8 @@ public:
     bool startedUp() const { return m_workFolder != nullptr; }
 
     ProjectRecord& project() { return m_project; }
+    // Every change of the project since it was opened; clean at the last open or save.
+    QUndoStack& history() { return m_history; }
     const WorkFolder& workFolder() const { return *m_workFolder; }
     int stageHeight() const { return m_stageHeight; }
     int stageExtent() const { return m_stageExtent; }
@@ -73,9 +78,12 @@ public:
     void RebuildLists();
     // Renders a pane's picture into its prepared bitmap, `size` device pixels a side.
     bool PreparePaneImage(int pane, int size, bool newFile, QString* error);
+    // Closes the window, asking first about unsaved changes.
     void ExitEditor();
+    // Ends the program at once, unsaved changes and all: nobody may be there to answer.
+    void EndSession();
     // Opens a project file as File > Open Project ... does once its chooser has
-    // answered: the same refusals and messages.
+    // answered: the same question about unsaved changes, refusals and messages.
     void OpenProjectFile(const QString& fileName);
 
 protected:
@@ -91,6 +99,7 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void createEditMenu();
     // A menu item with its object name, run by `handler` (a member or a lambda).
     template <typename Handler>
     QAction* addCommand(QMenu* menu, const QString& caption, const QString& name, Handler handler,
@@ -131,7 +140,14 @@ private:
     void mnu_BoardOptions_Click();
     void mnu_About_Click();
     void mnu_OpenProject_Click();
+    // Puts the project in `fileName` in place of the one open, with a new history.
+    void ReplaceProject(const QString& fileName);
     void mnu_SaveAs_Click();
+    // True when the project was saved whole.
+    bool SaveProjectAs();
+    // Asks whether to save a changed project before it is closed or replaced;
+    // true when the caller may go on (saved, discarded or nothing to lose).
+    bool SettleUnsavedChanges();
     void mnu_ExportHTML_Click();
     void mnu_ExportPDF_Click();
     void mnu_Print_Click();
@@ -148,9 +164,27 @@ private:
     // What a drop of the drag's files at its position does; Refuse when none.
     DropAction dropActionAt(const QDropEvent& event, QStringList* files, int* pane);
 
+    // Runs a change of the project and keeps it in the history when it changed anything.
+    void runAndRecord(std::unique_ptr<ProjectChange> change);
+    // Keeps a change that has run in the history when it changed anything.
+    void record(std::unique_ptr<ProjectChange> change);
+    // The source pictures the history can bring back, and pointing it at the
+    // kept copies of those a save replaced.
+    QSet<QString> historySources() const;
+    void renameHistorySources(const QHash<QString, QString>& kept);
+    int bitmapSide(int gridSize) const override;
+    void showChange(int pane) override;
+
     platform::Platform& m_platform;
     ProjectRecord m_project;
     std::unique_ptr<WorkFolder> m_workFolder;
+    // What the history's steps work on; there while the work folder is.
+    std::unique_ptr<CommandContext> m_commands;
+    QUndoStack m_history;
+    // The project file last opened or saved; empty for a new project.
+    QString m_projectFile;
+    // Set once the program is ending without a question.
+    bool m_endingSession = false;
     BoardStyle m_boardStyle;
     // The tag words of the web pages, loaded once at start-up.
     HtmlWordTable HtmlWords;
@@ -197,6 +231,7 @@ private:
     // The menu bar's menus; mnu_Panes is also the stage's pop-up menu and
     // mnu_EditList, kept out of the menu bar, the pane list's.
     QMenu* mnu_File = nullptr;
+    QMenu* mnu_Edit = nullptr;
     QMenu* mnu_Panes = nullptr;
     QMenu* mnu_Board = nullptr;
     QMenu* mnuHelp = nullptr;
@@ -208,6 +243,8 @@ private:
     QAction* mnu_Print = nullptr;
     QAction* mnu_MassImage = nullptr;
     QAction* mnu_Exit = nullptr;
+    QAction* mnu_Undo = nullptr;
+    QAction* mnu_Redo = nullptr;
     QAction* mnu_Help = nullptr;
     QAction* mnu_Swap = nullptr;
     QAction* mnu_Remove = nullptr;

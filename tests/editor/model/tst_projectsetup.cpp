@@ -148,7 +148,8 @@ private Q_SLOTS:
         m_project.BoardCount = 10;
         for (int pane : {1, 4, 5, 9, 40})
             fill(pane, 100);
-        const QList<PaneImageFailure> failures = applyProjectSetup(m_project, {3, 5, false}, 311);
+        const QList<PaneImageFailure> failures =
+            applyProjectSetup(m_project, {3, 5, false}, 311, *m_work);
         QVERIFY(failures.isEmpty());
         QCOMPARE(m_project.GridSize, qint16(3));
         QCOMPARE(m_project.BoardCount, qint16(5));
@@ -169,9 +170,9 @@ private Q_SLOTS:
         m_project.BoardCount = 5;
         fill(2, 311);
         fill(45, 311);
-        QVERIFY(applyProjectSetup(m_project, {2, 1, false}, 466).isEmpty());
+        QVERIFY(applyProjectSetup(m_project, {2, 1, false}, 466, *m_work).isEmpty());
         QCOMPARE(m_project.panesInUse(), 4);
-        QVERIFY(applyProjectSetup(m_project, {3, 5, false}, 311).isEmpty());
+        QVERIFY(applyProjectSetup(m_project, {3, 5, false}, 311, *m_work).isEmpty());
         verifyFilled(45, 311);
         verifyFilled(2, 311);
         QCOMPARE(m_project.Panes[45].URL, QStringLiteral("site45.example"));
@@ -186,7 +187,7 @@ private Q_SLOTS:
         m_project.BoardTitle = QStringLiteral("Title");
         m_project.FooterText = QStringLiteral("Footer");
         m_project.MoveHighlight = 0xFF0000;
-        QVERIFY(applyProjectSetup(m_project, {5, 2, true}, 187).isEmpty());
+        QVERIFY(applyProjectSetup(m_project, {5, 2, true}, 187, *m_work).isEmpty());
         QCOMPARE(m_project.GridSize, qint16(5));
         QCOMPARE(m_project.BoardCount, qint16(2));
         for (int pane : {0, 3, 12, 700, 1000}) {
@@ -204,7 +205,8 @@ private Q_SLOTS:
         fill(1, 100);
         fill(2, 100);
         QFile::remove(m_project.Panes[2].SourcePicture);
-        const QList<PaneImageFailure> failures = applyProjectSetup(m_project, {4, 1, false}, 233);
+        const QList<PaneImageFailure> failures =
+            applyProjectSetup(m_project, {4, 1, false}, 233, *m_work);
         QCOMPARE(failures.size(), 1);
         QCOMPARE(failures.at(0).pane, 2);
         verifyFilled(1, 233);

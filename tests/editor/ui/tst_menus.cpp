@@ -45,6 +45,10 @@ const QList<MenuRow>& menuTable() {
           item("mnu_MassImage", "Mass Image Import ..."),
           item("mnu_ExportHTML", "Export As Html ..."), item("mnu_ExportPDF", "Export As PDF ..."),
           item("mnu_Print", "Print ..."), sep(), item("mnu_Exit", "Exit")}},
+        {"mnu_Edit",
+         "Edit",
+         {item("mnu_Undo", "Undo", false, "Alt+Backspace"),
+          item("mnu_Redo", "Redo", false, "Ctrl+Shift+Z")}},
         {"mnu_Panes",
          "Pane",
          {item("mnu_Closeup", "Closeup", false), sep(), item("mnu_LoadPicture", "Picture ..."),
@@ -81,7 +85,8 @@ private Q_SLOTS:
         QStringList barMenus;
         for (QAction* action : window.menuBar()->actions())
             barMenus << action->menu()->objectName();
-        QCOMPARE(barMenus, QStringList({"mnu_File", "mnu_Panes", "mnu_Board", "mnuHelp"}));
+        QCOMPARE(barMenus,
+                 QStringList({"mnu_File", "mnu_Edit", "mnu_Panes", "mnu_Board", "mnuHelp"}));
         for (const MenuRow& row : menuTable()) {
             auto* menu = window.findChild<QMenu*>(row.name);
             QVERIFY2(menu, qPrintable(row.name));
@@ -127,6 +132,16 @@ private Q_SLOTS:
         QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(pane.FlipV, qint16(1));
 
+        // Undo and redo by their shortcuts.
+        QTest::keyClick(&window, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(pane.FlipV, qint16(0));
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(pane.FlipV, qint16(1));
+        QTest::keyClick(&window, Qt::Key_Backspace, Qt::AltModifier);
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(pane.FlipV, qint16(1));
+        QCOMPARE(pane.FlipH, qint16(1));
+
         // They win over the pane text box's undo and cut while enabled ...
         auto* text = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
         text->setFocus();
@@ -134,6 +149,15 @@ private Q_SLOTS:
         QTest::keyClick(text, Qt::Key_X, Qt::ControlModifier);
         QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(pane.FlipV, qint16(0));
+        QCOMPARE(pane.FlipH, qint16(0));
+        QCOMPARE(text->text(), QStringLiteral("ToUse"));
+        // ... and so do undo and redo while they are enabled.
+        QTest::keyClick(text, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(pane.FlipH, qint16(1));
+        QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(pane.FlipH, qint16(0));
+        QTest::keyClick(text, Qt::Key_Backspace, Qt::AltModifier);
+        QTest::keyClick(text, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(pane.FlipH, qint16(0));
         QCOMPARE(text->text(), QStringLiteral("ToUse"));
         // ... and the box has them back while the flips are greyed (pane 2 is blank).
@@ -155,6 +179,8 @@ private Q_SLOTS:
         });
         QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
         QTRY_VERIFY(noticeShown);
+        platform.expectMessage(QStringLiteral("Vistavel : Save Changes"),
+                               platform::MessageAnswer::Discard);
         window.close();
         QVERIFY(platform.problems().isEmpty());
     }

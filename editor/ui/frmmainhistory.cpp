@@ -1,0 +1,75 @@
+// frmMain's history: the Edit menu, keeping the steps of every change and
+// showing what an undo or redo changed.
+#include "editor/ui/frmmain.h"
+
+#include "platform/picturewidget.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+
+namespace editor {
+
+void frmMain::createEditMenu() {
+    // The history names its steps: "Undo Image Shuffle", just "Undo" when greyed.
+    mnu_Undo = m_history.createUndoAction(this, QStringLiteral("Undo"));
+    mnu_Undo->setObjectName(QStringLiteral("mnu_Undo"));
+    mnu_Undo->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
+    mnu_Redo = m_history.createRedoAction(this, QStringLiteral("Redo"));
+    mnu_Redo->setObjectName(QStringLiteral("mnu_Redo"));
+    mnu_Redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    mnu_Edit->addAction(mnu_Undo);
+    mnu_Edit->addAction(mnu_Redo);
+}
+
+void frmMain::runAndRecord(std::unique_ptr<ProjectChange> change) {
+    change->run();
+    record(std::move(change));
+}
+
+void frmMain::record(std::unique_ptr<ProjectChange> change) {
+    if (change->changed())
+        m_history.push(change.release());
+}
+
+QSet<QString> frmMain::historySources() const {
+    QSet<QString> sources;
+    for (int i = 0; i < m_history.count(); ++i)
+        if (const auto* step = dynamic_cast<const ProjectChange*>(m_history.command(i)))
+            step->collectSources(sources);
+    return sources;
+}
+
+void frmMain::renameHistorySources(const QHash<QString, QString>& kept) {
+    if (kept.isEmpty())
+        return;
+    // The stack hands out its steps read-only; they are the window's own.
+    for (int i = 0; i < m_history.count(); ++i)
+        if (auto* step = const_cast<ProjectChange*>(
+                dynamic_cast<const ProjectChange*>(m_history.command(i))))
+            step->renameSources(kept);
+}
+
+int frmMain::bitmapSide(int gridSize) const {
+    return paneBitmapSide(paneSizeFor(gridSize));
+}
+
+void frmMain::showChange(int pane) {
+    const int board = pane > 0 ? m_project.boardOfPane(pane) - 1 : currentBoardIndex();
+    const bool wasBusy = m_project.IsBusy;
+    m_project.IsBusy = true;
+    RebuildLists();
+    Combo_PageView->setCurrentIndex(std::min(board, Combo_PageView->count() - 1));
+    m_project.IsBusy = wasBusy;
+    // The pane size may have changed with the grid.
+    picStage->surface().clearPicture();
+    RefreshBoard();
+    if (pane > 0 && pane <= m_project.panesInUse()) {
+        List1->setCurrentRow(pane - 1);
+        SyncPaneText();
+    }
+}
+
+} // namespace editor

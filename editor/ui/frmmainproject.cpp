@@ -1,0 +1,185 @@
+// frmMain's project files: open, save, export, and the question about unsaved
+// changes before the project is closed or replaced.
+#include "editor/ui/frmmain.h"
+
+#include "editor/export/frmhtml.h"
+#include "editor/export/pictureprogress.h"
+#include "editor/model/projectstorage.h"
+#include "editor/print/papercommands.h"
+#include "editor/ui/filenamelist.h"
+#include "editor/ui/paneprogress.h"
+#include "platform/busycursor.h"
+#include "platform/picturewidget.h"
+#include "platform/platform.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace editor {
+namespace {
+
+const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
+const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
+const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
+
+} // namespace
+
+void frmMain::mnu_OpenProject_Click() {
+    if (!m_workFolder || !SettleUnsavedChanges())
+        return;
+    const platform::FileChoice choice = m_platform.chooseOpenFile(
+        {QStringLiteral("Load Project ..."), kProjectFilter, 1, {}, m_platform.programFolder()});
+    if (choice.cancelled)
+        return;
+    ReplaceProject(choice.fileName);
+}
+
+void frmMain::OpenProjectFile(const QString& fileName) {
+    if (m_workFolder && SettleUnsavedChanges())
+        ReplaceProject(fileName);
+}
+
+void frmMain::ReplaceProject(const QString& fileName) {
+    if (!m_workFolder)
+        return;
+    m_project.LastFileName = fileName;
+    const ProjectPaths paths = projectPaths(fileName);
+    QString refusal;
+    const std::optional<ProjectFileValues> values = loadProjectFile(paths.FileName, &refusal);
+    if (!values) {
+        m_platform.showMessage({kLoadProblem,
+                                QStringLiteral("I could not load the project %1.\n%2")
+                                    .arg(QDir::toNativeSeparators(paths.FileName), refusal),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+        return;
+    }
+    int missing = 0;
+    QString unreadable;
+    {
+        platform::BusyCursor busy;
+        picStage->surface().clearPicture();
+        m_project.IsBusy = true;
+        // The open project's steps go; its bitmaps stay until the panes let go of them.
+        m_history.clear();
+        applyProjectFile(m_project, *values, paths.pictureFolder(), *m_workFolder);
+        RebuildLists();
+        m_paneSize = paneSizeFor(m_project.GridSize);
+        PaneProgress progress(this, QStringLiteral("Loading pictures ..."));
+        missing = prepareProjectPictures(
+            m_project, paneBitmapSide(m_paneSize), *m_workFolder,
+            [&progress](int done, int total) { progress.setProgress(done, total); }, &unreadable);
+        m_project.IsBusy = false;
+        RefreshBoard();
+    }
+    m_history.setClean();
+    m_projectFile = paths.FileName;
+    if (missing > 0)
+        m_platform.showMessage(
+            {kLoadProblem,
+             (missing == 1
+                  ? QStringLiteral("I could not find or read 1 picture of the project; its pane "
+                                   "is blank.")
+                  : QStringLiteral("I could not find or read %1 pictures of the project; their "
+                                   "panes are blank.")
+                        .arg(missing)) +
+                 (unreadable.isEmpty() ? QString() : QLatin1Char('\n') + unreadable),
+             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+}
+
+void frmMain::mnu_SaveAs_Click() {
+    SaveProjectAs();
+}
+
+bool frmMain::SaveProjectAs() {
+    if (!m_workFolder)
+        return false;
+    const int boards = Combo_PageView->count();
+    const auto paneTotal = static_cast<qint16>(m_project.GridSize * m_project.GridSize * boards);
+    // The project's own file is proposed once there is one.
+    const QFileInfo projectFile(m_projectFile);
+    const platform::FileChoice choice = m_platform.chooseSaveFile(
+        {QStringLiteral("Save Project ..."), kProjectFilter, 1,
+         m_projectFile.isEmpty() ? QStringLiteral("Untitled.vv1") : projectFile.fileName(),
+         m_projectFile.isEmpty() ? QString() : projectFile.path()});
+    if (choice.cancelled)
+        return false;
+    m_project.LastFileName = choice.fileName;
+    const ProjectPaths paths = projectPaths(choice.fileName);
+    QStringList unwritten;
+    {
+        platform::BusyCursor busy;
+        // Sources a step can bring back must outlive the save as the panes' own do.
+        QHash<QString, QString> kept;
+        unwritten = saveProject(m_project, paths, paneTotal, boards, *m_workFolder,
+                                historySources(), &kept);
+        renameHistorySources(kept);
+    }
+    if (unwritten.isEmpty()) {
+        m_history.setClean();
+        m_projectFile = paths.FileName;
+        return true;
+    }
+    m_platform.showMessage({kSaveProblem,
+                            QStringLiteral("I could not write these files of the project:\n") +
+                                fileNameList(unwritten),
+                            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    return false;
+}
+
+bool frmMain::SettleUnsavedChanges() {
+    if (m_history.isClean())
+        return true;
+    const QString project = m_projectFile.isEmpty()
+                                ? QStringLiteral("the new project")
+                                : QDir::toNativeSeparators(QFileInfo(m_projectFile).fileName());
+    switch (m_platform.showMessage(
+        {QStringLiteral("Vistavel : Save Changes"),
+         QStringLiteral("Do you want to save the changes to %1?").arg(project),
+         platform::MessageIcon::Question, platform::MessageButtons::SaveDiscardCancel})) {
+    case platform::MessageAnswer::Save:
+        return SaveProjectAs();
+    case platform::MessageAnswer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::mnu_ExportHTML_Click() {
+    if (const std::optional<ExportTarget> target = m_frmHTML->Export())
+        convertPicturesWithProgress(this, m_platform, m_project, target->folder);
+}
+
+void frmMain::mnu_ExportPDF_Click() {
+    ExportBoardsAsPdf(this, m_platform, m_project, *m_frmPaper);
+}
+
+void frmMain::mnu_Print_Click() {
+    PrintBoards(this, m_platform, m_project, *m_frmPaper);
+}
+
+void frmMain::ExitEditor() {
+    close();
+}
+
+void frmMain::EndSession() {
+    m_endingSession = true;
+    close();
+    // Also leaves the event loop of a dialog that waits for an answer.
+    QCoreApplication::quit();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!m_endingSession && !SettleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    if (m_workFolder)
+        m_workFolder->remove();
+    event->accept();
+}
+
+} // namespace editor
