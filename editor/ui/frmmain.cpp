@@ -285,7 +285,7 @@ void frmMain::createMenus() {
     addSeparator(mnu_EditList, QStringLiteral("sep07"));
     mnu_Remove =
         addCommand(mnu_EditList, QStringLiteral("Remove Item"), QStringLiteral("mnu_Remove"),
-                   [this] { ClearItemText(List1->currentRow(), false); });
+                   [this] { ClearItemText(selectedPaneRow(), false); });
     addSeparator(mnu_EditList, QStringLiteral("sep08"));
     mnu_ClearAll = addCommand(mnu_EditList, QStringLiteral("Clear All"),
                               QStringLiteral("mnu_ClearAll"), [this] { ClearItemText(-1, true); });
@@ -898,8 +898,13 @@ void frmMain::cmdButton_Click() {
     StoreItemText();
 }
 
+int frmMain::selectedPaneRow() const {
+    const QList<QListWidgetItem*> selected = List1->selectedItems();
+    return selected.isEmpty() ? -1 : List1->row(selected.first());
+}
+
 void frmMain::StoreItemText() {
-    const int index = List1->currentRow();
+    const int index = selectedPaneRow();
     if (Text1->text().isEmpty() || index < 0 || index >= kLastPane)
         return;
     const QString text = paneTextToStore(Text1->text());
