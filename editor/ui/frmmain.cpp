@@ -73,6 +73,13 @@ QString fileNameList(const QStringList& files) {
     return names.join(QLatin1Char('\n'));
 }
 
+QString paneNumberList(const QList<int>& panes) {
+    QStringList numbers;
+    for (int pane : panes)
+        numbers << QString::number(pane);
+    return numbers.join(QStringLiteral(", "));
+}
+
 QFont paneNumberFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(13);
@@ -597,17 +604,22 @@ void frmMain::OpenProjectFile(const QString& fileName) {
         m_project.IsBusy = false;
         RefreshBoard();
     }
+    QStringList problems;
     if (missing > 0)
-        m_platform.showMessage(
-            {kLoadProblem,
-             (missing == 1
-                  ? QStringLiteral("I could not find or read 1 picture of the project; its pane "
-                                   "is blank.")
-                  : QStringLiteral("I could not find or read %1 pictures of the project; their "
-                                   "panes are blank.")
-                        .arg(missing)) +
-                 (unreadable.isEmpty() ? QString() : QLatin1Char('\n') + unreadable),
-             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+        problems << (missing == 1 ? QStringLiteral("I could not find or read 1 picture of the "
+                                                   "project; its pane is blank.")
+                                  : QStringLiteral("I could not find or read %1 pictures of the "
+                                                   "project; their panes are blank.")
+                                        .arg(missing));
+    if (!unreadable.isEmpty())
+        problems << unreadable;
+    if (!values->RefusedPictures.isEmpty())
+        problems << QStringLiteral("These panes name a picture that cannot be a file in the "
+                                   "picture folder, so they are blank: %1.")
+                        .arg(paneNumberList(values->RefusedPictures));
+    if (!problems.isEmpty())
+        m_platform.showMessage({kLoadProblem, problems.join(QLatin1Char('\n')),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
 void frmMain::mnu_SaveAs_Click() {
