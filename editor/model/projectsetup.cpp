@@ -78,7 +78,15 @@ QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectS
         project.Panes.fill(PaneRecord{});
         return {};
     }
-    const QList<PaneImageFailure> failures = rewriteAllPaneImages(project, paneSize);
+    QList<PaneImageFailure> failures = rewriteAllPaneImages(project, paneSize);
+    // A source on a drive that is gone or in a folder that moved: the bitmap
+    // itself, already mirrored, is the best picture left. Hidden panes keep what
+    // they hold until the project grows again.
+    failures.removeIf([&project, paneSize](const PaneImageFailure& failure) {
+        const QString& bitmap = project.Panes[failure.pane].WorkPicture;
+        return writePaneImage(bitmap, paneSize, false, false, bitmap).isEmpty() ||
+               failure.pane > project.panesInUse();
+    });
     for (const PaneImageFailure& failure : failures)
         project.Panes[failure.pane].makeBlank();
     return failures;

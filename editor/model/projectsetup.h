@@ -44,8 +44,10 @@ struct ProjectSetup {
 // hold until the project grows again.
 //
 // Keeping the items rewrites the prepared bitmap of every entry 1 to 1000 at
-// `paneSize` (all cores). A pane whose bitmap cannot be rewritten is made blank,
-// so the stage never shows a bitmap of the old size; those panes are returned.
+// `paneSize` (all cores), from its source picture or else from the bitmap
+// itself. A pane in use for which neither can be read is made blank, so the
+// stage never shows a bitmap of the old size; those panes are returned. Hidden
+// panes are never blanked.
 // Discarding clears every entry: pictures, flip flags, texts, labels and web
 // addresses, so the pane list's "ToUse" entries tell the truth.
 QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectSetup& setup,
