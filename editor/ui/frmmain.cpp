@@ -149,6 +149,8 @@ void frmMain::createControls() {
     picSideBar = new QWidget(picStage);
     picSideBar->setObjectName(QStringLiteral("picSideBar"));
     picSideBar->setAutoFillBackground(true);
+    // A surface of its own: presses beside its controls never reach the stage.
+    picSideBar->setAttribute(Qt::WA_NoMousePropagation);
 
     Toolbar1 = new QWidget(picSideBar);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
