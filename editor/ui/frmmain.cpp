@@ -391,6 +391,7 @@ void frmMain::RefreshBoard() {
         platform::BusyCursor busy;
         DrawBoard(m_project, currentBoardIndex(), m_paneSize, m_project.GridSize,
                   picStage->surface(), picLoader, m_boardStyle);
+        Line1.forgetDrawing();
         picStage->update();
     }
     const int index = currentBoardIndex();
