@@ -182,7 +182,7 @@ void frmMain::createControls() {
 
     Text1 = new QLineEdit(picSideBar);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setMaxLength(kPaneTextMaxLength);
+    limitTyping(*Text1, kPaneTextMaxLength);
     connect(Text1, &QLineEdit::textChanged, this, &frmMain::Text1_Change);
     // A project dropped on the text box opens; text dropped there is typed in.
     platform::relayFileDrags(Text1, this, [](const QStringList& files) {

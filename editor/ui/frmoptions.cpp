@@ -50,7 +50,7 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         Text1[i] = new QLineEdit(this);
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        Text1[i]->setMaxLength(kTypedLimits[i]);
+        limitTyping(*Text1[i], kTypedLimits[i]);
         Text1[i]->setMinimumWidth(280);
     }
 
