@@ -15,10 +15,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (const auto status = commandLine.answerWithApplication())
         return *status;
-    // Ending the session, closing the terminal or Ctrl+C ends the editor as Exit does.
+    // Ending the session, closing the terminal or Ctrl+C ends the editor as Exit
+    // does. exit() rather than quit(), which does nothing before app.exec(): a
+    // message box about the project named on the command line runs an event loop
+    // of its own, and that loop must end too.
     platform::TerminationSignals endRequests;
     QObject::connect(&endRequests, &platform::TerminationSignals::received, &app,
-                     &QCoreApplication::quit);
+                     [] { QCoreApplication::exit(0); });
     platform::QtPlatform desktop;
     editor::frmMain window(desktop);
     if (!window.startedUp())
