@@ -132,8 +132,6 @@ void frmHTML::createControls() {
 std::optional<ExportTarget> frmHTML::Export() {
     m_target = ExportTarget();
     noFileChosen();
-    // What the box still holds is a page of an earlier export, or an edit of one.
-    html_code->document()->setModified(false);
     exec();
     return m_fileChosen ? std::optional<ExportTarget>(m_target) : std::nullopt;
 }
@@ -232,8 +230,9 @@ void frmHTML::showGenerated(const QString& text) {
     html_code->document()->setModified(false);
 }
 
-// An edit of this export's page 1: typed since the box last showed a page the
-// program made, and not emptied, which asks for the page made anew.
+// An edit of page 1: typed since the box last showed a page the program made,
+// in this export or an earlier one, and not emptied, which asks for the page
+// made anew.
 bool frmHTML::holdsEdit() const {
     return html_code->document()->isModified() && !html_code->document()->isEmpty();
 }

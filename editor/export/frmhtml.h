@@ -35,9 +35,9 @@ public:
     frmHTML(platform::Platform& platform, const ProjectRecord& project, const HtmlWordTable& words,
             QWidget* parent = nullptr);
 
-    // Shows the dialog modally, starting with no file chosen and with whatever
-    // the preview box holds counting as no edit of this export. The chosen page
-    // file when the pages were written; nothing when the export was discarded.
+    // Shows the dialog modally, starting with no file chosen; an edit left in the
+    // preview box by an earlier export is still the user's. The chosen page file
+    // when the pages were written; nothing when the export was discarded.
     std::optional<ExportTarget> Export();
 
     ExportOptions options() const;

@@ -20,6 +20,9 @@ public:
     // Returns the part of the stage that changed.
     QRect show(platform::PictureSurface& stage, QPoint from, QPoint to, QColor colour);
     QRect hide(platform::PictureSurface& stage);
+    // The stage was drawn afresh, which took the line away with everything else:
+    // nothing is left to take away, and the next show() draws the line anew.
+    void forgetDrawing() { m_visible = false; }
 
 private:
     QRect bounds() const;

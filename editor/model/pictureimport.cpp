@@ -48,7 +48,7 @@ QList<PaneJob> planImport(ProjectRecord& project, const PictureSequence& sequenc
             break;
         PaneRecord& record = project.Panes[pane];
         PaneJob job{pane, record, source, {}, {}};
-        record.PictureName = sequence.prefix();
+        record.PictureName = storablePictureName(sequence.prefix());
         record.SourcePicture = source;
         record.FlipH = 0;
         record.FlipV = 0;

@@ -1,5 +1,6 @@
 #include "editor/model/picturesequence.h"
 
+#include "editor/model/panerecord.h"
 #include "platform/characters.h"
 #include "platform/numbers.h"
 
@@ -68,7 +69,16 @@ QString pictureNameOf(const QString& fileName) {
     const QString title = QFileInfo(fileName).fileName();
     const std::optional<QStringView> name =
         platform::withoutLastCharacters(title, kExtensionLength);
-    return name && !name->isEmpty() ? name->toString() : title;
+    return storablePictureName(name && !name->isEmpty() ? name->toString() : title);
+}
+
+QString storablePictureName(const QString& name) {
+    if (name == kNoPicture)
+        return kNoPicture + QStringLiteral("-2");
+    QString storable = name;
+    storable.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    storable.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return storable;
 }
 
 } // namespace editor

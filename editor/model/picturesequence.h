@@ -51,6 +51,12 @@ private:
 
 // The name a pane's files are named after: the file title less its last four
 // characters ("Image01.bmp" gives "Image01"); a shorter title is taken whole.
+// The name is made storable as storablePictureName() says.
 QString pictureNameOf(const QString& fileName);
+
+// A picture name as a project file can carry it and give back: a line break
+// becomes a blank, as the file would write it, and "none", which the file would
+// read as no picture at all, becomes "none-2", as clashing bitmap names do.
+QString storablePictureName(const QString& name);
 
 } // namespace editor

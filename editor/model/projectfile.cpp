@@ -29,40 +29,49 @@ QString fileText(const QString& text) {
     return line;
 }
 
-// The file is read as if character by character, each character re-assigning
-// the field from the line so far, and an assignment that does not convert being
-// skipped. For a number that leaves the value of the longest leading run of
-// "-" and digits that is in range.
-std::optional<qint64> leadingNumber(QStringView line, qint64 lowest, qint64 highest) {
-    std::optional<qint64> value;
-    qsizetype i = 0;
-    const bool negative = line.startsWith(QLatin1Char('-'));
-    if (negative)
-        ++i;
+// A number is the whole line, perhaps with blanks around it and a sign in
+// front; one that is not, or lies outside `lowest` to `highest`, does not
+// convert and leaves the field as it was.
+std::optional<qint64> wholeNumber(QStringView line, qint64 lowest, qint64 highest) {
+    qsizetype first = 0;
+    qsizetype end = line.size();
+    while (first < end && line.at(first) == QLatin1Char(' '))
+        ++first;
+    while (end > first && line.at(end - 1) == QLatin1Char(' '))
+        --end;
+    const bool negative = first < end && line.at(first) == QLatin1Char('-');
+    if (first < end && (negative || line.at(first) == QLatin1Char('+')))
+        ++first;
+    if (first == end)
+        return std::nullopt;
     qint64 magnitude = 0;
-    for (; i < line.size(); ++i) {
+    for (qsizetype i = first; i < end; ++i) {
         const QChar c = line.at(i);
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            break;
+            return std::nullopt;
         magnitude = magnitude * 10 + (c.unicode() - '0');
-        const qint64 number = negative ? -magnitude : magnitude;
-        if (number < lowest || number > highest)
-            break;
-        value = number;
+        // Past every range asked for; stops before the sum could overflow.
+        if (magnitude > std::numeric_limits<quint32>::max())
+            return std::nullopt;
     }
-    return value;
+    const qint64 number = negative ? -magnitude : magnitude;
+    if (number < lowest || number > highest)
+        return std::nullopt;
+    return number;
 }
 
 void assignCounter(qint16& field, bool& set, QStringView line) {
-    if (const auto number = leadingNumber(line, std::numeric_limits<qint16>::min(),
-                                          std::numeric_limits<qint16>::max())) {
+    if (const auto number = wholeNumber(line, std::numeric_limits<qint16>::min(),
+                                        std::numeric_limits<qint16>::max())) {
         field = static_cast<qint16>(*number);
         set = true;
     }
 }
 
+// Colours are 32-bit values; the drawing takes their low three bytes.
 void assignColour(std::optional<quint32>& field, QStringView line) {
-    if (const auto number = leadingNumber(line, 0, 0xFFFFFF))
+    if (const auto number = wholeNumber(line, std::numeric_limits<qint32>::min(),
+                                        std::numeric_limits<qint32>::max()))
         field = static_cast<quint32>(*number);
 }
 
@@ -83,13 +92,7 @@ QString pictureReference(const QString& pictureName, int pane) {
 }
 
 bool isSafePictureName(const QString& name) {
-    if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter())
-        return false;
-    for (const QChar c : name)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 ||
-            c.unicode() == 0x7F)
-            return false;
-    return true;
+    return !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
 bool writeProjectFile(const ProjectRecord& project, int paneTotal, int boardCount, int gridSize,
@@ -97,8 +100,10 @@ bool writeProjectFile(const ProjectRecord& project, int paneTotal, int boardCoun
     QStringList lines;
     lines.reserve(kHeaderLines + kLinesPerPane * paneTotal);
     lines << QString::number(paneTotal) << QString::number(boardCount) << QString::number(gridSize)
-          << fileText(project.FooterText) << QString::number(project.GridHighlight)
-          << QString::number(project.MoveHighlight) << fileText(project.BoardTitle);
+          << fileText(project.FooterText)
+          << QString::number(static_cast<qint32>(project.GridHighlight))
+          << QString::number(static_cast<qint32>(project.MoveHighlight))
+          << fileText(project.BoardTitle);
     for (int p = 1; p <= paneTotal && p <= kLastPane; ++p) {
         const PaneRecord& pane = project.Panes[p];
         lines << fileText(pictureReference(pane.PictureName, p)) << QString::number(pane.FlipH)
@@ -161,7 +166,10 @@ std::optional<ProjectFileValues> readProjectFile(const QByteArray& bytes, QStrin
             if (const std::optional<QStringView> reference =
                     platform::withoutLastCharacters(line, 5)) {
                 const QString name = reference->toString();
-                pane.PictureName = isSafePictureName(name) ? name : kNoPicture;
+                const bool safe = isSafePictureName(name);
+                pane.PictureName = safe ? name : kNoPicture;
+                if (!safe)
+                    values.RefusedPictures.append(index / kLinesPerPane + 1);
             }
             break;
         case 3:
@@ -197,6 +205,7 @@ std::optional<ProjectFileValues> readProjectFile(const QByteArray& bytes, QStrin
                           .arg(boards));
     // A pane total that disagrees with the boards only bounds which panes get
     // their pictures (applyProjectFile).
+    values.RefusedPictures.removeIf([&values](int pane) { return pane > values.PaneTotal; });
     return values;
 }
 

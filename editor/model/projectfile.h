@@ -3,6 +3,7 @@
 #include "editor/model/projectrecord.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -35,15 +36,19 @@ struct ProjectFileValues {
     std::optional<quint32> MoveHighlight;
     // Entries 1 to 1000; entries past the pane total are read but not in use.
     std::array<ProjectFilePane, kLastPane + 1> Panes;
+    // Panes up to the pane total whose picture reference cannot name a file in
+    // the picture folder, in pane order; they open without a picture.
+    QList<int> RefusedPictures;
 };
 
 // "Image01-0012" for pane 12 showing Image01, "none" for a pane without a picture.
 QString pictureReference(const QString& pictureName, int pane);
 
-// Whether a picture name read from a file may become part of a path: no path
-// separator, no control character, no drive letter. Names are only ever joined
-// to the picture folder or the work folder as "name-NNNN.bmp", so dots inside a
-// name ("a..b", "..") cannot lead out of them.
+// Whether a picture name read from a file may become part of a path. Names are
+// only ever joined to the picture folder or the work folder as
+// folder + "/" + name + "-NNNN.bmp", so only a "/" could lead out of them, and a
+// NUL can be in no file name; dots ("a..b", ".."), "\\", ":" and control
+// characters are ordinary characters of a file name here.
 bool isSafePictureName(const QString& name);
 
 // Writes the 7 header lines and 6 lines for each of panes 1 to `paneTotal`,

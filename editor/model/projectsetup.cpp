@@ -82,7 +82,19 @@ QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectS
     for (int p = 1; p <= kLastPane; ++p)
         if (project.Panes[p].hasSourcePicture() && project.Panes[p].hasWorkPicture())
             panes << p;
-    const QList<PaneImageFailure> failures = prepareNewPaneImages(project, panes, paneSize, folder);
+    QList<PaneImageFailure> failures = prepareNewPaneImages(project, panes, paneSize, folder);
+    // A source on a drive that is gone or in a folder that moved: the bitmap
+    // itself, already mirrored, is the best picture left. Hidden panes keep what
+    // they hold until the project grows again.
+    failures.removeIf([&project, paneSize, &folder](const PaneImageFailure& failure) {
+        PaneRecord& record = project.Panes[failure.pane];
+        const QString scaled = newWorkPictureName(project, failure.pane, folder);
+        if (writePaneImage(record.WorkPicture, paneSize, false, false, scaled).isEmpty()) {
+            record.WorkPicture = scaled;
+            return true;
+        }
+        return failure.pane > project.panesInUse();
+    });
     for (const PaneImageFailure& failure : failures)
         project.Panes[failure.pane].makeBlank();
     return failures;

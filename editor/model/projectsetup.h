@@ -45,8 +45,10 @@ struct ProjectSetup {
 //
 // Keeping the items prepares every entry 1 to 1000 that has a bitmap anew at
 // `paneSize` (all cores), under a new name, so the bitmaps of the old size stay
-// for an undo. A pane whose bitmap cannot be prepared is made blank, so the
-// stage never shows a bitmap of the old size; those panes are returned.
+// for an undo: from its source picture, or else from the old bitmap itself. A
+// pane in use for which neither can be read is made blank, so the stage never
+// shows a bitmap of the old size; those panes are returned. Hidden panes are
+// never blanked.
 // Discarding clears every entry: pictures, flip flags, texts, labels and web
 // addresses, so the pane list's "ToUse" entries tell the truth.
 QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectSetup& setup,

@@ -111,6 +111,8 @@ void frmMain::createControls() {
     picSideBar = new QWidget(picStage);
     picSideBar->setObjectName(QStringLiteral("picSideBar"));
     picSideBar->setAutoFillBackground(true);
+    // A surface of its own: presses beside its controls never reach the stage.
+    picSideBar->setAttribute(Qt::WA_NoMousePropagation);
 
     Toolbar1 = new QWidget(picSideBar);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -142,7 +144,7 @@ void frmMain::createControls() {
 
     Text1 = new QLineEdit(picSideBar);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setMaxLength(kPaneTextMaxLength);
+    limitTyping(*Text1, kPaneTextMaxLength);
     connect(Text1, &QLineEdit::textChanged, this, &frmMain::Text1_Change);
     // A project dropped on the text box opens; text dropped there is typed in.
     platform::relayFileDrags(Text1, this, [](const QStringList& files) {
@@ -262,7 +264,7 @@ void frmMain::createMenus() {
     addSeparator(mnu_EditList, QStringLiteral("sep07"));
     mnu_Remove =
         addCommand(mnu_EditList, QStringLiteral("Remove Item"), QStringLiteral("mnu_Remove"),
-                   [this] { ClearItemText(List1->currentRow(), false); });
+                   [this] { ClearItemText(selectedPaneRow(), false); });
     addSeparator(mnu_EditList, QStringLiteral("sep08"));
     mnu_ClearAll = addCommand(mnu_EditList, QStringLiteral("Clear All"),
                               QStringLiteral("mnu_ClearAll"), [this] { ClearItemText(-1, true); });
@@ -360,6 +362,7 @@ void frmMain::RefreshBoard() {
         platform::BusyCursor busy;
         DrawBoard(m_project, currentBoardIndex(), m_paneSize, m_project.GridSize,
                   picStage->surface(), picLoader, m_boardStyle);
+        Line1.forgetDrawing();
         picStage->update();
     }
     const int index = currentBoardIndex();

@@ -122,6 +122,10 @@ private:
     void List1_MouseDown(Qt::MouseButton button, QPoint globalPosition);
     void Text1_Change();
     void cmdButton_Click();
+    // The row of the pane list's selected entry, -1 for none. The current row
+    // is no guide: the list makes its first row current, unselected, whenever it
+    // gets the focus without a click.
+    int selectedPaneRow() const;
     void StoreItemText();
     void ClearItemText(int index, bool all);
     void RewritePaneListEntry(int pane);

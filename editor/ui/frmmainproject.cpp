@@ -25,6 +25,13 @@ const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
 const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
 const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
 
+QString paneNumberList(const QList<int>& panes) {
+    QStringList numbers;
+    for (int pane : panes)
+        numbers << QString::number(pane);
+    return numbers.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 void frmMain::mnu_OpenProject_Click() {
@@ -76,17 +83,22 @@ void frmMain::ReplaceProject(const QString& fileName) {
     }
     m_history.setClean();
     m_projectFile = paths.FileName;
+    QStringList problems;
     if (missing > 0)
-        m_platform.showMessage(
-            {kLoadProblem,
-             (missing == 1
-                  ? QStringLiteral("I could not find or read 1 picture of the project; its pane "
-                                   "is blank.")
-                  : QStringLiteral("I could not find or read %1 pictures of the project; their "
-                                   "panes are blank.")
-                        .arg(missing)) +
-                 (unreadable.isEmpty() ? QString() : QLatin1Char('\n') + unreadable),
-             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+        problems << (missing == 1 ? QStringLiteral("I could not find or read 1 picture of the "
+                                                   "project; its pane is blank.")
+                                  : QStringLiteral("I could not find or read %1 pictures of the "
+                                                   "project; their panes are blank.")
+                                        .arg(missing));
+    if (!unreadable.isEmpty())
+        problems << unreadable;
+    if (!values->RefusedPictures.isEmpty())
+        problems << QStringLiteral("These panes name a picture that cannot be a file in the "
+                                   "picture folder, so they are blank: %1.")
+                        .arg(paneNumberList(values->RefusedPictures));
+    if (!problems.isEmpty())
+        m_platform.showMessage({kLoadProblem, problems.join(QLatin1Char('\n')),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
 void frmMain::mnu_SaveAs_Click() {
@@ -168,8 +180,10 @@ void frmMain::ExitEditor() {
 void frmMain::EndSession() {
     m_endingSession = true;
     close();
-    // Also leaves the event loop of a dialog that waits for an answer.
-    QCoreApplication::quit();
+    // Also leaves the event loop of a dialog that waits for an answer. exit()
+    // rather than quit(), which does nothing before the application's own loop
+    // runs: the box about a project named on the command line has a loop of its own.
+    QCoreApplication::exit(0);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -112,8 +112,13 @@ void frmMain::cmdButton_Click() {
     StoreItemText();
 }
 
+int frmMain::selectedPaneRow() const {
+    const QList<QListWidgetItem*> selected = List1->selectedItems();
+    return selected.isEmpty() ? -1 : List1->row(selected.first());
+}
+
 void frmMain::StoreItemText() {
-    const int index = List1->currentRow();
+    const int index = selectedPaneRow();
     if (Text1->text().isEmpty() || index < 0 || index >= kLastPane)
         return;
     const QString text = paneTextToStore(Text1->text());

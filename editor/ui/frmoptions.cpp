@@ -1,6 +1,7 @@
 #include "editor/ui/frmoptions.h"
 
 #include "editor/model/highlightcolours.h"
+#include "editor/model/panetexts.h"
 #include "editor/ui/wholetext.h"
 
 #include <QComboBox>
@@ -49,7 +50,7 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         Text1[i] = new QLineEdit(this);
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        Text1[i]->setMaxLength(kTypedLimits[i]);
+        limitTyping(*Text1[i], kTypedLimits[i]);
         Text1[i]->setMinimumWidth(280);
     }
 
@@ -132,7 +133,7 @@ void frmOptions::Button_acceptOrclose_Click(int index) {
     if (m_paneMode) {
         PaneRecord& pane = m_project.Panes[m_pane];
         pane.Label = Text1[0]->text();
-        pane.URL = Text1[1]->text().trimmed();
+        pane.URL = paneTextToStore(Text1[1]->text());
         m_project.GridHighlight = selectedColour(Combo_GridHighlight);
     } else {
         m_project.MoveHighlight = selectedColour(Combo_MoveHighlight);

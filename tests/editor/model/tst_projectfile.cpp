@@ -148,7 +148,7 @@ private Q_SLOTS:
 
     void valuesThatDoNotConvertKeepThePreviousOne() {
         QStringList values = oneBoard({"none", "0", "0", "", "Text", ""});
-        values[0] = QStringLiteral("4 panes"); // the leading digits still count
+        values[0] = QStringLiteral(" 4 "); // blanks around a number are no part of it
         values[4] = QStringLiteral("green");
         values[5] = QStringLiteral("255x");
         values[6] = QString();
@@ -156,13 +156,14 @@ private Q_SLOTS:
         QVERIFY(read);
         QCOMPARE(read->PaneTotal, qint16(4));
         QCOMPARE(read->GridHighlight, std::nullopt);
-        QCOMPARE(read->MoveHighlight, std::optional<quint32>(255));
+        QCOMPARE(read->MoveHighlight, std::nullopt); // a number is the whole line
         QCOMPARE(read->BoardTitle, QStringLiteral("ToUse"));
         QCOMPARE(read->Panes[1].Label, QStringLiteral("ToUse"));
         QCOMPARE(read->Panes[1].Text, QStringLiteral("Text"));
 
         ProjectRecord project;
         project.GridHighlight = 0xFFFFFF;
+        project.MoveHighlight = 255;
         QTemporaryDir dir;
         auto work = WorkFolder::create(dir.path(), QString(), nullptr);
         applyProjectFile(project, *read, dir.path(), *work);
@@ -214,16 +215,18 @@ private Q_SLOTS:
                                          << ":x";
         QTest::newRow("climbing, slash") << "../../etc/passwd-0001"
                                          << "none";
-        QTest::newRow("climbing, backslash") << "..\\..\\Windows\\win-0001"
-                                             << "none";
+        QTest::newRow("backslashes") << "..\\..\\Windows\\win-0001"
+                                     << "..\\..\\Windows\\win";
         QTest::newRow("absolute") << "/tmp/x-0001"
                                   << "none";
         QTest::newRow("sub-folder") << "sub/x-0001"
                                     << "none";
-        QTest::newRow("drive") << "C:evil-0001"
-                               << "none";
-        QTest::newRow("control character") << QStringLiteral("a") + QChar(7) + "b-0001"
-                                           << "none";
+        QTest::newRow("drive form") << "C:evil-0001"
+                                    << "C:evil";
+        QTest::newRow("control characters")
+            << QStringLiteral("a\tb") + QChar(7) + "-0001" << QStringLiteral("a\tb") + QChar(7);
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + "b-0001"
+                             << "none";
     }
     void picturesCannotLeadOutOfTheirFolders() {
         QFETCH(QString, reference);
@@ -233,6 +236,8 @@ private Q_SLOTS:
         QVERIFY(read);
         QCOMPARE(read->Panes[1].PictureName, name);
         QCOMPARE(read->Panes[1].Label, QStringLiteral("L"));
+        // A name refused is named, so that the user learns why the pane is blank.
+        QCOMPARE(read->RefusedPictures.size(), name == "none" && reference != "none" ? 1 : 0);
     }
 
     void refusesWhatNoProjectLooksLike_data() {
@@ -249,6 +254,8 @@ private Q_SLOTS:
         QTest::newRow("41 boards of 5 x 5")
             << lines({"1025", "41", "5", "ToUse", "0", "0", "ToUse"});
         QTest::newRow("header cut short") << lines({"4", "1"});
+        QTest::newRow("pane total beyond 16 bits")
+            << lines({"100050", "1", "2", "ToUse", "0", "0", "ToUse"});
         QTest::newRow("a million lines of 1") << QByteArray("1\r\n").repeated(1000000);
     }
     void refusesWhatNoProjectLooksLike() {
@@ -318,8 +325,8 @@ private Q_SLOTS:
         project.BoardCount = 2;
         project.FooterText = QStringLiteral("Fußnote");
         project.BoardTitle = QStringLiteral("Title");
-        project.GridHighlight = 0xFF0000;
-        project.MoveHighlight = 0x00FFFF;
+        project.GridHighlight = 0x1000000;
+        project.MoveHighlight = 0xFFFFFFFF; // "-1" in the file
         for (int p = 1; p <= 18; ++p) {
             PaneRecord& pane = project.Panes[p];
             pane.Label = QStringLiteral("Label %1 ñ").arg(p);

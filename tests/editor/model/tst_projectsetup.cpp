@@ -201,19 +201,27 @@ private Q_SLOTS:
         QCOMPARE(m_project.MoveHighlight, 0xFF0000u);
     }
 
+    // Source pictures gone (a drive unplugged, a folder moved): the bitmap is
+    // rewritten from itself; only a pane in use whose bitmap is gone too turns
+    // blank and is named. Hidden panes keep what they hold.
     void aPaneThatCannotBeRewrittenTurnsBlank() {
-        fill(1, 100);
-        fill(2, 100);
-        QFile::remove(m_project.Panes[2].SourcePicture);
+        m_project.BoardCount = 2;
+        for (int pane : {2, 3, 8}) {
+            fill(pane, 100);
+            QFile::remove(m_project.Panes[pane].SourcePicture);
+        }
+        const PaneRecord hidden = m_project.Panes[8];
+        QFile::remove(m_project.Panes[3].WorkPicture);
+        QFile::remove(hidden.WorkPicture);
         const QList<PaneImageFailure> failures =
-            applyProjectSetup(m_project, {4, 1, false}, 233, *m_work);
+            applyProjectSetup(m_project, {2, 1, false}, 233, *m_work);
         QCOMPARE(failures.size(), 1);
-        QCOMPARE(failures.at(0).pane, 2);
-        verifyFilled(1, 233);
-        QCOMPARE(m_project.Panes[2].WorkPicture, kNoPicture);
-        QCOMPARE(m_project.Panes[2].SourcePicture, kNoPicture);
+        QCOMPARE(failures.at(0).pane, 3);
+        QCOMPARE(QImage(m_project.Panes[2].WorkPicture).size(), QSize(233, 233));
+        QCOMPARE(m_project.Panes[3].WorkPicture, kNoPicture);
         // Only the picture goes; the pane's texts stay.
-        QCOMPARE(m_project.Panes[2].Text, QStringLiteral("text 2"));
+        QCOMPARE(m_project.Panes[3].Text, QStringLiteral("text 3"));
+        QCOMPARE(m_project.Panes[8].WorkPicture, hidden.WorkPicture);
     }
 };
 

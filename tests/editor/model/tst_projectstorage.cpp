@@ -1,5 +1,6 @@
 #include "editor/model/paneimage.h"
 #include "editor/model/paneswap.h"
+#include "editor/model/picturesequence.h"
 #include "editor/model/projectstorage.h"
 #include "editor/model/workfolder.h"
 #include "testmain.h"
@@ -68,7 +69,7 @@ private:
     void give(int pane, const QString& file) {
         PaneRecord& record = m_project.Panes[pane];
         record.SourcePicture = file;
-        record.PictureName = QFileInfo(file).completeBaseName();
+        record.PictureName = pictureNameOf(file);
         QString error;
         QVERIFY2(PreparePaneImage(m_project, pane, kSize, true, *m_work, &error),
                  qPrintable(error));
@@ -166,6 +167,10 @@ private Q_SLOTS:
                                                    << "Trip..-0001.bmp";
         QTest::newRow("resource prefix") << ":pic.bmp"
                                          << ":pic-0001.bmp";
+        QTest::newRow("backslash") << "a\\b.bmp"
+                                   << "a\\b-0001.bmp";
+        QTest::newRow("named like no picture") << "none.bmp"
+                                               << "none-2-0001.bmp";
     }
     void picturesOfAnyLegalNameSaveAndOpen() {
         QFETCH(QString, file);

@@ -255,7 +255,9 @@ private Q_SLOTS:
 
     void aPictureThatCannotBePreparedAgainIsReported() {
         givePicture(2, Qt::blue, QStringLiteral("second"));
+        // Gone, source and bitmap alike.
         QFile::remove(project().Panes[2].SourcePicture);
+        QFile::remove(project().Panes[2].WorkPicture);
         m_platform->expectMessage(QStringLiteral("Vistavel : Board Setup"));
         changeProject([](QDialog* dialog) {
             chooseGrid(dialog, 1);

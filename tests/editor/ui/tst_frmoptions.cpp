@@ -113,20 +113,21 @@ private Q_SLOTS:
             QCOMPARE(box(dialog, 1)->maxLength(), 999);
             QCOMPARE(part<QComboBox>(dialog, "Combo_GridHighlight")->currentText(),
                      QStringLiteral("Green"));
-            retype(box(dialog, 1), QStringLiteral("  www.example.org/a b  "));
+            // Only blanks go: a no-break space is part of the address.
+            retype(box(dialog, 1), QStringLiteral("  www.example.org/a b\u00A0  "));
             chooseColour(dialog, "Combo_GridHighlight", QStringLiteral("Red"));
             press(dialog, "Button_acceptOrclose_1");
         });
         const PaneRecord& pane = project().Panes[1];
         QCOMPARE(pane.Label, QStringLiteral("ToUse"));
-        QCOMPARE(pane.URL, QStringLiteral("www.example.org/a b"));
+        QCOMPARE(pane.URL, QStringLiteral("www.example.org/a b\u00A0"));
         QCOMPARE(project().GridHighlight, 0x0000FFu);
         QCOMPARE(project().BoardTitle, QStringLiteral("Title"));
         QCOMPARE(project().MoveHighlight, 0x00FF00u);
 
         // A longer label is cut by the box.
         open("mnu_Options", [](QDialog* dialog) {
-            QCOMPARE(box(dialog, 1)->text(), QStringLiteral("www.example.org/a b"));
+            QCOMPARE(box(dialog, 1)->text(), QStringLiteral("www.example.org/a b\u00A0"));
             retype(box(dialog, 0), QString(120, QLatin1Char('x')));
             press(dialog, "Button_acceptOrclose_1");
         });

@@ -144,10 +144,16 @@ private Q_SLOTS:
         QCOMPARE(paneList()->currentRow(), -1);
         QCOMPARE(textBox()->text(), QStringLiteral("kept"));
 
-        // With no entry selected, store and remove do nothing.
+        // With no entry selected, store and remove do nothing, even once the list
+        // got the focus back without a click and made its first row current.
         QTest::mouseClick(swapButton(), Qt::LeftButton);
         trigger("mnu_Remove");
         QCOMPARE(listEntries(paneList()), expected);
+        paneList()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(paneList()->currentRow(), 0);
+        trigger("mnu_Swap");
+        QCOMPARE(listEntries(paneList()), expected);
+        QCOMPARE(project().Panes[1].Text, kUnsetText);
     }
 
     void pane1000LosesItsLeadingBlankWhenStored() {
