@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <cstdio>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -25,6 +27,16 @@ bool syncFileSystem(const QString& folder) {
 
 bool syncFolder(const QString& folder) {
     return onFolder(folder, ::fsync);
+}
+
+bool exchangePaths(const QString& first, const QString& second) {
+    return ::renameat2(AT_FDCWD, QFile::encodeName(first).constData(), AT_FDCWD,
+                       QFile::encodeName(second).constData(), RENAME_EXCHANGE) == 0;
+}
+
+bool renameNoReplace(const QString& from, const QString& to) {
+    return ::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD,
+                       QFile::encodeName(to).constData(), RENAME_NOREPLACE) == 0;
 }
 
 } // namespace platform

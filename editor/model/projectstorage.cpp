@@ -1,10 +1,15 @@
 #include "editor/model/projectstorage.h"
 
 #include "editor/model/paneimage.h"
+#include "platform/filepaths.h"
+#include "platform/filesync.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cstdio>
 
 namespace editor {
 namespace {
@@ -12,21 +17,142 @@ namespace {
 // A project file of 1000 panes with every text at its longest is under 2 MiB.
 constexpr qint64 kLargestProjectFile = 64 * 1024 * 1024;
 
-} // namespace
+// The new project file inside the new picture folder, until it is committed.
+// Its name starts as a save's own files do, so no later save carries it on.
+QString commitRecord(const QString& pictureFolder) {
+    return platform::fileInFolder(pictureFolder, QStringLiteral(".saving-project.vv1"));
+}
 
-QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
-                        int boardCount, const WorkFolder& workFolder) {
-    PictureFolderWrite pictures = writePictureFolder(project, paths.pictureFolder(), workFolder);
-    if (pictures.abandoned)
-        return pictures.unwritten << paths.FileName;
+bool writeRecord(const QString& record, const ProjectRecord& project, int paneTotal,
+                 int boardCount) {
+    QFile file(record);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    const bool written =
+        writeProjectFile(project, paneTotal, boardCount, project.GridSize, file) && file.flush();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+// Folders that earlier saves of this picture folder left beside it when they
+// were cut off.
+void removeLeftovers(const QString& pictureFolder) {
+    const QFileInfo prefix(stagingPrefix(pictureFolder));
+    const QDir folder(prefix.path());
+    for (const QString& name :
+         folder.entryList({prefix.fileName() + QLatin1Char('*')},
+                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        removeStagedFolder(folder.filePath(name));
+}
+
+// A file where the picture folder should be: the texts are saved all the same.
+QStringList saveBesideAFile(const ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
+                            int boardCount) {
+    QStringList unwritten{paths.pictureFolder()};
     QSaveFile file(paths.FileName);
     if (!file.open(QIODevice::WriteOnly) ||
         !writeProjectFile(project, paneTotal, boardCount, project.GridSize, file) || !file.commit())
-        pictures.unwritten << paths.FileName;
-    return pictures.unwritten;
+        unwritten << paths.FileName;
+    return unwritten;
+}
+
+} // namespace
+
+QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
+                        int boardCount, const WorkFolder& workFolder, PictureCopies copies,
+                        const std::function<void(SaveStep)>& reached) {
+    const QString pictureFolder = paths.pictureFolder();
+    const QFileInfo current(pictureFolder);
+    if (current.exists() && !current.isDir())
+        return saveBesideAFile(project, paths, paneTotal, boardCount);
+    const bool replacing = current.exists() || current.isSymLink();
+    removeLeftovers(pictureFolder);
+
+    StagedPictureFolder staged = stagePictureFolder(project, pictureFolder, workFolder, copies);
+    if (staged.abandoned)
+        return staged.unwritten << paths.FileName;
+    const auto abandon = [&staged, &paths](const QString& failed) {
+        removeStagedFolder(staged.path);
+        if (!failed.isEmpty())
+            staged.unwritten << failed;
+        return staged.unwritten << paths.FileName;
+    };
+    const auto step = [&reached](SaveStep done) {
+        if (reached)
+            reached(done);
+    };
+
+    if (!writeRecord(commitRecord(staged.path), project, paneTotal, boardCount))
+        return abandon({});
+    step(SaveStep::FolderBuilt);
+    // The one flush of the save: every new picture and the new project file.
+    if (!platform::syncFileSystem(staged.path))
+        return abandon(pictureFolder);
+    step(SaveStep::FolderDurable);
+
+    const bool placed = replacing ? platform::exchangePaths(staged.path, pictureFolder)
+                                  : platform::renameNoReplace(staged.path, pictureFolder);
+    if (!placed)
+        return abandon(pictureFolder);
+    const bool exchangeDurable = platform::syncFolder(paths.Folder);
+    step(SaveStep::FoldersExchanged);
+
+    const QString record = commitRecord(pictureFolder);
+    const bool committed = ::rename(QFile::encodeName(record).constData(),
+                                    QFile::encodeName(paths.FileName).constData()) == 0;
+    // Without its record the save was finished all the same, by an open that
+    // came in between; otherwise the earlier folder goes back with the earlier
+    // project file.
+    if (!committed && QFileInfo::exists(record)) {
+        const bool back = replacing ? platform::exchangePaths(staged.path, pictureFolder)
+                                    : platform::renameNoReplace(pictureFolder, staged.path);
+        platform::syncFolder(paths.Folder);
+        if (back)
+            return abandon(pictureFolder);
+        return staged.unwritten << paths.FileName;
+    }
+    if (committed && (!platform::syncFolder(paths.Folder) || !exchangeDurable))
+        staged.unwritten << paths.FileName;
+    step(SaveStep::ProjectFileCommitted);
+
+    if (replacing) {
+        for (const QString& name : staged.others)
+            platform::renameNoReplace(platform::fileInFolder(staged.path, name),
+                                      platform::fileInFolder(pictureFolder, name));
+        removeStagedFolder(staged.path);
+    }
+    return staged.unwritten;
+}
+
+bool completeInterruptedSave(const ProjectPaths& paths) {
+    const QString record = commitRecord(paths.pictureFolder());
+    const QFileInfo info(record);
+    // A record is a plain file this editor wrote; anything else is left alone.
+    if (info.isSymLink() || !info.isFile() || info.size() > kLargestProjectFile)
+        return false;
+    QFile file(record);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.read(kLargestProjectFile + 1);
+    file.close();
+    if (!readProjectFile(bytes, nullptr))
+        return false;
+    if (::rename(QFile::encodeName(record).constData(),
+                 QFile::encodeName(paths.FileName).constData()) != 0) {
+        // The picture folder lies on another file system (it is a link): the same
+        // bytes, written through a temporary file.
+        QSaveFile copy(paths.FileName);
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit())
+            return false;
+        QFile::remove(record);
+    }
+    platform::syncFolder(paths.Folder);
+    removeLeftovers(paths.pictureFolder());
+    return true;
 }
 
 std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QString* refusal) {
+    completeInterruptedSave(projectPaths(fileName));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         if (refusal)
