@@ -15,17 +15,25 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (const auto status = commandLine.answerWithApplication())
         return *status;
-    // Ending the session, closing the terminal or Ctrl+C ends the editor as Exit does.
+    // Ending the session, closing the terminal or Ctrl+C ends the editor as Exit
+    // does, but unsaved changes are kept for the next start.
     platform::TerminationSignals endRequests;
-    QObject::connect(&endRequests, &platform::TerminationSignals::received, &app,
-                     &QCoreApplication::quit);
     platform::QtPlatform desktop;
     editor::frmMain window(desktop);
     if (!window.startedUp())
         return 1;
+    QObject::connect(&endRequests, &platform::TerminationSignals::received, &window,
+                     &editor::frmMain::KeepUnsavedWork);
+    QObject::connect(&endRequests, &platform::TerminationSignals::received, &app,
+                     &QCoreApplication::quit);
     window.showMaximized();
-    if (!commandLine.file().isEmpty())
+    window.OfferRecoveries();
+    if (!endRequests.hasReceived() && !commandLine.file().isEmpty())
         window.OpenProjectFile(commandLine.file());
-    // A request that came while the project opened found no event loop to end.
-    return endRequests.hasReceived() ? 0 : app.exec();
+    // A request that came before the event loop ran found none to end.
+    if (endRequests.hasReceived()) {
+        window.KeepUnsavedWork();
+        return 0;
+    }
+    return app.exec();
 }

@@ -12,6 +12,7 @@
 #include "editor/model/picturesequence.h"
 #include "editor/model/projectsetup.h"
 #include "editor/model/projectstorage.h"
+#include "editor/model/recoverykeeper.h"
 #include "editor/model/stagehittest.h"
 #include "editor/ui/enabledshortcutsfirst.h"
 #include "editor/ui/frmabout.h"
@@ -125,6 +126,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     m_project.IsBusy = false;
 
     connect(&m_platform, &platform::Platform::workAreaChanged, this, &frmMain::ResizeWindow);
+    startRecoveryKeeper();
 }
 
 frmMain::~frmMain() = default;
@@ -597,6 +599,8 @@ void frmMain::OpenProjectFile(const QString& fileName) {
         m_project.IsBusy = false;
         RefreshBoard();
     }
+    m_history.setClean();
+    projectFileChanged(paths.FileName, false);
     if (missing > 0)
         m_platform.showMessage(
             {kLoadProblem,
@@ -615,12 +619,8 @@ void frmMain::mnu_SaveAs_Click() {
         return;
     const int boards = Combo_PageView->count();
     const auto paneTotal = static_cast<qint16>(m_project.GridSize * m_project.GridSize * boards);
-    const platform::FileChoice choice =
-        m_platform.chooseSaveFile({QStringLiteral("Save Project ..."),
-                                   kProjectFilter,
-                                   1,
-                                   QStringLiteral("Untitled.vv1"),
-                                   {}});
+    const platform::FileChoice choice = m_platform.chooseSaveFile(
+        {QStringLiteral("Save Project ..."), kProjectFilter, 1, proposedProjectName(), {}});
     if (choice.cancelled)
         return;
     m_project.LastFileName = choice.fileName;
@@ -630,8 +630,11 @@ void frmMain::mnu_SaveAs_Click() {
         unwritten =
             saveProject(m_project, projectPaths(choice.fileName), paneTotal, boards, *m_workFolder);
     }
-    if (unwritten.isEmpty())
+    if (unwritten.isEmpty()) {
+        m_history.setClean();
+        projectFileChanged(choice.fileName, true);
         return;
+    }
     m_platform.showMessage({kSaveProblem,
                             QStringLiteral("I could not write these files of the project:\n") +
                                 fileNameList(unwritten),
@@ -796,14 +799,12 @@ void frmMain::dropEvent(QDropEvent* event) {
 }
 
 void frmMain::ExitEditor() {
-    if (m_workFolder)
-        m_workFolder->remove();
+    removeWorkFolder();
     close();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (m_workFolder)
-        m_workFolder->remove();
+    removeWorkFolder();
     event->accept();
 }
 

@@ -8,11 +8,13 @@
 #include "editor/model/paneimage.h"
 #include "editor/model/paneoperations.h"
 #include "editor/model/projectrecord.h"
+#include "editor/model/recoverycopy.h"
 #include "editor/model/workfolder.h"
 #include "platform/picturesurface.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -38,6 +40,7 @@ class frmHelp;
 class frmMsgBox;
 class frmOptions;
 class frmHTML;
+class RecoveryKeeper;
 
 // The board editor's main window: owns the project, lays itself out over the
 // desktop work area and shows one board at a time on the stage.
@@ -51,6 +54,7 @@ public:
     bool startedUp() const { return m_workFolder != nullptr; }
 
     ProjectRecord& project() { return m_project; }
+    QUndoStack& history() { return m_history; }
     const WorkFolder& workFolder() const { return *m_workFolder; }
     int stageHeight() const { return m_stageHeight; }
     int stageExtent() const { return m_stageExtent; }
@@ -76,6 +80,12 @@ public:
     // Opens a project file as File > Open Project ... does once its chooser has
     // answered: the same refusals and messages.
     void OpenProjectFile(const QString& fileName);
+    // Offers, newest first, the work that editors which ended without saving left
+    // in their work folders: Recover, Discard or Later. Run once at start-up.
+    void OfferRecoveries();
+    // The editor is asked to end (the session ends): a changed project is kept as
+    // its recovery copy, which outlives the work folder, for the next start.
+    void KeepUnsavedWork();
 
 protected:
     bool event(QEvent* event) override;
@@ -144,6 +154,16 @@ private:
     int paneUnderDrop(QPoint windowPoint);
     // What a drop of the drag's files at its position does; Refuse when none.
     DropAction dropActionAt(const QDropEvent& event, QStringList* files, int* pane);
+    void startRecoveryKeeper();
+    std::optional<RecoverySnapshot> recoverySnapshot() const;
+    // Opens a left recovery copy as a changed project named as it was.
+    void RecoverProject(std::unique_ptr<LeftWork> work);
+    // After an open or a successful save under `fileName`.
+    void projectFileChanged(const QString& fileName, bool saved);
+    // What Save Project As ... proposes: a recovered project's own file, or "Untitled.vv1".
+    QString proposedProjectName() const;
+    // Stops the recovery copies, then deletes the work folder.
+    void removeWorkFolder();
 
     platform::Platform& m_platform;
     ProjectRecord m_project;
@@ -223,6 +243,17 @@ private:
     QList<QAction*> m_pictureCommands;
 
     frmHTML* m_frmHTML = nullptr;
+
+    // Changes since the last save or open; the project is changed when it is not clean.
+    QUndoStack m_history;
+    std::unique_ptr<RecoveryKeeper> m_recoveryKeeper;
+    // The file the project was opened from or last saved as; empty for a new project.
+    QString m_projectFileName;
+    // The work folder of an ended editor whose project was recovered: deleted
+    // once that project is saved.
+    std::unique_ptr<LeftWork> m_recovered;
+    // Set once the editor was asked to end: no further offer waits for an answer.
+    bool m_endRequested = false;
 };
 
 } // namespace editor
