@@ -45,15 +45,22 @@ void removeLeftovers(const QString& pictureFolder) {
         removeStagedFolder(folder.filePath(name));
 }
 
-// A file where the picture folder should be: the texts are saved all the same.
-QStringList saveBesideAFile(const ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
-                            int boardCount) {
-    QStringList unwritten{paths.pictureFolder()};
+// The project file alone, through a temporary file: nothing, or the file when it
+// could not be written.
+QStringList saveFileOnly(const ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
+                         int boardCount) {
     QSaveFile file(paths.FileName);
     if (!file.open(QIODevice::WriteOnly) ||
         !writeProjectFile(project, paneTotal, boardCount, project.GridSize, file) || !file.commit())
-        unwritten << paths.FileName;
-    return unwritten;
+        return {paths.FileName};
+    return {};
+}
+
+bool hasPictures(const ProjectRecord& project) {
+    for (int p = 1; p <= kLastPane; ++p)
+        if (project.Panes[p].hasWorkPicture())
+            return true;
+    return false;
 }
 
 } // namespace
@@ -63,9 +70,13 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
                         const std::function<void(SaveStep)>& reached) {
     const QString pictureFolder = paths.pictureFolder();
     const QFileInfo current(pictureFolder);
+    // A file where the picture folder should be: the texts are saved all the same.
     if (current.exists() && !current.isDir())
-        return saveBesideAFile(project, paths, paneTotal, boardCount);
+        return QStringList{pictureFolder} << saveFileOnly(project, paths, paneTotal, boardCount);
     const bool replacing = current.exists() || current.isSymLink();
+    // Nothing to pair the project file with: no picture folder is made for it.
+    if (!replacing && !hasPictures(project))
+        return saveFileOnly(project, paths, paneTotal, boardCount);
     removeLeftovers(pictureFolder);
 
     StagedPictureFolder staged = stagePictureFolder(project, pictureFolder, workFolder, copies);
