@@ -29,7 +29,9 @@ struct PaneCopy {
     QString name;
 };
 
-enum class CopyOutcome { Linked, Written, SourceUnreadable, TargetFailed };
+// Unchanged: the current folder's file of that name, linked; Replaced: a new
+// file under that name.
+enum class CopyOutcome { Unchanged, Replaced, SourceUnreadable, TargetFailed };
 
 std::filesystem::path fsPath(const QString& file) {
     return std::filesystem::path(QFile::encodeName(file).toStdString());
@@ -73,7 +75,7 @@ CopyOutcome stageCopy(const PaneCopy& copy, const QString& current, const QStrin
                       PictureCopies mode) {
     const QString target = platform::fileInFolder(staged, copy.name);
     if (mode == PictureCopies::LinkBitmaps && hardLink(copy.from, target))
-        return CopyOutcome::Linked;
+        return CopyOutcome::Replaced;
     QFile source(copy.from);
     if (!source.open(QIODevice::ReadOnly))
         return CopyOutcome::SourceUnreadable;
@@ -82,8 +84,8 @@ CopyOutcome stageCopy(const PaneCopy& copy, const QString& current, const QStrin
         return CopyOutcome::SourceUnreadable;
     const QString replaced = platform::fileInFolder(current, copy.name);
     if (holdsBytes(replaced, bytes) && hardLink(replaced, target))
-        return CopyOutcome::Linked;
-    return writeNew(target, bytes) ? CopyOutcome::Written : CopyOutcome::TargetFailed;
+        return CopyOutcome::Unchanged;
+    return writeNew(target, bytes) ? CopyOutcome::Replaced : CopyOutcome::TargetFailed;
 }
 
 QString makeStagingFolder(const QString& pictureFolder) {
@@ -194,10 +196,10 @@ StagedPictureFolder stagePictureFolder(ProjectRecord& project, const QString& pi
     for (qsizetype i = 0; i < copies.size(); ++i) {
         const QString target = platform::fileInFolder(pictureFolder, copies.at(i).name);
         switch (outcomes.at(i)) {
-        case CopyOutcome::Written:
+        case CopyOutcome::Replaced:
             rewritten.insert(copies.at(i).name);
             Q_FALLTHROUGH();
-        case CopyOutcome::Linked:
+        case CopyOutcome::Unchanged:
             placed.insert(copies.at(i).name);
             break;
         case CopyOutcome::TargetFailed:
