@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -29,9 +30,12 @@ bool syncFolder(const QString& folder) {
     return onFolder(folder, ::fsync);
 }
 
-bool exchangePaths(const QString& first, const QString& second) {
-    return ::renameat2(AT_FDCWD, QFile::encodeName(first).constData(), AT_FDCWD,
-                       QFile::encodeName(second).constData(), RENAME_EXCHANGE) == 0;
+bool exchangePaths(const QString& first, const QString& second, bool* unsupported) {
+    const bool exchanged = ::renameat2(AT_FDCWD, QFile::encodeName(first).constData(), AT_FDCWD,
+                                       QFile::encodeName(second).constData(), RENAME_EXCHANGE) == 0;
+    if (unsupported)
+        *unsupported = !exchanged && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP);
+    return exchanged;
 }
 
 bool renameNoReplace(const QString& from, const QString& to) {

@@ -63,6 +63,54 @@ bool hasPictures(const ProjectRecord& project) {
     return false;
 }
 
+// Exchanges the two folders in one step, or, where the file system cannot, in
+// two renames; a crash between them leaves the picture folder missing and the
+// new one beside it with its record, from which an open completes the save.
+bool exchangeFolders(const QString& staged, const QString& pictureFolder) {
+    bool unsupported = false;
+    if (platform::exchangePaths(staged, pictureFolder, &unsupported))
+        return true;
+    if (!unsupported)
+        return false;
+    const QString aside = staged + QStringLiteral("-earlier");
+    if (!platform::renameNoReplace(pictureFolder, aside))
+        return false;
+    if (platform::renameNoReplace(staged, pictureFolder) &&
+        platform::renameNoReplace(aside, staged))
+        return true;
+    platform::renameNoReplace(aside, pictureFolder);
+    return false;
+}
+
+// The folder that a save cut off between those two renames left beside the
+// missing picture folder, holding its record; empty when there is none.
+QString stagedWithRecord(const QString& pictureFolder) {
+    const QFileInfo prefix(stagingPrefix(pictureFolder));
+    const QDir folder(prefix.path());
+    for (const QString& name :
+         folder.entryList({prefix.fileName() + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden)) {
+        const QString path = folder.filePath(name);
+        if (QFileInfo(commitRecord(path)).isFile())
+            return path;
+    }
+    return {};
+}
+
+// The bytes of a commit record: a plain file this editor wrote, reading as a
+// project; nothing for anything else, which is left alone.
+std::optional<QByteArray> soundRecord(const QString& record) {
+    const QFileInfo info(record);
+    if (info.isSymLink() || !info.isFile() || info.size() > kLargestProjectFile)
+        return std::nullopt;
+    QFile file(record);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(kLargestProjectFile + 1);
+    if (!readProjectFile(bytes, nullptr))
+        return std::nullopt;
+    return bytes;
+}
+
 } // namespace
 
 QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
@@ -101,7 +149,7 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
         return abandon(pictureFolder);
     step(SaveStep::FolderDurable);
 
-    const bool placed = replacing ? platform::exchangePaths(staged.path, pictureFolder)
+    const bool placed = replacing ? exchangeFolders(staged.path, pictureFolder)
                                   : platform::renameNoReplace(staged.path, pictureFolder);
     if (!placed)
         return abandon(pictureFolder);
@@ -115,7 +163,7 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
     // came in between; otherwise the earlier folder goes back with the earlier
     // project file.
     if (!committed && QFileInfo::exists(record)) {
-        const bool back = replacing ? platform::exchangePaths(staged.path, pictureFolder)
+        const bool back = replacing ? exchangeFolders(staged.path, pictureFolder)
                                     : platform::renameNoReplace(pictureFolder, staged.path);
         platform::syncFolder(paths.Folder);
         if (back)
@@ -136,24 +184,23 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
 }
 
 bool completeInterruptedSave(const ProjectPaths& paths) {
+    const QFileInfo folder(paths.pictureFolder());
+    const bool cutBetweenRenames =
+        !folder.exists() && !folder.isSymLink() && QFileInfo::exists(paths.FileName);
+    const QString holder =
+        cutBetweenRenames ? stagedWithRecord(paths.pictureFolder()) : paths.pictureFolder();
+    const std::optional<QByteArray> bytes =
+        holder.isEmpty() ? std::nullopt : soundRecord(commitRecord(holder));
+    if (!bytes || (cutBetweenRenames && !platform::renameNoReplace(holder, paths.pictureFolder())))
+        return false;
     const QString record = commitRecord(paths.pictureFolder());
-    const QFileInfo info(record);
-    // A record is a plain file this editor wrote; anything else is left alone.
-    if (info.isSymLink() || !info.isFile() || info.size() > kLargestProjectFile)
-        return false;
-    QFile file(record);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.read(kLargestProjectFile + 1);
-    file.close();
-    if (!readProjectFile(bytes, nullptr))
-        return false;
     if (::rename(QFile::encodeName(record).constData(),
                  QFile::encodeName(paths.FileName).constData()) != 0) {
         // The picture folder lies on another file system (it is a link): the same
         // bytes, written through a temporary file.
         QSaveFile copy(paths.FileName);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit())
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(*bytes) != bytes->size() ||
+            !copy.commit())
             return false;
         QFile::remove(record);
     }
