@@ -70,9 +70,14 @@ std::optional<RecoveryDescription> describeRecoveryCopy(const QString& workFolde
         return std::nullopt;
     RecoveryDescription description;
     description.written = QFileInfo(file).lastModified();
+    // Only shown and proposed to the save chooser; a name no save could have
+    // written (a control character in it) is left out.
     QFile name(fileNameRecord(workFolderPath));
     if (name.open(QIODevice::ReadOnly))
         description.fileName = QString::fromUtf8(name.read(65536));
+    if (std::any_of(description.fileName.cbegin(), description.fileName.cend(),
+                    [](QChar c) { return c.unicode() < 0x20; }))
+        description.fileName.clear();
     description.boards = values->BoardCount;
     const int panes = std::min<int>(values->PaneTotal, kLastPane);
     for (int p = 1; p <= panes; ++p)
