@@ -20,12 +20,18 @@ int main(int argc, char* argv[]) {
     editor::frmMain window(desktop);
     if (!window.startedUp())
         return 1;
-    // Ending the session, closing the terminal or Ctrl+C ends the editor without a question.
+    // Ending the session, closing the terminal or Ctrl+C ends the editor without a
+    // question; unsaved changes are kept for the next start.
     QObject::connect(&endRequests, &platform::TerminationSignals::received, &window,
                      &editor::frmMain::EndSession);
     window.showMaximized();
-    if (!commandLine.file().isEmpty())
+    window.OfferRecoveries();
+    if (!endRequests.hasReceived() && !commandLine.file().isEmpty())
         window.OpenProjectFile(commandLine.file());
-    // A request that came while the project opened found no event loop to end.
-    return endRequests.hasReceived() ? 0 : app.exec();
+    // A request that came before the event loop ran found none to end.
+    if (endRequests.hasReceived()) {
+        window.EndSession();
+        return 0;
+    }
+    return app.exec();
 }

@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstdio>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -25,6 +28,19 @@ bool syncFileSystem(const QString& folder) {
 
 bool syncFolder(const QString& folder) {
     return onFolder(folder, ::fsync);
+}
+
+bool exchangePaths(const QString& first, const QString& second, bool* unsupported) {
+    const bool exchanged = ::renameat2(AT_FDCWD, QFile::encodeName(first).constData(), AT_FDCWD,
+                                       QFile::encodeName(second).constData(), RENAME_EXCHANGE) == 0;
+    if (unsupported)
+        *unsupported = !exchanged && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP);
+    return exchanged;
+}
+
+bool renameNoReplace(const QString& from, const QString& to) {
+    return ::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD,
+                       QFile::encodeName(to).constData(), RENAME_NOREPLACE) == 0;
 }
 
 } // namespace platform

@@ -12,4 +12,13 @@ bool syncFileSystem(const QString& folder);
 // Makes the names created, renamed or removed in `folder` last across a crash.
 bool syncFolder(const QString& folder);
 
+// Exchanges two names of one file system in one step (renameat2 with
+// RENAME_EXCHANGE): a crash finds either both under their old names or both
+// exchanged, never one of them missing. `unsupported` tells a file system that
+// cannot exchange (vfat, some network file systems) from other failures.
+bool exchangePaths(const QString& first, const QString& second, bool* unsupported = nullptr);
+
+// Renames `from` to `to` only when nothing is called `to` yet.
+bool renameNoReplace(const QString& from, const QString& to);
+
 } // namespace platform

@@ -1,9 +1,11 @@
 #include "editor/model/workfolder.h"
 
+#include "editor/model/recoverycopy.h"
 #include "platform/filepaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -70,9 +72,10 @@ void WorkFolder::removeAbandoned(const QString& container) {
         dir.entryList({kRunPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& name : folders) {
         const QString path = dir.filePath(name);
-        auto lock = lockFor(path);
-        if (!lock->tryLock(0))
-            continue; // an editor is still working in it
+        auto lock = claim(path);
+        // An editor is still working in it, or it holds work to recover.
+        if (!lock || holdsRecoveryCopy(path))
+            continue;
         QDir(path).removeRecursively();
         lock->unlock();
     }
@@ -87,6 +90,13 @@ void WorkFolder::removeAbandoned(const QString& container) {
         if (lock->tryLock(0))
             lock->unlock();
     }
+}
+
+std::unique_ptr<QLockFile> WorkFolder::claim(const QString& folder) {
+    auto lock = lockFor(folder);
+    if (!lock->tryLock(0))
+        return nullptr;
+    return lock;
 }
 
 QString WorkFolder::filePath(const QString& fileName) const {
@@ -114,6 +124,24 @@ bool WorkFolder::release(const QString& file) {
         return false;
     m_held.erase(held);
     return true;
+}
+
+void WorkFolder::leaveRecoveryCopy() {
+    if (m_removed)
+        return;
+    m_removed = true;
+    const QDir folder(m_path);
+    const QString kept = QFileInfo(recoveryProjectFile(m_path)).path();
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot)) {
+        if (entry.filePath() == kept)
+            continue;
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            QFile::remove(entry.filePath());
+    }
+    m_lock->unlock();
 }
 
 } // namespace editor

@@ -14,7 +14,8 @@ namespace editor {
 // program's folder (or under the user's cache folder when the program's folder
 // cannot be written), locked while it runs, so two editors never delete each
 // other's bitmaps. Folders left behind by editors that crashed carry no live lock
-// and are removed when the next editor starts.
+// and are removed when the next editor starts, unless they hold a recovery copy:
+// those stay until the user recovers or discards them.
 class WorkFolder {
 public:
     // Nothing is created when neither place can be written; `error` then says why.
@@ -30,6 +31,14 @@ public:
     // Deletes the folder with everything in it, then "MyProjects" if nothing else
     // is left in it. Run at exit; the destructor runs it too.
     void remove();
+    // Deletes everything in the folder but its recovery copy and lets the folder
+    // go, so that the next editor offers the copy. Run when the editor ends with
+    // unsaved changes.
+    void leaveRecoveryCopy();
+
+    QString container() const { return m_container; }
+    // The lock of a work folder, taken when no running editor holds it; nothing otherwise.
+    static std::unique_ptr<QLockFile> claim(const QString& folder);
 
     static QString containerName() { return QStringLiteral("MyProjects"); }
 

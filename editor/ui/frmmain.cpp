@@ -4,6 +4,7 @@
 #include "editor/model/listentries.h"
 #include "editor/model/paneimage.h"
 #include "editor/model/panetexts.h"
+#include "editor/model/recoverykeeper.h"
 #include "editor/print/frmpaper.h"
 #include "editor/print/papercommands.h"
 #include "editor/ui/enabledshortcutsfirst.h"
@@ -94,6 +95,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     m_project.IsBusy = false;
 
     connect(&m_platform, &platform::Platform::workAreaChanged, this, &frmMain::ResizeWindow);
+    startRecoveryKeeper();
 }
 
 frmMain::~frmMain() = default;

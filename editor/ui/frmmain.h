@@ -9,6 +9,7 @@
 #include "editor/model/paneoperations.h"
 #include "editor/model/projectchange.h"
 #include "editor/model/projectrecord.h"
+#include "editor/model/recoverycopy.h"
 #include "editor/model/workfolder.h"
 #include "platform/picturesurface.h"
 
@@ -41,6 +42,7 @@ class frmMsgBox;
 class frmOptions;
 class frmHTML;
 class frmPaper;
+class RecoveryKeeper;
 
 // The board editor's main window: owns the project and its history of changes,
 // lays itself out over the desktop work area and shows one board at a time on
@@ -80,11 +82,16 @@ public:
     bool PreparePaneImage(int pane, int size, bool newFile, QString* error);
     // Closes the window, asking first about unsaved changes.
     void ExitEditor();
-    // Ends the program at once, unsaved changes and all: nobody may be there to answer.
+    // Ends the program at once, without a question: nobody may be there to answer.
+    // A changed project is kept as its recovery copy, which outlives the work
+    // folder, for the next start.
     void EndSession();
     // Opens a project file as File > Open Project ... does once its chooser has
     // answered: the same question about unsaved changes, refusals and messages.
     void OpenProjectFile(const QString& fileName);
+    // Offers, newest first, the work that editors which ended without saving left
+    // in their work folders: Recover, Discard or Later. Run once at start-up.
+    void OfferRecoveries();
 
 protected:
     bool event(QEvent* event) override;
@@ -177,6 +184,16 @@ private:
     QSet<QString> historySources() const;
     void renameHistorySources(const QHash<QString, QString>& kept);
     int bitmapSide(int gridSize) const override;
+    void startRecoveryKeeper();
+    std::optional<RecoverySnapshot> recoverySnapshot() const;
+    // Opens a left recovery copy as a changed project named as it was.
+    void RecoverProject(std::unique_ptr<LeftWork> work);
+    // After an open or a successful save under `fileName`.
+    void projectFileChanged(const QString& fileName, bool saved);
+    // Keeps a changed project as its recovery copy, which outlives the work folder.
+    void KeepUnsavedWork();
+    // Stops the recovery copies, then deletes the work folder.
+    void removeWorkFolder();
     void showChange(int pane) override;
 
     platform::Platform& m_platform;
@@ -187,8 +204,14 @@ private:
     QUndoStack m_history;
     // The project file last opened or saved; empty for a new project.
     QString m_projectFile;
-    // Set once the program is ending without a question.
+    // Set once the program is ending without a question: no further offer of
+    // left work waits for an answer either.
     bool m_endingSession = false;
+    // Writes the recovery copy a short moment after each change.
+    std::unique_ptr<RecoveryKeeper> m_recoveryKeeper;
+    // The work folder of an ended editor whose project was recovered: deleted
+    // once that project is saved.
+    std::unique_ptr<LeftWork> m_recovered;
     BoardStyle m_boardStyle;
     // The tag words of the web pages, loaded once at start-up.
     HtmlWordTable HtmlWords;

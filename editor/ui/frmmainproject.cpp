@@ -82,7 +82,7 @@ void frmMain::ReplaceProject(const QString& fileName) {
         RefreshBoard();
     }
     m_history.setClean();
-    m_projectFile = paths.FileName;
+    projectFileChanged(paths.FileName, false);
     QStringList problems;
     if (missing > 0)
         problems << (missing == 1 ? QStringLiteral("I could not find or read 1 picture of the "
@@ -126,12 +126,12 @@ bool frmMain::SaveProjectAs() {
         // Sources a step can bring back must outlive the save as the panes' own do.
         QHash<QString, QString> kept;
         unwritten = saveProject(m_project, paths, paneTotal, boards, *m_workFolder,
-                                historySources(), &kept);
+                                PictureCopies::CopyChanged, {}, historySources(), &kept);
         renameHistorySources(kept);
     }
     if (unwritten.isEmpty()) {
         m_history.setClean();
-        m_projectFile = paths.FileName;
+        projectFileChanged(paths.FileName, true);
         return true;
     }
     m_platform.showMessage({kSaveProblem,
@@ -178,6 +178,9 @@ void frmMain::ExitEditor() {
 }
 
 void frmMain::EndSession() {
+    if (m_endingSession)
+        return;
+    KeepUnsavedWork();
     m_endingSession = true;
     close();
     // Also leaves the event loop of a dialog that waits for an answer. exit()
@@ -191,8 +194,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_workFolder)
-        m_workFolder->remove();
+    removeWorkFolder();
     event->accept();
 }
 

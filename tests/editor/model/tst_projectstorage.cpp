@@ -336,6 +336,50 @@ private Q_SLOTS:
             QCOMPARE(centre(path(QStringLiteral("Trip_Data/Image0%1-000%1.bmp").arg(p))), kRed);
     }
 
+    // A save cut off after its picture folder was exchanged leaves the new project
+    // file in that folder; an open moves it into place, but only when it is a
+    // plain file that reads as a project: anything else there is left alone.
+    void anOpenCompletesASaveOnlyFromASoundRecord_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("completed");
+        QTest::newRow("the new project file") << "project" << true;
+        // Where the file system cannot exchange folders, the save renames twice.
+        QTest::newRow("cut between the two renames") << "renamed" << true;
+        QTest::newRow("not a project file") << "garbage" << false;
+        QTest::newRow("a link to a project file") << "link" << false;
+    }
+    void anOpenCompletesASaveOnlyFromASoundRecord() {
+        QFETCH(QString, kind);
+        QFETCH(bool, completed);
+        m_project.Panes[1].Text = QStringLiteral("saved");
+        QVERIFY(save(QStringLiteral("Trip.vv1")).isEmpty());
+        QVERIFY(QDir().mkpath(path(QStringLiteral("Trip_Data"))));
+        const QString record = path(QStringLiteral("Trip_Data/.saving-project.vv1"));
+        const QByteArray recorded = "4\r\n1\r\n2\r\nToUse\r\n0\r\n0\r\nToUse\r\n"
+                                    "none\r\n0\r\n0\r\nToUse\r\nrecorded\r\nToUse\r\n";
+        const auto write = [](const QString& file, const QByteArray& bytes) {
+            QFile out(file);
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+        };
+        if (kind == QStringLiteral("project") || kind == QStringLiteral("renamed")) {
+            QVERIFY(write(record, recorded));
+            if (kind == QStringLiteral("renamed"))
+                QVERIFY(QFile::rename(path(QStringLiteral("Trip_Data")),
+                                      stagingPrefix(path(QStringLiteral("Trip_Data"))) + "x"));
+        } else if (kind == QStringLiteral("garbage")) {
+            QVERIFY(write(record, "not a project"));
+        } else {
+            QVERIFY(write(path(QStringLiteral("elsewhere.vv1")), recorded));
+            QVERIFY(QFile::link(path(QStringLiteral("elsewhere.vv1")), record));
+        }
+        const auto values = loadProjectFile(path(QStringLiteral("Trip.vv1")), nullptr);
+        QVERIFY(values);
+        QCOMPARE(values->Panes[1].Text,
+                 completed ? QStringLiteral("recorded") : QStringLiteral("saved"));
+        QCOMPARE(QFileInfo::exists(record), !completed);
+        QCOMPARE(QFileInfo::exists(path(QStringLiteral("elsewhere.vv1"))), kind == "link");
+    }
+
     void refusesFilesThatAreNoProject() {
         QString refusal;
         QVERIFY(!loadProjectFile(path(QStringLiteral("nothing.vv1")), &refusal));

@@ -1,0 +1,133 @@
+#include "editor/model/paneimage.h"
+#include "editor/model/picturefolder.h"
+#include "editor/model/projectstorage.h"
+#include "editor/model/recoverykeeper.h"
+#include "editor/model/workfolder.h"
+#include "testmain.h"
+#include "testpictures.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include <sys/stat.h>
+
+using namespace editor;
+
+class RecoveryCopyTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+    // An editor that kept a copy of a new project and ended, leaving its folder.
+    QString leaveCopy(const QString& fileName, int ageSeconds) {
+        auto work = WorkFolder::create(m_dir.path(), QString(), nullptr);
+        RecoverySnapshot snapshot{ProjectRecord(), fileName};
+        if (!writeRecoveryCopy(snapshot, *work).isEmpty())
+            return {};
+        QFile copy(recoveryProjectFile(work->path()));
+        if (!copy.open(QIODevice::ReadWrite) ||
+            !copy.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                              QFileDevice::FileModificationTime))
+            return {};
+        work->leaveRecoveryCopy();
+        return work->path();
+    }
+
+private Q_SLOTS:
+    void cleanup() {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+    }
+
+    void aChangedProjectIsKeptUntilTheHistoryIsClean() {
+        auto work = WorkFolder::create(m_dir.path(), QString(), nullptr);
+        ProjectRecord project;
+        QVERIFY(testsupport::quadrants(30, 30).save(m_dir.filePath(QStringLiteral("Shot.bmp"))));
+        project.Panes[1].SourcePicture = m_dir.filePath(QStringLiteral("Shot.bmp"));
+        project.Panes[1].PictureName = QStringLiteral("Shot");
+        QVERIFY(PreparePaneImage(project, 1, 20, true, *work, nullptr));
+        QUndoStack history;
+        RecoveryKeeper keeper(
+            history,
+            [&project] {
+                return std::optional(RecoverySnapshot{project, {}});
+            },
+            *work);
+        const QString copy = recoveryProjectFile(work->path());
+        // Read as they stand: an open would finish a write under way itself.
+        const auto keptText = [&copy] {
+            QFile file(copy);
+            const auto values = file.open(QIODevice::ReadOnly)
+                                    ? readProjectFile(file.readAll(), nullptr)
+                                    : std::nullopt;
+            return values ? values->Panes[1].Text : QString();
+        };
+        for (const QString& text : {QStringLiteral("first"), QStringLiteral("second")}) {
+            project.Panes[1].Text = text;
+            history.push(new QUndoCommand(QStringLiteral("Text")));
+            QTRY_COMPARE_WITH_TIMEOUT(keptText(), text, 10000);
+        }
+        // The prepared bitmap is linked, never copied.
+        struct stat kept {
+        }, bitmap{};
+        const QString linked =
+            projectPaths(copy).pictureFolder() + QStringLiteral("/Shot-0001.bmp");
+        QCOMPARE(::stat(QFile::encodeName(linked).constData(), &kept), 0);
+        QCOMPARE(::stat(QFile::encodeName(project.Panes[1].WorkPicture).constData(), &bitmap), 0);
+        QCOMPARE(kept.st_ino, bitmap.st_ino);
+
+        history.setClean();
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copy), 10000);
+        history.undo();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(copy), 10000);
+        // Back at the point of the save: nothing to keep.
+        history.redo();
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copy), 10000);
+    }
+
+    // At start-up, ended editors' folders go unless they hold work to recover,
+    // which is offered newest first.
+    void startUpKeepsOnlyFoldersWithWorkToRecover_data() {
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("a recovery copy") << "copy" << true;
+        QTest::newRow("a copy cut off after its exchange") << "cut off" << true;
+        QTest::newRow("bitmaps only") << "bitmaps" << false;
+        QTest::newRow("a copy that is no project") << "garbage" << false;
+    }
+    void startUpKeepsOnlyFoldersWithWorkToRecover() {
+        QFETCH(QString, left);
+        QFETCH(bool, offered);
+        const QString older = leaveCopy(QStringLiteral("/home/me/Older.vv1"), 3600);
+        const QString folder = leaveCopy(QStringLiteral("/home/me/Trip.vv1"), 60);
+        QVERIFY(!older.isEmpty() && !folder.isEmpty());
+        const QString copy = recoveryProjectFile(folder);
+        if (left == QStringLiteral("cut off")) {
+            QVERIFY(QDir().mkpath(projectPaths(copy).pictureFolder()));
+            QVERIFY(QFile::rename(copy, projectPaths(copy).pictureFolder() +
+                                            QStringLiteral("/.saving-project.vv1")));
+        } else if (left == QStringLiteral("bitmaps")) {
+            QVERIFY(QDir(QFileInfo(copy).path()).removeRecursively());
+        } else if (left == QStringLiteral("garbage")) {
+            QFile file(copy);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        }
+
+        auto work = WorkFolder::create(m_dir.path(), QString(), nullptr);
+        QCOMPARE(QFileInfo::exists(folder), offered);
+        const auto found = LeftWork::claimAll(work->container());
+        QStringList names;
+        for (const auto& work : found)
+            names << work->description().fileName;
+        QCOMPARE(names, offered ? QStringList({"/home/me/Trip.vv1", "/home/me/Older.vv1"})
+                                : QStringList({"/home/me/Older.vv1"}));
+        // Claimed: another editor starting now neither removes nor offers it.
+        QVERIFY(LeftWork::claimAll(work->container()).empty());
+        found.front()->discard();
+        QVERIFY(!QFileInfo::exists(found.front()->folder()));
+    }
+};
+
+VV_TEST_MAIN(RecoveryCopyTest)
+#include "tst_recoverycopy.moc"
