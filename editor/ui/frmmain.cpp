@@ -95,10 +95,16 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
 
     m_project.IsBusy = true;
     FillDialogLists();
+    m_platform.takeWorkAreaFrom(this);
+    m_workAreaKnown = m_platform.workAreaKnown();
     m_lastWorkAreaWidth = m_platform.workArea().width();
     m_deviceRatio = devicePixelRatioF();
     m_stageHeight = LayoutWindow();
     m_stageExtent = m_stageHeight - 15;
+    // Restored from maximised, the window shows the whole stage under its menu;
+    // a first guess at the work area (Wayland) is left to the desktop instead.
+    if (m_workAreaKnown)
+        resize(picStage->width(), picStage->height() + menuBar()->sizeHint().height());
 
     // An installed editor leaves the system's folders alone and works in the user's cache.
     const QString firstChoice =
@@ -301,8 +307,9 @@ void frmMain::FillDialogLists() {
 }
 
 int frmMain::LayoutWindow() {
+    // The window asks for no size: the desktop decides it, and where the user makes
+    // it smaller than the work area the stage is cut off at its edge.
     const WindowLayout layout = computeWindowLayout(m_platform.workArea());
-    m_client->setMinimumSize(layout.stage);
     picStage->move(0, 0);
     picStage->setSurfaceSize(layout.stage);
     picSideBar->setGeometry(layout.sideBar);
@@ -311,7 +318,7 @@ int frmMain::LayoutWindow() {
     List1->setGeometry(layout.paneList);
     Text1->setGeometry(layout.textBox);
     cmdButton->setGeometry(layout.swapButton);
-    return layout.stage.height();
+    return layout.boardSide;
 }
 
 void frmMain::ResizeWindow() {
@@ -321,8 +328,12 @@ void frmMain::ResizeWindow() {
     // screen's device pixels, as a new work-area width needs them at a new size.
     const int width = m_platform.workArea().width();
     const qreal ratio = devicePixelRatioF();
-    if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio)
+    // The desktop's first answer replaces the guess made at start-up whole,
+    // height included.
+    const bool firstAnswer = !m_workAreaKnown && m_platform.workAreaKnown();
+    if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio && !firstAnswer)
         return;
+    m_workAreaKnown = m_platform.workAreaKnown();
     m_lastWorkAreaWidth = width;
     m_deviceRatio = ratio;
     if (isVisible() && !isMaximized())
