@@ -124,15 +124,7 @@ private Q_SLOTS:
              {"picSideBar", "Toolbar1", "Combo_PageView", "List1", "Text1", "cmdButton"}) {
             const QWidget* part = editorPart<QWidget>(name);
             QVERIFY2(part->isVisible(), name);
-            QVERIFY2(shown.contains(rectIn(part, m_editor.get())),
-                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 outside the window's %6x%7")
-                                    .arg(QLatin1String(name))
-                                    .arg(rectIn(part, m_editor.get()).x())
-                                    .arg(rectIn(part, m_editor.get()).y())
-                                    .arg(part->width())
-                                    .arg(part->height())
-                                    .arg(shown.width())
-                                    .arg(shown.height())));
+            QVERIFY2(shown.contains(rectIn(part, m_editor.get())), name);
         }
 
         // Drawn at the screen's own pixels, laid out in logical ones.
