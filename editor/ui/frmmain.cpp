@@ -44,6 +44,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <chrono>
+
 namespace editor {
 namespace {
 
@@ -81,6 +83,9 @@ QFont paneNumberFont() {
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
+
+// How soon a resize that found a command at work looks again.
+constexpr std::chrono::milliseconds kBusyResizeRetry{50};
 
 } // namespace
 
@@ -322,7 +327,7 @@ int frmMain::LayoutWindow() {
 }
 
 void frmMain::ResizeWindow() {
-    if (m_project.IsBusy || !m_workFolder)
+    if (!m_workFolder)
         return;
     // A window moved to a screen of another scale needs its bitmaps at that
     // screen's device pixels, as a new work-area width needs them at a new size.
@@ -333,6 +338,13 @@ void frmMain::ResizeWindow() {
     const bool firstAnswer = !m_workAreaKnown && m_platform.workAreaKnown();
     if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio && !firstAnswer)
         return;
+    // A change that comes while a command is at work (on Wayland the first
+    // answer often comes while a project named on the command line loads) is
+    // taken up once the command is done, not lost.
+    if (m_project.IsBusy) {
+        QTimer::singleShot(kBusyResizeRetry, this, &frmMain::ResizeWindow);
+        return;
+    }
     m_workAreaKnown = m_platform.workAreaKnown();
     m_lastWorkAreaWidth = width;
     m_deviceRatio = ratio;
