@@ -45,6 +45,9 @@ HeadlessWeston::HeadlessWeston(QSize output, int scale) : m_socket(QStringLitera
         // The protocol log tells when the shell is ready.
         "--logger-scopes=log,proto",
     };
+    // Weston's shell clients outlive it for a moment; as their subreaper this
+    // process collects them, where a container's first process may not.
+    prctl(PR_SET_CHILD_SUBREAPER, 1);
     const pid_t parent = getpid();
     m_pid = fork();
     if (m_pid == 0) {
@@ -102,6 +105,12 @@ HeadlessWeston::~HeadlessWeston() {
             }
             std::this_thread::sleep_for(kPoll);
         }
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kStopTimeout;
+    for (pid_t child = 0; child != -1 && std::chrono::steady_clock::now() < deadline;) {
+        child = waitpid(-1, nullptr, WNOHANG);
+        if (child == 0)
+            std::this_thread::sleep_for(kPoll);
     }
     // A failed start keeps its log for whoever reads the error.
     if (!m_runtimeFolder.isEmpty() && m_error.isEmpty())
