@@ -106,10 +106,12 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     m_deviceRatio = devicePixelRatioF();
     m_stageHeight = LayoutWindow();
     m_stageExtent = m_stageHeight - 15;
-    // Restored from maximised, the window shows the whole stage under its menu;
-    // a first guess at the work area (Wayland) is left to the desktop instead.
-    if (m_workAreaKnown)
-        resize(picStage->width(), picStage->height() + menuBar()->sizeHint().height());
+    // Restored from maximised, the window shows the whole stage under its menu.
+    // Where the work area is only guessed (Wayland), it takes half the guess,
+    // which any desktop has room for.
+    resize(m_workAreaKnown
+               ? QSize(picStage->width(), picStage->height() + menuBar()->sizeHint().height())
+               : m_platform.workArea() / 2);
 
     // An installed editor leaves the system's folders alone and works in the user's cache.
     const QString firstChoice =

@@ -133,6 +133,25 @@ private Q_SLOTS:
         QCOMPARE(m_editor->paneBitmapSide(), m_editor->paneSize() * m_scale);
     }
 
+    // Restored and made smaller by hand, the window keeps the layout the work area
+    // made; maximised again, it is the configured size again.
+    void handResizeKeepsTheLayout() {
+        QWindow* window = m_editor->windowHandle();
+        QTRY_COMPARE_WITH_TIMEOUT(window->frameGeometry().size(), m_maximised, kTimeout);
+        const QSize workArea = m_desktop->workArea();
+        const QSize stage = editorPart<QWidget>("picStage")->size();
+        // A hand resize comes after the compositor has restored the window: until
+        // then it holds the window to the maximised size.
+        m_editor->showNormal();
+        QTRY_VERIFY_WITH_TIMEOUT(window->frameGeometry().size() != m_maximised, kTimeout);
+        m_editor->resize(400, 300);
+        QTRY_COMPARE_WITH_TIMEOUT(m_editor->size(), QSize(400, 300), kTimeout);
+        m_editor->showMaximized();
+        QTRY_COMPARE_WITH_TIMEOUT(window->frameGeometry().size(), m_maximised, kTimeout);
+        QCOMPARE(m_desktop->workArea(), workArea);
+        QCOMPARE(editorPart<QWidget>("picStage")->size(), stage);
+    }
+
     // File > Mass Image Import ... with the system's own file chooser and message box.
     void massImportRunsThroughTheMenus() {
         QTemporaryDir pictures;
