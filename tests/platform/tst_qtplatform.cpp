@@ -1,4 +1,3 @@
-#include "platform/maximisedwindowsize.h"
 #include "platform/qtplatform.h"
 #include "testmain.h"
 
@@ -6,10 +5,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QScopeGuard>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWindow>
 
 class QtPlatformTest : public QObject {
     Q_OBJECT
@@ -41,32 +38,6 @@ private Q_SLOTS:
         QVERIFY(desktop.chooseOpenFile(request).cancelled);
         offered.sort();
         QCOMPARE(offered, QStringList({"Image01.bmp", "Photo01.JPG", "Scan01.Gif"}));
-    }
-
-    // Only a size the desktop gave the window maximised counts; one the program
-    // or the user gives it otherwise does not.
-    void maximisedWindowSizeIsWhatTheDesktopGaveMaximised() {
-        QWidget window;
-        platform::MaximisedWindowSize maximised(&window);
-        QSignalSpy changes(&maximised, &platform::MaximisedWindowSize::changed);
-        window.resize(300, 200);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(!maximised.known());
-
-        window.showMaximized();
-        QTRY_VERIFY(maximised.known());
-        QCOMPARE(maximised.size(), window.windowHandle()->size());
-        QCOMPARE(changes.size(), 1);
-        const QSize given = maximised.size();
-
-        window.showNormal();
-        window.resize(250, 150);
-        QTRY_COMPARE(window.size(), QSize(250, 150));
-        QCOMPARE(maximised.size(), given);
-        window.showMaximized();
-        QTRY_VERIFY(window.windowHandle()->windowStates() & Qt::WindowMaximized);
-        QCOMPARE(changes.size(), 1);
     }
 };
 
