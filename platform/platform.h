@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class QWidget;
+
 namespace platform {
 
 // A system file chooser. Filters are written the Qt way, "Name (*.a *.b)"
@@ -57,6 +59,13 @@ public:
 
     // The desktop less the task bar, in pixels.
     virtual QSize workArea() const = 0;
+    // Some desktops (Wayland) tell a program its space only as the size they give
+    // its window maximised. There the work area is a first guess until `window`
+    // has been shown maximised, and follows that window's maximised size after;
+    // elsewhere this does nothing.
+    virtual void takeWorkAreaFrom(QWidget* window) { Q_UNUSED(window); }
+    // False while workArea() is still the first guess.
+    virtual bool workAreaKnown() const { return true; }
     // The folder that holds the program.
     virtual QString programFolder() const = 0;
     // Where per-user scratch files go when the program's folder is read-only.

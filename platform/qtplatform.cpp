@@ -1,5 +1,7 @@
 #include "platform/qtplatform.h"
 
+#include "platform/maximisedwindowsize.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -126,8 +128,23 @@ MessageAnswer QtPlatform::showMessage(const MessageRequest& message) {
 }
 
 QSize QtPlatform::workArea() const {
+    if (m_maximised && m_maximised->known())
+        return m_maximised->size();
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry().size() : QSize(1024, 738);
+}
+
+// A Wayland client learns neither the work area nor where its windows are:
+// QScreen::availableGeometry() is the whole output there.
+void QtPlatform::takeWorkAreaFrom(QWidget* window) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) || m_maximised)
+        return;
+    m_maximised = new MaximisedWindowSize(window, this);
+    connect(m_maximised, &MaximisedWindowSize::changed, this, &Platform::workAreaChanged);
+}
+
+bool QtPlatform::workAreaKnown() const {
+    return !m_maximised || m_maximised->known();
 }
 
 QString QtPlatform::programFolder() const {

@@ -3,12 +3,18 @@
 #include "platform/platform.h"
 #include "platform/turbojpegencoder.h"
 
+#include <QPointer>
+
 #include <random>
 
 namespace platform {
 
+class MaximisedWindowSize;
+
 // The real desktop: Qt's file dialogs and message boxes, the primary screen's
-// available geometry, a clock-seeded random source and libjpeg-turbo.
+// available geometry (on Wayland, where a program is not told it, the size the
+// compositor gives the maximised main window), a clock-seeded random source and
+// libjpeg-turbo.
 class QtPlatform final : public Platform {
     Q_OBJECT
 public:
@@ -18,6 +24,8 @@ public:
     FileChoice chooseSaveFile(const FileChooserRequest& request) override;
     MessageAnswer showMessage(const MessageRequest& message) override;
     QSize workArea() const override;
+    void takeWorkAreaFrom(QWidget* window) override;
+    bool workAreaKnown() const override;
     QString programFolder() const override;
     QString cacheFolder() const override;
     bool runsInstalled() const override;
@@ -27,6 +35,7 @@ public:
 private:
     FileChoice choose(const FileChooserRequest& request, bool save);
 
+    QPointer<MaximisedWindowSize> m_maximised;
     std::mt19937_64 m_random;
     TurboJpegEncoder m_jpeg;
 };

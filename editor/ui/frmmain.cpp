@@ -34,6 +34,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <chrono>
+
 namespace editor {
 namespace {
 
@@ -50,6 +52,9 @@ QFont paneNumberFont() {
     return font;
 }
 
+// How soon a resize that found a command at work looks again.
+constexpr std::chrono::milliseconds kBusyResizeRetry{50};
+
 } // namespace
 
 frmMain::frmMain(platform::Platform& platform, QWidget* parent)
@@ -64,10 +69,18 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     m_history.setUndoLimit(kHistorySteps);
     m_project.IsBusy = true;
     FillDialogLists();
+    m_platform.takeWorkAreaFrom(this);
+    m_workAreaKnown = m_platform.workAreaKnown();
     m_lastWorkAreaWidth = m_platform.workArea().width();
     m_deviceRatio = devicePixelRatioF();
     m_stageHeight = LayoutWindow();
     m_stageExtent = m_stageHeight - 15;
+    // Restored from maximised, the window shows the whole stage under its menu.
+    // Where the work area is only guessed (Wayland), it takes half the guess,
+    // which any desktop has room for.
+    resize(m_workAreaKnown
+               ? QSize(picStage->width(), picStage->height() + menuBar()->sizeHint().height())
+               : m_platform.workArea() / 2);
 
     // An installed editor leaves the system's folders alone and works in the user's cache.
     const QString firstChoice =
@@ -283,8 +296,9 @@ void frmMain::FillDialogLists() {
 }
 
 int frmMain::LayoutWindow() {
+    // The window asks for no size: the desktop decides it, and where the user makes
+    // it smaller than the work area the stage is cut off at its edge.
     const WindowLayout layout = computeWindowLayout(m_platform.workArea());
-    m_client->setMinimumSize(layout.stage);
     picStage->move(0, 0);
     picStage->setSurfaceSize(layout.stage);
     picSideBar->setGeometry(layout.sideBar);
@@ -293,18 +307,29 @@ int frmMain::LayoutWindow() {
     List1->setGeometry(layout.paneList);
     Text1->setGeometry(layout.textBox);
     cmdButton->setGeometry(layout.swapButton);
-    return layout.stage.height();
+    return layout.boardSide;
 }
 
 void frmMain::ResizeWindow() {
-    if (m_project.IsBusy || !m_workFolder)
+    if (!m_workFolder)
         return;
     // A window moved to a screen of another scale needs its bitmaps at that
     // screen's device pixels, as a new work-area width needs them at a new size.
     const int width = m_platform.workArea().width();
     const qreal ratio = devicePixelRatioF();
-    if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio)
+    // The desktop's first answer replaces the guess made at start-up whole,
+    // height included.
+    const bool firstAnswer = !m_workAreaKnown && m_platform.workAreaKnown();
+    if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio && !firstAnswer)
         return;
+    // A change that comes while a command is at work (on Wayland the first
+    // answer often comes while a project named on the command line loads) is
+    // taken up once the command is done, not lost.
+    if (m_project.IsBusy) {
+        QTimer::singleShot(kBusyResizeRetry, this, &frmMain::ResizeWindow);
+        return;
+    }
+    m_workAreaKnown = m_platform.workAreaKnown();
     m_lastWorkAreaWidth = width;
     m_deviceRatio = ratio;
     if (isVisible() && !isMaximized())

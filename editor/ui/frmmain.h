@@ -60,6 +60,7 @@ public:
     // Every change of the project since it was opened; clean at the last open or save.
     QUndoStack& history() { return m_history; }
     const WorkFolder& workFolder() const { return *m_workFolder; }
+    // The side of the board's square: the stage's height, less on a narrow screen.
     int stageHeight() const { return m_stageHeight; }
     int stageExtent() const { return m_stageExtent; }
     int paneSize() const { return m_paneSize; }
@@ -216,6 +217,8 @@ private:
     // The tag words of the web pages, loaded once at start-up.
     HtmlWordTable HtmlWords;
 
+    // False while the work area laid out is the platform's first guess.
+    bool m_workAreaKnown = true;
     int m_lastWorkAreaWidth = 0;
     int m_stageHeight = 0;
     int m_stageExtent = 0;

@@ -1,14 +1,21 @@
 #include "editor/ui/windowlayout.h"
 
+#include <algorithm>
+
 namespace editor {
 
 WindowLayout computeWindowLayout(QSize workArea) {
     WindowLayout layout;
-    const int stageWidth = workArea.width();
-    const int stageHeight = workArea.height() - kCaptionAndMenuHeight;
+    const int stageWidth = std::max(workArea.width(), 1);
+    const int stageHeight = std::max(workArea.height() - kCaptionAndMenuHeight, kMinBoardSide);
     layout.stage = QSize(stageWidth, stageHeight);
 
-    const int sideBarWidth = stageWidth - stageHeight - 6;
+    layout.boardSide = stageHeight;
+    int sideBarWidth = stageWidth - stageHeight - 6;
+    if (sideBarWidth < kMinSideBarWidth) {
+        layout.boardSide = std::max(stageWidth - kMinSideBarWidth - 6, kMinBoardSide);
+        sideBarWidth = std::max(stageWidth - layout.boardSide - 6, 0);
+    }
     layout.sideBar = QRect(stageWidth - (sideBarWidth + 3), 3, sideBarWidth, stageHeight - 2);
 
     const int toolbarWidth = sideBarWidth - 12;

@@ -26,7 +26,13 @@ void FakePlatform::queueRandom(const QList<double>& values) {
 
 void FakePlatform::setWorkArea(QSize size) {
     m_workArea = size;
+    m_workAreaKnown = true;
     Q_EMIT workAreaChanged();
+}
+
+void FakePlatform::guessWorkArea(QSize size) {
+    m_workArea = size;
+    m_workAreaKnown = false;
 }
 
 QStringList FakePlatform::problems() const {

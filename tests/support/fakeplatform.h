@@ -31,6 +31,9 @@ public:
     void queueRandom(const QList<double>& values);
 
     void setWorkArea(QSize size); // emits workAreaChanged()
+    // A first guess at the work area, as on Wayland before the window is shown;
+    // the next setWorkArea() is the desktop's answer.
+    void guessWorkArea(QSize size);
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     void setRunsInstalled(bool installed) { m_runsInstalled = installed; }
 
@@ -46,6 +49,7 @@ public:
     platform::FileChoice chooseSaveFile(const platform::FileChooserRequest& request) override;
     platform::MessageAnswer showMessage(const platform::MessageRequest& message) override;
     QSize workArea() const override { return m_workArea; }
+    bool workAreaKnown() const override { return m_workAreaKnown; }
     QString programFolder() const override { return m_programFolder; }
     QString cacheFolder() const override { return m_folder.filePath(QStringLiteral("cache")); }
     bool runsInstalled() const override { return m_runsInstalled; }
@@ -65,6 +69,7 @@ private:
     QString m_programFolder;
     bool m_runsInstalled = false;
     QSize m_workArea{1280, 994};
+    bool m_workAreaKnown = true;
     std::deque<platform::FileChoice> m_openAnswers;
     std::deque<platform::FileChoice> m_saveAnswers;
     std::deque<ExpectedMessage> m_expectedMessages;

@@ -198,6 +198,78 @@ private Q_SLOTS:
         QCOMPARE(m_window->stageSurface().image().pixel(100, 100), qRgb(0, 0, 255));
     }
 
+    // The window asks the desktop for no size: made smaller by hand it cuts the
+    // stage off, and it grows back; the layout stays as the work area made it.
+    void handResizeChangesNothingElse() {
+        const QString bitmap = givePicture(1, Qt::blue);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        for (const QSize size : {QSize(500, 300), QSize(1400, 1100)}) {
+            m_window->resize(size);
+            QTRY_COMPARE(m_window->size(), size);
+            QCOMPARE(m_window->stageHeight(), 948);
+            QCOMPARE(child<QWidget>("picStage")->size(), QSize(1280, 948));
+            QCOMPARE(QImage(bitmap).size(), QSize(466, 466));
+        }
+    }
+
+    // Where the work area starts as a guess (Wayland, until the window is shown
+    // maximised), the desktop's first answer re-lays the window whole, even when
+    // only the height differs, and once a command at work is done if it comes
+    // meanwhile; later answers follow the rule on width.
+    void firstAnswerReplacesTheGuessedWorkArea() {
+        m_window.reset();
+        m_platform->guessWorkArea(QSize(1280, 1024));
+        m_window = std::make_unique<frmMain>(*m_platform);
+        QCOMPARE(m_window->stageHeight(), 978);
+        const QString bitmap = givePicture(1, Qt::blue);
+        QCOMPARE(QImage(bitmap).size(), QSize(482, 482)); // 963 / 2 = 481.5
+
+        m_window->project().IsBusy = true;
+        m_platform->setWorkArea(QSize(1280, 994));
+        QTest::qWait(100);
+        QCOMPARE(m_window->stageHeight(), 978);
+        m_window->project().IsBusy = false;
+        QTRY_COMPARE(m_window->stageHeight(), 948);
+        QCOMPARE(child<QWidget>("picStage")->size(), QSize(1280, 948));
+        QCOMPARE(QImage(bitmap).size(), QSize(466, 466));
+
+        m_platform->setWorkArea(QSize(1280, 900));
+        QCOMPARE(m_window->stageHeight(), 948);
+    }
+
+    // Where the stage is too wide for its height, the side bar keeps the width its
+    // controls need and the board's square gives it up.
+    void sideBarKeepsRoomForItsControls_data() {
+        QTest::addColumn<QSize>("workArea");
+        QTest::addColumn<int>("boardSide");
+        QTest::addColumn<int>("sideBarWidth");
+        QTest::newRow("landscape: as laid out always") << QSize(1200, 994) << 948 << 246;
+        QTest::newRow("square") << QSize(1024, 994) << 778 << 240;
+        QTest::newRow("portrait") << QSize(1080, 1872) << 834 << 240;
+        QTest::newRow("tiny: no empty panes") << QSize(200, 60) << 40 << 154;
+    }
+    void sideBarKeepsRoomForItsControls() {
+        QFETCH(QSize, workArea);
+        QFETCH(int, boardSide);
+        QFETCH(int, sideBarWidth);
+        setBoards(5, 1);
+        m_platform->setWorkArea(workArea);
+        QCOMPARE(m_window->stageHeight(), boardSide);
+        QVERIFY(m_window->paneSize() > 0);
+        const QRect sideBar = child<QWidget>("picSideBar")->geometry();
+        QCOMPARE(sideBar.width(), sideBarWidth);
+        QCOMPARE(sideBar.right(), workArea.width() - 4);
+        QVERIFY(sideBar.left() > boardSide);
+        if (sideBarWidth < kMinSideBarWidth)
+            return;
+        for (const char* name : {"Toolbar1", "List1", "Text1", "cmdButton"}) {
+            const QRect part = child<QWidget>(name)->geometry();
+            QVERIFY2(part.width() > 0 && QRect(QPoint(0, 0), sideBar.size()).contains(part), name);
+        }
+        QVERIFY(boardList()->width() >= 150);
+    }
+
     void failedRewriteReportsTheResizeError() {
         const QString source = m_window->project().Panes[1].SourcePicture;
         givePicture(1, Qt::blue);
