@@ -4,6 +4,7 @@
 // against ImageMagick's mogrify converting the same bitmaps and against the
 // floor of the whole job: reading the 1000 bitmap files, encoding them with
 // TurboJPEG at quality 75 and writing each JPEG to a new file, on all cores.
+#include "benchpictures.h"
 #include "benchprocess.h"
 #include "editor/export/htmlwordtable.h"
 #include "editor/export/pagegenerator.h"
@@ -17,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -42,18 +42,8 @@ constexpr int kPanes = 1000;
 constexpr int kSize = 203;
 constexpr int kRounds = 5;
 
-// Something like a photograph: soft gradients with grain, different for every pane.
 QImage picture(int pane) {
-    QImage image(kSize, kSize, QImage::Format_RGB32);
-    QRandomGenerator random(static_cast<quint32>(pane));
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
-            const int grain = int(random.bounded(24));
-            image.setPixel(x, y,
-                           qRgb((x + pane) % 200 + grain, (y * 2 + pane * 3) % 200 + grain,
-                                (x + y + pane * 7) % 200 + grain));
-        }
-    return image;
+    return bench::photoLikePicture(pane, kSize);
 }
 
 // Files removed are freed on the disk when the file system next commits, which

@@ -3,6 +3,7 @@
 // path, against the floor of the job: decoding the same pictures, encoding each
 // with TurboJPEG at the printed pixel size and the quality the PDF's pictures
 // get (94), on all cores, and writing them all into one file.
+#include "benchpictures.h"
 #include "editor/model/projectrecord.h"
 #include "editor/print/pdfexport.h"
 #include "platform/picturesurface.h"
@@ -13,7 +14,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -32,18 +32,8 @@ constexpr int kPanes = 1000;
 constexpr int kSize = 204;
 constexpr int kRounds = 3;
 
-// Something like a photograph: soft gradients with grain, different for every pane.
 QImage picture(int pane) {
-    QImage image(kSize, kSize, QImage::Format_RGB32);
-    QRandomGenerator random(static_cast<quint32>(pane));
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) {
-            const int grain = int(random.bounded(24));
-            image.setPixel(x, y,
-                           qRgb((x + pane) % 200 + grain, (y * 2 + pane * 3) % 200 + grain,
-                                (x + y + pane * 7) % 200 + grain));
-        }
-    return image;
+    return bench::photoLikePicture(pane, kSize);
 }
 
 double secondsOf(const std::function<void()>& run) {
