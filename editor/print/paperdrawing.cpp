@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -52,9 +53,12 @@ public:
           m_label(paperFont(wordPoints(options, project.GridSize), true)),
           m_number(paperFont(wordPoints(options, project.GridSize), true)),
           m_title(paperFont(14, true)), m_footer(paperFont(8)),
-          m_lineHeight(QFontMetricsF(m_words, &device).lineSpacing()),
-          m_geometry(paperGeometry(QSizeF(device.width(), device.height()), options,
-                                   project.GridSize, m_lineHeight, isSet(project.BoardTitle))) {}
+          m_lineHeight(QFontMetricsF(m_words, &device).lineSpacing()) {
+        const int most = gridWordLines(project.GridSize, options);
+        m_geometry = geometry(most);
+        if (options.arrangement == PaneArrangement::BoardGrid && !m_geometry.slots.isEmpty())
+            m_geometry = geometry(wordLinesUsed(m_geometry.slots.first().words.width(), most));
+    }
 
     const PaperGeometry& geometry() const { return m_geometry; }
 
@@ -74,6 +78,34 @@ public:
     }
 
 private:
+    PaperGeometry geometry(int wordLines) const {
+        return paperGeometry(QSizeF(m_device.width(), m_device.height()), m_options,
+                             m_project.GridSize, m_lineHeight, isSet(m_project.BoardTitle),
+                             wordLines);
+    }
+
+    // The lines the printed panes' words take under their pictures in the board's
+    // grid, `most` at most: a board of pictures alone keeps no room for words and
+    // prints its pictures larger. A text takes the lines its pane's label or web
+    // address leaves, as drawWords gives them. The words' width does not depend on it.
+    int wordLinesUsed(qreal width, int most) const {
+        int used = 0;
+        const int perPage = m_project.GridSize * m_project.GridSize;
+        for (const PaperPage& page : paperPages(m_project, m_options, perPage))
+            for (const int pane : page.panes) {
+                const PaneRecord& record = m_project.Panes[pane];
+                int lines = (m_options.labels && isSet(record.Label) ? 1 : 0) +
+                            (m_options.webAddresses && isSet(record.URL) ? 1 : 0);
+                if (m_options.texts && isSet(record.Text))
+                    lines += static_cast<int>(
+                        fitText(record.Text, m_words, &m_device, width, most - lines).size());
+                used = std::max(used, lines);
+                if (used >= most)
+                    return most;
+            }
+        return used;
+    }
+
     void drawLine(QPainter& painter, const QFont& font, const QString& text, const QRectF& box,
                   Qt::Alignment alignment) {
         const QStringList lines = fitText(text, font, &m_device, box.width(), 1);

@@ -20,12 +20,11 @@ int panesPerRow(PaneArrangement arrangement) {
     return 0;
 }
 
-QList<PaperSlot> gridSlots(const QRectF& body, const PaperOptions& options, int gridSize,
-                           qreal lineHeight) {
+QList<PaperSlot> gridSlots(const QRectF& body, int gridSize, qreal lineHeight, int wordLines) {
     const qreal cellWidth = body.width() / gridSize;
     const qreal cellHeight = body.height() / gridSize;
     const qreal gap = lineHeight * 0.6;
-    const qreal words = gridWordLines(gridSize, options) * lineHeight;
+    const qreal words = wordLines * lineHeight;
     // The picture gives way to the words only down to half the cell.
     const qreal side = std::max(std::min(cellWidth, cellHeight) * 0.5,
                                 std::min(cellWidth - gap, cellHeight - gap - words));
@@ -65,14 +64,17 @@ QList<PaperSlot> rowSlots(const QRectF& body, int perRow, qreal lineHeight) {
 
 } // namespace
 
+int gridTextLines(int gridSize) {
+    return gridSize <= 2 ? 4 : gridSize == 3 ? 3 : 2;
+}
+
 int gridWordLines(int gridSize, const PaperOptions& options) {
-    const int textLines = gridSize <= 2 ? 4 : gridSize == 3 ? 3 : 2;
-    return (options.labels ? 1 : 0) + (options.texts ? textLines : 0) +
+    return (options.labels ? 1 : 0) + (options.texts ? gridTextLines(gridSize) : 0) +
            (options.webAddresses ? 1 : 0);
 }
 
 PaperGeometry paperGeometry(QSizeF area, const PaperOptions& options, int gridSize,
-                            qreal lineHeight, bool withTitle) {
+                            qreal lineHeight, bool withTitle, int wordLines) {
     PaperGeometry geometry;
     qreal top = 0;
     if (withTitle) {
@@ -82,7 +84,7 @@ PaperGeometry paperGeometry(QSizeF area, const PaperOptions& options, int gridSi
     geometry.footer = QRectF(0, area.height() - lineHeight * 1.2, area.width(), lineHeight * 1.2);
     const QRectF body(0, top, area.width(), geometry.footer.top() - lineHeight * 0.6 - top);
     const int perRow = panesPerRow(options.arrangement);
-    geometry.slots = perRow == 0 ? gridSlots(body, options, gridSize, lineHeight)
+    geometry.slots = perRow == 0 ? gridSlots(body, gridSize, lineHeight, wordLines)
                                  : rowSlots(body, perRow, lineHeight);
     return geometry;
 }

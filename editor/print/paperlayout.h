@@ -24,13 +24,18 @@ struct PaperGeometry {
     QList<PaperSlot> slots; // in reading order
 };
 
-// Lines a pane's words may take under its picture in the board's grid, beside
-// the pane's number: fewer as the grid gets finer.
+// The most lines a pane's text may take under its picture in the board's grid:
+// fewer as the grid gets finer.
+int gridTextLines(int gridSize);
+
+// The most lines a pane's words may take there: its label, its text and its web
+// address.
 int gridWordLines(int gridSize, const PaperOptions& options);
 
-// The page's geometry for `area`, with text lines `lineHeight` pixels high.
+// The page's geometry for `area`, with text lines `lineHeight` pixels high. In the
+// board's grid `wordLines` lines are kept under each picture for its words.
 PaperGeometry paperGeometry(QSizeF area, const PaperOptions& options, int gridSize,
-                            qreal lineHeight, bool withTitle);
+                            qreal lineHeight, bool withTitle, int wordLines);
 
 // The panes one page shows, in slot order, and the board they belong to. A board
 // always starts a page of its own, so each page's footer names one board.

@@ -33,6 +33,15 @@ int pageCount(const QString& pdf) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+// pdfimages' rows, one a picture: its width is the fourth field, its dots per inch the thirteenth.
+QList<QStringList> pictureRows(const QString& pdf) {
+    QList<QStringList> rows;
+    for (const QString& row :
+         run("pdfimages", {"-list", pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2))
+        rows.append(row.simplified().split(QLatin1Char(' ')));
+    return rows;
+}
+
 // Where a colour's pixels lie in a region, as a share of the page (-1 when none).
 QPointF centreOf(const QImage& page, QRgb colour, const QRectF& region) {
     qint64 x = 0, y = 0, count = 0;
@@ -173,13 +182,11 @@ private Q_SLOTS:
     void picturesAreBoundedAndPlaced() {
         PaperOptions options;
         const QString pdf = exported(options, QStringLiteral("pictures.pdf"));
-        const QStringList rows =
-            run("pdfimages", {"-list", pdf}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+        const QList<QStringList> rows = pictureRows(pdf);
         QCOMPARE(rows.size(), 8);
         int largest = 0;
-        for (const QString& row : rows) {
-            const QStringList f = row.simplified().split(QLatin1Char(' '));
-            QVERIFY2(f.at(12).toInt() <= kPaperPictureDpi + 1, qPrintable(row));
+        for (const QStringList& f : rows) {
+            QVERIFY2(f.at(12).toInt() <= kPaperPictureDpi + 1, qPrintable(f.join(' ')));
             largest = std::max(largest, f.at(3).toInt());
         }
         QVERIFY2(largest > 120 && largest < 3000, qPrintable(QString::number(largest)));
@@ -197,6 +204,28 @@ private Q_SLOTS:
         QVERIFY(green.x() > 0 && blue.x() > 0);
         QVERIFY2(blue.x() < green.x(), "pane 2 is mirrored");
         QVERIFY(centreOf(page, kYellow, {2.0 / 3, 0, 1.0 / 3, 1.0 / 3}).x() > 0);
+    }
+
+    // Under the pictures of the board's grid only the lines the printed words take
+    // are kept: with labels alone the pictures print larger.
+    void wordsKeepOnlyTheRoomTheyTake() {
+        // Pane 7's photograph is the widest picture, printed at 300 dots per inch.
+        const auto photoWidth = [this](const QString& name) {
+            int widest = 0;
+            for (const QStringList& row : pictureRows(exported({}, name)))
+                widest = std::max(widest, row.at(3).toInt());
+            return widest;
+        };
+        const int withWords = photoWidth(QStringLiteral("withwords.pdf"));
+        const ProjectRecord kept = m_project;
+        for (PaneRecord& pane : m_project.Panes) {
+            pane.Text.clear();
+            pane.URL.clear();
+        }
+        const int labelsOnly = photoWidth(QStringLiteral("labelsonly.pdf"));
+        m_project = kept;
+        QVERIFY2(labelsOnly > withWords * 5 / 4,
+                 qPrintable(QStringLiteral("%1 %2").arg(labelsOnly).arg(withWords)));
     }
 
     // The print path: the same pages on a printer that writes a PDF file.
