@@ -160,17 +160,25 @@ bool frmMain::SettleUnsavedChanges() {
     }
 }
 
+// The exports read the prepared bitmaps while their progress lets events run: a
+// change of work area, which rewrites them, waits until the export is done.
 void frmMain::mnu_ExportHTML_Click() {
+    m_project.IsBusy = true;
     if (const std::optional<ExportTarget> target = m_frmHTML->Export())
         convertPicturesWithProgress(this, m_platform, m_project, target->folder);
+    m_project.IsBusy = false;
 }
 
 void frmMain::mnu_ExportPDF_Click() {
+    m_project.IsBusy = true;
     ExportBoardsAsPdf(this, m_platform, m_project, *m_frmPaper);
+    m_project.IsBusy = false;
 }
 
 void frmMain::mnu_Print_Click() {
+    m_project.IsBusy = true;
     PrintBoards(this, m_platform, m_project, *m_frmPaper);
+    m_project.IsBusy = false;
 }
 
 void frmMain::ExitEditor() {
