@@ -138,12 +138,19 @@ namespace {
 
 QList<PaneImageFailure> rewritePaneImages(const ProjectRecord& project, const QList<int>& panes,
                                           int size) {
-    const QList<QString> errors =
-        QtConcurrent::blockingMapped<QList<QString>>(panes, [&project, size](int p) {
-            const PaneRecord& record = project.Panes[p];
-            return writePaneImage(record.SourcePicture, size, record.FlipH != 0, record.FlipV != 0,
-                                  record.WorkPicture);
-        });
+    const QList<QString> errors = QtConcurrent::blockingMapped<QList<QString>>(panes, [&project,
+                                                                                       size](
+                                                                                          int p) {
+        const PaneRecord& record = project.Panes[p];
+        const QString error = writePaneImage(record.SourcePicture, size, record.FlipH != 0,
+                                             record.FlipV != 0, record.WorkPicture);
+        // A source on a drive that is gone or in a folder that moved: the
+        // bitmap itself, already mirrored, is scaled, as Board Setup does.
+        if (!error.isEmpty() &&
+            writePaneImage(record.WorkPicture, size, false, false, record.WorkPicture).isEmpty())
+            return QString();
+        return error;
+    });
     QList<PaneImageFailure> failures;
     for (qsizetype i = 0; i < panes.size(); ++i)
         if (!errors.at(i).isEmpty())

@@ -54,7 +54,8 @@ prepareNewPaneImages(ProjectRecord& project, const QList<int>& panes, int size,
                      const WorkFolder& folder,
                      const std::function<void(int done, int total)>& progress = {});
 
-// Rewrites every prepared bitmap of panes 1 to 1000 at `size` on all cores;
+// Rewrites every prepared bitmap of panes 1 to 1000 at `size` on all cores,
+// from its source picture or, where that cannot be read, from the bitmap itself;
 // returns the failures in pane order.
 QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int size);
 

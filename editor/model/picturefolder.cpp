@@ -208,7 +208,7 @@ StagedPictureFolder stagePictureFolder(ProjectRecord& project, const QString& pi
             return stageCopy(copy, pictureFolder, staged, mode);
         });
 
-    QSet<QString> placed, rewritten;
+    QSet<QString> placed, rewritten, leftOut;
     bool failed = false;
     for (qsizetype i = 0; i < copies.size(); ++i) {
         const QString target = platform::fileInFolder(pictureFolder, copies.at(i).name);
@@ -223,6 +223,7 @@ StagedPictureFolder stagePictureFolder(ProjectRecord& project, const QString& pi
             failed = true;
             Q_FALLTHROUGH();
         case CopyOutcome::SourceUnreadable:
+            leftOut.insert(copies.at(i).name);
             result.unwritten << target;
             break;
         }
@@ -236,6 +237,10 @@ StagedPictureFolder stagePictureFolder(ProjectRecord& project, const QString& pi
     for (const QFileInfo& entry : current) {
         const QString name = entry.fileName();
         if (name.startsWith(kSavingPrefix) || placed.contains(name))
+            continue;
+        // A copy in the work folder holds nothing of the user's: carrying on its
+        // earlier bitmaps would keep every one the history has let go of alive.
+        if (mode == PictureCopies::LinkBitmaps && !leftOut.contains(name))
             continue;
         if (entry.isSymLink() || !entry.isFile()) {
             result.others << name;

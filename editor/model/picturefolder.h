@@ -35,7 +35,8 @@ enum class PictureCopies {
     // never share a file with the editor's scratch bitmaps.
     CopyChanged,
     // Hard-linked, never copied (for copies inside the work folder itself);
-    // written only where a link cannot be made.
+    // written only where a link cannot be made. Of the folder replaced, only
+    // the pictures of panes left out pass on.
     LinkBitmaps,
 };
 

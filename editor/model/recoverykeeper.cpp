@@ -26,7 +26,9 @@ RecoveryKeeper::~RecoveryKeeper() {
 }
 
 void RecoveryKeeper::historyMoved() {
-    if (!m_stopped)
+    // Counted from the first change not yet kept, not put off by each further
+    // one: a user who changes something every second still has a copy.
+    if (!m_stopped && !m_delay.isActive())
         m_delay.start();
 }
 

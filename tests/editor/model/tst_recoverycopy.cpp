@@ -63,6 +63,12 @@ private Q_SLOTS:
                                     : std::nullopt;
             return values ? values->Panes[1].Text : QString();
         };
+        // Changes coming faster than the delay do not put the copy off.
+        for (int change = 0; change < 8 && !QFileInfo::exists(copy); ++change) {
+            history.push(new QUndoCommand(QStringLiteral("Text")));
+            QTest::qWait(RecoveryKeeper::kDelayMs / 4);
+        }
+        QVERIFY(QFileInfo::exists(copy));
         for (const QString& text : {QStringLiteral("first"), QStringLiteral("second")}) {
             project.Panes[1].Text = text;
             history.push(new QUndoCommand(QStringLiteral("Text")));
@@ -76,6 +82,14 @@ private Q_SLOTS:
         QCOMPARE(::stat(QFile::encodeName(linked).constData(), &kept), 0);
         QCOMPARE(::stat(QFile::encodeName(project.Panes[1].WorkPicture).constData(), &bitmap), 0);
         QCOMPARE(kept.st_ino, bitmap.st_ino);
+        // A picture the project no longer names leaves the copy: the history may
+        // delete its bitmap, whose disk space the copy must not hold on to.
+        project.Panes[1].PictureName = QStringLiteral("Other");
+        history.push(new QUndoCommand(QStringLiteral("Picture")));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(projectPaths(copy).pictureFolder() +
+                                                   QStringLiteral("/Other-0001.bmp")),
+                                 10000);
+        QVERIFY(!QFileInfo::exists(linked));
 
         history.setClean();
         QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copy), 10000);

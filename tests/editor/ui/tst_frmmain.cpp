@@ -273,7 +273,9 @@ private Q_SLOTS:
     void failedRewriteReportsTheResizeError() {
         const QString source = m_window->project().Panes[1].SourcePicture;
         givePicture(1, Qt::blue);
+        // Neither the source nor the bitmap to scale instead can be read.
         QFile::remove(m_window->project().Panes[1].SourcePicture);
+        QFile::remove(m_window->project().Panes[1].WorkPicture);
         m_platform->expectMessage(QStringLiteral("Vistavel : Resize Error"));
         m_platform->setWorkArea(QSize(1200, 994));
         QCOMPARE(m_platform->messages().size(), 1);

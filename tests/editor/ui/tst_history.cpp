@@ -351,14 +351,22 @@ private Q_SLOTS:
         QCOMPARE(child<QComboBox>("Combo_PageView")->count(), 2);
     }
 
-    // A bitmap an undo brings back after the stage changed its size is made at the new size.
+    // A bitmap an undo brings back after the stage changed its size is made at
+    // the new size, as those on show are; from the bitmap itself when its source
+    // picture is gone (a drive unplugged).
     void undoAfterAResizeFitsTheBitmapToTheStage() {
-        clickPane(3);
-        trigger("mnu_MakeBlank");
+        for (int pane : {1, 2})
+            QVERIFY(QFile::remove(project().Panes[pane].SourcePicture));
+        for (int pane : {1, 3}) {
+            clickPane(pane);
+            trigger("mnu_MakeBlank");
+        }
         m_platform->setWorkArea(QSize(1000, 800));
         trigger("mnu_Undo");
-        QCOMPARE(QImageReader(project().Panes[3].WorkPicture).size(),
-                 QSize(m_window->paneBitmapSide(), m_window->paneBitmapSide()));
+        trigger("mnu_Undo");
+        const QSize side(m_window->paneBitmapSide(), m_window->paneBitmapSide());
+        for (int pane : {1, 2, 3})
+            QCOMPARE(QImageReader(project().Panes[pane].WorkPicture).size(), side);
     }
 
     void theQuestionBeforeUnsavedWorkIsClosed_data() {
