@@ -9,7 +9,7 @@
 #include "editor/export/htmlwordtable.h"
 #include "editor/export/pagegenerator.h"
 #include "editor/export/pictureprogress.h"
-#include "editor/model/projectrecord.h"
+#include "editor/model/project/projectrecord.h"
 #include "platform/numbers.h"
 #include "platform/qtplatform.h"
 

@@ -4,7 +4,7 @@
 // with TurboJPEG at the printed pixel size and the quality the PDF's pictures
 // get (94), on all cores, and writing them all into one file.
 #include "benchpictures.h"
-#include "editor/model/projectrecord.h"
+#include "editor/model/project/projectrecord.h"
 #include "editor/print/pdfexport.h"
 #include "platform/picturesurface.h"
 

@@ -12,9 +12,9 @@
 //   for 1000 panes.
 
 #include "benchprocess.h"
-#include "editor/model/paneimage.h"
-#include "editor/model/projectstorage.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/project/paneimage.h"
+#include "editor/model/storage/projectstorage.h"
+#include "editor/model/storage/workfolder.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
 

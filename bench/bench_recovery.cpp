@@ -4,9 +4,9 @@
 // the worker; goal at most 20 ms), and the time the worker takes to write it,
 // pictures linked to the prepared bitmaps.
 
-#include "editor/model/paneimage.h"
-#include "editor/model/recoverykeeper.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/project/paneimage.h"
+#include "editor/model/storage/recoverykeeper.h"
+#include "editor/model/storage/workfolder.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
 

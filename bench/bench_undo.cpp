@@ -5,14 +5,14 @@
 // 50 MiB). Undo and redo run as in the editor: the record is put back, the
 // bitmaps are checked against the stage's pane size, the board of the step is
 // drawn and the pane list's entries are made again.
-#include "editor/model/boarddrawing.h"
-#include "editor/model/boardsetupcommand.h"
-#include "editor/model/listentries.h"
-#include "editor/model/paneoperations.h"
-#include "editor/model/picturesequence.h"
-#include "editor/model/sequenceimportcommand.h"
-#include "editor/model/shufflecommand.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/commands/boardsetupcommand.h"
+#include "editor/model/commands/sequenceimportcommand.h"
+#include "editor/model/commands/shufflecommand.h"
+#include "editor/model/project/listentries.h"
+#include "editor/model/project/paneoperations.h"
+#include "editor/model/project/picturesequence.h"
+#include "editor/model/stage/boarddrawing.h"
+#include "editor/model/storage/workfolder.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
 #include "platform/picturesurface.h"

@@ -4,9 +4,9 @@
 // every step moves the highlight to another pane and puts the previous one's
 // pixels back.
 
-#include "editor/model/boarddrawing.h"
-#include "editor/model/hoverhighlight.h"
-#include "editor/model/stagehittest.h"
+#include "editor/model/stage/boarddrawing.h"
+#include "editor/model/stage/hoverhighlight.h"
+#include "editor/model/stage/stagehittest.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
 #include "platform/picturesurface.h"

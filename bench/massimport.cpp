@@ -4,9 +4,9 @@
 // measures the import's peak memory for 50 and for 200 photos, each in a process
 // of its own.
 #include "benchprocess.h"
-#include "editor/model/pictureimport.h"
-#include "editor/model/picturesequence.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/project/pictureimport.h"
+#include "editor/model/project/picturesequence.h"
+#include "editor/model/storage/workfolder.h"
 #include "editor/ui/windowlayout.h"
 #include "platform/numbers.h"
 #include "platform/turbojpegencoder.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/projectrecord.h"
+#include "editor/model/project/projectrecord.h"
 #include "editor/print/paperoptions.h"
 
 #include <QString>

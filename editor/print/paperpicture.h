@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/panerecord.h"
+#include "editor/model/project/panerecord.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 #include "editor/ui/frmabout.h"
 
-#include "editor/model/boarddrawing.h"
+#include "editor/model/stage/boarddrawing.h"
 #include "platform/numbers.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/model/projectsetup.h"
+#include "editor/model/project/projectsetup.h"
 
 #include <QDialog>
 

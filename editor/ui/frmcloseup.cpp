@@ -1,6 +1,6 @@
 #include "editor/ui/frmcloseup.h"
 
-#include "editor/model/paneimage.h"
+#include "editor/model/project/paneimage.h"
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
 

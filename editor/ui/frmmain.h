@@ -1,16 +1,16 @@
 #pragma once
 
 #include "editor/export/htmlwordtable.h"
-#include "editor/model/boarddrawing.h"
-#include "editor/model/dragline.h"
-#include "editor/model/dropaction.h"
-#include "editor/model/hoverhighlight.h"
-#include "editor/model/paneimage.h"
-#include "editor/model/paneoperations.h"
-#include "editor/model/projectchange.h"
-#include "editor/model/projectrecord.h"
-#include "editor/model/recoverycopy.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/commands/projectchange.h"
+#include "editor/model/project/dropaction.h"
+#include "editor/model/project/paneimage.h"
+#include "editor/model/project/paneoperations.h"
+#include "editor/model/project/projectrecord.h"
+#include "editor/model/stage/boarddrawing.h"
+#include "editor/model/stage/dragline.h"
+#include "editor/model/stage/hoverhighlight.h"
+#include "editor/model/storage/recoverycopy.h"
+#include "editor/model/storage/workfolder.h"
 #include "platform/picturesurface.h"
 
 #include <QKeySequence>

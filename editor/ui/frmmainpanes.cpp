@@ -2,11 +2,11 @@
 // project's layout and properties.
 #include "editor/ui/frmmain.h"
 
-#include "editor/model/boardsetupcommand.h"
-#include "editor/model/flipcommand.h"
-#include "editor/model/makeblankcommand.h"
-#include "editor/model/propertiescommand.h"
-#include "editor/model/shufflecommand.h"
+#include "editor/model/commands/boardsetupcommand.h"
+#include "editor/model/commands/flipcommand.h"
+#include "editor/model/commands/makeblankcommand.h"
+#include "editor/model/commands/propertiescommand.h"
+#include "editor/model/commands/shufflecommand.h"
 #include "editor/ui/frmaddnew.h"
 #include "editor/ui/frmcloseup.h"
 #include "editor/ui/frmmsgbox.h"

@@ -2,10 +2,10 @@
 // files dropped from a file manager.
 #include "editor/ui/frmmain.h"
 
-#include "editor/model/droppedpicturescommand.h"
-#include "editor/model/loadpicturecommand.h"
-#include "editor/model/picturesequence.h"
-#include "editor/model/sequenceimportcommand.h"
+#include "editor/model/commands/droppedpicturescommand.h"
+#include "editor/model/commands/loadpicturecommand.h"
+#include "editor/model/commands/sequenceimportcommand.h"
+#include "editor/model/project/picturesequence.h"
 #include "editor/ui/filenamelist.h"
 #include "editor/ui/paneprogress.h"
 #include "platform/busycursor.h"

@@ -4,7 +4,7 @@
 
 #include "editor/export/frmhtml.h"
 #include "editor/export/pictureprogress.h"
-#include "editor/model/projectstorage.h"
+#include "editor/model/storage/projectstorage.h"
 #include "editor/print/papercommands.h"
 #include "editor/ui/filenamelist.h"
 #include "editor/ui/paneprogress.h"

@@ -2,8 +2,8 @@
 // a changed project, the offer of what ended editors left, and the end of a
 // session with unsaved changes.
 
-#include "editor/model/projectstorage.h"
-#include "editor/model/recoverykeeper.h"
+#include "editor/model/storage/projectstorage.h"
+#include "editor/model/storage/recoverykeeper.h"
 #include "editor/ui/frmmain.h"
 #include "platform/platform.h"
 

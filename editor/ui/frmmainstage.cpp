@@ -2,13 +2,13 @@
 // list with its text box.
 #include "editor/ui/frmmain.h"
 
-#include "editor/model/clearalltextscommand.h"
-#include "editor/model/highlightcolours.h"
-#include "editor/model/listentries.h"
-#include "editor/model/paneswapcommand.h"
-#include "editor/model/panetextcommand.h"
-#include "editor/model/panetexts.h"
-#include "editor/model/stagehittest.h"
+#include "editor/model/commands/clearalltextscommand.h"
+#include "editor/model/commands/paneswapcommand.h"
+#include "editor/model/commands/panetextcommand.h"
+#include "editor/model/project/highlightcolours.h"
+#include "editor/model/project/listentries.h"
+#include "editor/model/project/panetexts.h"
+#include "editor/model/stage/stagehittest.h"
 #include "platform/numbers.h"
 #include "platform/picturewidget.h"
 

@@ -1,7 +1,7 @@
 #include "editor/ui/frmoptions.h"
 
-#include "editor/model/highlightcolours.h"
-#include "editor/model/panetexts.h"
+#include "editor/model/project/highlightcolours.h"
+#include "editor/model/project/panetexts.h"
 #include "editor/ui/wholetext.h"
 
 #include <QComboBox>

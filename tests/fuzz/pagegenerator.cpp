@@ -5,8 +5,8 @@
 // link resolve to the files the export writes, inside the export folder.
 #include "editor/export/pagegenerator.h"
 #include "editor/export/htmlwordtable.h"
-#include "editor/model/projectfile.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/storage/projectfile.h"
+#include "editor/model/storage/workfolder.h"
 #include "fuzzcheck.h"
 #include "platform/cp1252.h"
 

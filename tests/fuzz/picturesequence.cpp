@@ -2,8 +2,8 @@
 // the chosen file, its members stay in the chosen file's folder, and recognising
 // any member gives the same sequence from there on. The picture name it gives
 // can be written into a project file and read back.
-#include "editor/model/picturesequence.h"
-#include "editor/model/projectfile.h"
+#include "editor/model/project/picturesequence.h"
+#include "editor/model/storage/projectfile.h"
 #include "fuzzcheck.h"
 
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // The project-file reader over any bytes. What it accepts goes into a fresh
 // project with every picture inside the picture folder and the work folder, and
 // once written back it reads again to the same project.
-#include "editor/model/projectfile.h"
-#include "editor/model/picturefolder.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/storage/projectfile.h"
+#include "editor/model/storage/picturefolder.h"
+#include "editor/model/storage/workfolder.h"
 #include "fuzzcheck.h"
 
 #include <QBuffer>

@@ -5,7 +5,7 @@
 // named in WESTON_OUTPUT ("1280x1024"), WESTON_SCALE and WESTON_MAXIMISED, the
 // size Weston gives a maximised window there (the output less its panel).
 
-#include "editor/model/pictureimport.h"
+#include "editor/model/project/pictureimport.h"
 #include "editor/ui/frmmain.h"
 #include "editor/ui/windowlayout.h"
 #include "headlessweston.h"

@@ -1,8 +1,8 @@
 #include "editor/export/htmlwordtable.h"
 #include "editor/export/pagegenerator.h"
 #include "editor/export/pictureconversion.h"
-#include "editor/model/paneimage.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/project/paneimage.h"
+#include "editor/model/storage/workfolder.h"
 #include "platform/turbojpegencoder.h"
 #include "testmain.h"
 

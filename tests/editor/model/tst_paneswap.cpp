@@ -1,5 +1,5 @@
-#include "editor/model/paneswap.h"
-#include "editor/model/panetexts.h"
+#include "editor/model/project/paneswap.h"
+#include "editor/model/project/panetexts.h"
 #include "testmain.h"
 
 using namespace editor;

@@ -1,7 +1,7 @@
-#include "editor/model/paneimage.h"
-#include "editor/model/pictureimport.h"
-#include "editor/model/picturesequence.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/project/paneimage.h"
+#include "editor/model/project/pictureimport.h"
+#include "editor/model/project/picturesequence.h"
+#include "editor/model/storage/workfolder.h"
 #include "platform/numbers.h"
 #include "testmain.h"
 

@@ -1,4 +1,4 @@
-#include "editor/model/picturesequence.h"
+#include "editor/model/project/picturesequence.h"
 #include "testmain.h"
 
 using namespace editor;

@@ -1,6 +1,6 @@
-#include "editor/model/picturefolder.h"
-#include "editor/model/projectfile.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/storage/picturefolder.h"
+#include "editor/model/storage/projectfile.h"
+#include "editor/model/storage/workfolder.h"
 #include "fulldevice.h"
 #include "testmain.h"
 

@@ -1,6 +1,6 @@
-#include "editor/model/highlightcolours.h"
-#include "editor/model/listentries.h"
-#include "editor/model/projectrecord.h"
+#include "editor/model/project/highlightcolours.h"
+#include "editor/model/project/listentries.h"
+#include "editor/model/project/projectrecord.h"
 #include "testmain.h"
 
 using namespace editor;

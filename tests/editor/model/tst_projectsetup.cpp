@@ -1,6 +1,6 @@
-#include "editor/model/paneimage.h"
-#include "editor/model/projectsetup.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/project/paneimage.h"
+#include "editor/model/project/projectsetup.h"
+#include "editor/model/storage/workfolder.h"
 #include "testmain.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "editor/model/paneimage.h"
-#include "editor/model/paneswap.h"
-#include "editor/model/picturesequence.h"
-#include "editor/model/projectstorage.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/project/paneimage.h"
+#include "editor/model/project/paneswap.h"
+#include "editor/model/project/picturesequence.h"
+#include "editor/model/storage/projectstorage.h"
+#include "editor/model/storage/workfolder.h"
 #include "testmain.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "editor/model/paneimage.h"
-#include "editor/model/picturefolder.h"
-#include "editor/model/projectstorage.h"
-#include "editor/model/recoverykeeper.h"
-#include "editor/model/workfolder.h"
+#include "editor/model/project/paneimage.h"
+#include "editor/model/storage/picturefolder.h"
+#include "editor/model/storage/projectstorage.h"
+#include "editor/model/storage/recoverykeeper.h"
+#include "editor/model/storage/workfolder.h"
 #include "testmain.h"
 #include "testpictures.h"
 

@@ -1,5 +1,5 @@
-#include "editor/model/hoverhighlight.h"
-#include "editor/model/stagehittest.h"
+#include "editor/model/stage/hoverhighlight.h"
+#include "editor/model/stage/stagehittest.h"
 #include "platform/picturesurface.h"
 #include "testmain.h"
 

@@ -1,4 +1,4 @@
-#include "editor/model/workfolder.h"
+#include "editor/model/storage/workfolder.h"
 #include "testmain.h"
 
 #include <QDir>

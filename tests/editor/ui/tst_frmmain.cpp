@@ -1,4 +1,4 @@
-#include "editor/model/paneimage.h"
+#include "editor/model/project/paneimage.h"
 #include "editor/ui/frmmain.h"
 #include "editor/ui/windowlayout.h"
 #include "editortesting.h"

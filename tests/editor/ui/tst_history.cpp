@@ -1,6 +1,6 @@
 #include "dragdriver.h"
-#include "editor/model/pictureimport.h"
-#include "editor/model/projectchange.h"
+#include "editor/model/commands/projectchange.h"
+#include "editor/model/project/pictureimport.h"
 #include "editor/ui/frmmain.h"
 #include "editortesting.h"
 #include "fakeplatform.h"

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "editor/model/commands/projectchange.h"
+#include "editor/model/project/pictureimport.h"
+
+#include <QStringList>
+
+namespace editor {
+
+// Several pictures dropped on a pane: it and the panes after it, one step.
+class DroppedPicturesCommand : public ProjectChange {
+public:
+    // `files` in the order they fill the panes.
+    DroppedPicturesCommand(CommandContext& context, const QStringList& files, int firstPane,
+                           ProgressReport progress);
+    // The files that could not be read as pictures, in order.
+    const QStringList& leftOut() const { return m_leftOut; }
+
+protected:
+    void perform() override;
+
+private:
+    QStringList m_files;
+    int m_firstPane;
+    ProgressReport m_progress;
+    QStringList m_leftOut;
+};
+
+} // namespace editor

@@ -1,0 +1,15 @@
+#include "editor/model/commands/paneswapcommand.h"
+
+#include "editor/model/project/paneswap.h"
+
+namespace editor {
+
+PaneSwapCommand::PaneSwapCommand(CommandContext& context, int first, int second)
+    : ProjectChange(context, QStringLiteral("Swap Panes"), {first, second}, false, second),
+      m_first(first), m_second(second) {}
+
+void PaneSwapCommand::perform() {
+    SwapPanes(project(), m_first, m_second);
+}
+
+} // namespace editor

@@ -1,0 +1,16 @@
+#include "editor/model/commands/propertiescommand.h"
+
+namespace editor {
+
+PropertiesCommand::PropertiesCommand(CommandContext& context, int pane, std::function<void()> edit)
+    : ProjectChange(context,
+                    pane == 0 ? QStringLiteral("Board Properties")
+                              : QStringLiteral("Pane Properties"),
+                    pane == 0 ? QList<int>{} : QList<int>{pane}, true, pane),
+      m_edit(std::move(edit)) {}
+
+void PropertiesCommand::perform() {
+    m_edit();
+}
+
+} // namespace editor

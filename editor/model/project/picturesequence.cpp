@@ -1,0 +1,84 @@
+#include "editor/model/project/picturesequence.h"
+
+#include "editor/model/project/panerecord.h"
+#include "platform/characters.h"
+#include "platform/numbers.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace editor {
+namespace {
+
+constexpr int kExtensionLength = 4;
+constexpr int kMostDigits = 3;
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
+PictureSequence PictureSequence::recognise(const QString& fileName) {
+    PictureSequence sequence;
+    sequence.m_fileName = fileName;
+    const QString title = QFileInfo(fileName).fileName();
+    if (title.size() <= kExtensionLength)
+        return sequence;
+    sequence.m_folder = fileName.left(fileName.size() - title.size());
+    sequence.m_extension = fileName.right(kExtensionLength);
+    const QString base = title.left(title.size() - kExtensionLength);
+
+    // Walk the last three characters towards the end: the number starts at the
+    // first digit 1 to 9, and the zeros just before it are its leading zeros. A
+    // zero cut off from the number by another character is part of the prefix.
+    int zeros = 0;
+    qsizetype numberStart = -1;
+    for (qsizetype i = std::max<qsizetype>(0, base.size() - kMostDigits); i < base.size(); ++i) {
+        const QChar c = base.at(i);
+        if (isDigit(c) && c != QLatin1Char('0')) {
+            numberStart = i;
+            break;
+        }
+        zeros = c == QLatin1Char('0') ? zeros + 1 : 0;
+    }
+    if (numberStart < 0) {
+        sequence.m_recognition = Recognition::Unusable;
+        return sequence;
+    }
+    const QString digits = base.mid(numberStart);
+    if (!std::all_of(digits.begin(), digits.end(), isDigit))
+        return sequence;
+
+    sequence.m_recognition = Recognition::Recognised;
+    sequence.m_leadingZeros = zeros;
+    sequence.m_startNumber = digits.toInt();
+    // One leading zero takes two characters off the end and two zeros three, so
+    // in Image010 the first zero stays in the prefix and 10 is written as is.
+    const qsizetype numberLength = zeros == 0 ? digits.size() : zeros + 1;
+    sequence.m_prefix = base.left(base.size() - numberLength);
+    return sequence;
+}
+
+QString PictureSequence::memberFileName(int number) const {
+    return m_folder + m_prefix + platform::zeroPadded(number, m_leadingZeros + 1) + m_extension;
+}
+
+QString pictureNameOf(const QString& fileName) {
+    const QString title = QFileInfo(fileName).fileName();
+    const std::optional<QStringView> name =
+        platform::withoutLastCharacters(title, kExtensionLength);
+    return storablePictureName(name && !name->isEmpty() ? name->toString() : title);
+}
+
+QString storablePictureName(const QString& name) {
+    if (name == kNoPicture)
+        return kNoPicture + QStringLiteral("-2");
+    QString storable = name;
+    storable.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    storable.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return storable;
+}
+
+} // namespace editor

@@ -1,0 +1,257 @@
+#include "editor/model/storage/projectstorage.h"
+
+#include "editor/model/project/paneimage.h"
+#include "platform/filepaths.h"
+#include "platform/filesync.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace editor {
+namespace {
+
+// A project file of 1000 panes with every text at its longest is under 2 MiB.
+constexpr qint64 kLargestProjectFile = 64 * 1024 * 1024;
+
+// The new project file inside the new picture folder, until it is committed.
+// Its name starts as a save's own files do, so no later save carries it on.
+QString commitRecord(const QString& pictureFolder) {
+    return platform::fileInFolder(pictureFolder, QStringLiteral(".saving-project.vv1"));
+}
+
+bool writeRecord(const QString& record, const ProjectRecord& project, int paneTotal,
+                 int boardCount) {
+    QFile file(record);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    const bool written =
+        writeProjectFile(project, paneTotal, boardCount, project.GridSize, file) && file.flush();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+// Folders that earlier saves of this picture folder left beside it when they
+// were cut off.
+void removeLeftovers(const QString& pictureFolder) {
+    const QFileInfo prefix(stagingPrefix(pictureFolder));
+    const QDir folder(prefix.path());
+    for (const QString& name :
+         folder.entryList({prefix.fileName() + QLatin1Char('*')},
+                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        removeStagedFolder(folder.filePath(name));
+}
+
+// The project file alone, through a temporary file: nothing, or the file when it
+// could not be written.
+QStringList saveFileOnly(const ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
+                         int boardCount) {
+    QSaveFile file(paths.FileName);
+    if (!file.open(QIODevice::WriteOnly) ||
+        !writeProjectFile(project, paneTotal, boardCount, project.GridSize, file) || !file.commit())
+        return {paths.FileName};
+    return {};
+}
+
+bool hasPictures(const ProjectRecord& project) {
+    for (int p = 1; p <= kLastPane; ++p)
+        if (project.Panes[p].hasWorkPicture())
+            return true;
+    return false;
+}
+
+// Exchanges the two folders in one step, or, where the file system cannot, in
+// two renames; a crash between them leaves the picture folder missing and the
+// new one beside it with its record, from which an open completes the save.
+bool exchangeFolders(const QString& staged, const QString& pictureFolder) {
+    bool unsupported = false;
+    if (platform::exchangePaths(staged, pictureFolder, &unsupported))
+        return true;
+    if (!unsupported)
+        return false;
+    const QString aside = staged + QStringLiteral("-earlier");
+    if (!platform::renameNoReplace(pictureFolder, aside))
+        return false;
+    if (platform::renameNoReplace(staged, pictureFolder) &&
+        platform::renameNoReplace(aside, staged))
+        return true;
+    platform::renameNoReplace(aside, pictureFolder);
+    return false;
+}
+
+// The folder that a save cut off between those two renames left beside the
+// missing picture folder, holding its record; empty when there is none.
+QString stagedWithRecord(const QString& pictureFolder) {
+    const QFileInfo prefix(stagingPrefix(pictureFolder));
+    const QDir folder(prefix.path());
+    for (const QString& name :
+         folder.entryList({prefix.fileName() + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden)) {
+        const QString path = folder.filePath(name);
+        if (QFileInfo(commitRecord(path)).isFile())
+            return path;
+    }
+    return {};
+}
+
+// The bytes of a commit record: a plain file this editor wrote, reading as a
+// project; nothing for anything else, which is left alone.
+std::optional<QByteArray> soundRecord(const QString& record) {
+    const QFileInfo info(record);
+    if (info.isSymLink() || !info.isFile() || info.size() > kLargestProjectFile)
+        return std::nullopt;
+    QFile file(record);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(kLargestProjectFile + 1);
+    if (!readProjectFile(bytes, nullptr))
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
+                        int boardCount, const WorkFolder& workFolder, PictureCopies copies,
+                        const std::function<void(SaveStep)>& reached,
+                        const QSet<QString>& otherSources, QHash<QString, QString>* kept) {
+    const QString pictureFolder = paths.pictureFolder();
+    const QFileInfo current(pictureFolder);
+    // A file where the picture folder should be: the texts are saved all the same.
+    if (current.exists() && !current.isDir())
+        return QStringList{pictureFolder} << saveFileOnly(project, paths, paneTotal, boardCount);
+    const bool replacing = current.exists() || current.isSymLink();
+    // Nothing to pair the project file with: no picture folder is made for it.
+    if (!replacing && !hasPictures(project))
+        return saveFileOnly(project, paths, paneTotal, boardCount);
+    removeLeftovers(pictureFolder);
+
+    StagedPictureFolder staged =
+        stagePictureFolder(project, pictureFolder, workFolder, copies, otherSources, kept);
+    if (staged.abandoned)
+        return staged.unwritten << paths.FileName;
+    const auto abandon = [&staged, &paths](const QString& failed) {
+        removeStagedFolder(staged.path);
+        if (!failed.isEmpty())
+            staged.unwritten << failed;
+        return staged.unwritten << paths.FileName;
+    };
+    const auto step = [&reached](SaveStep done) {
+        if (reached)
+            reached(done);
+    };
+
+    if (!writeRecord(commitRecord(staged.path), project, paneTotal, boardCount))
+        return abandon({});
+    step(SaveStep::FolderBuilt);
+    // The one flush of the save: every new picture and the new project file.
+    if (!platform::syncFileSystem(staged.path))
+        return abandon(pictureFolder);
+    step(SaveStep::FolderDurable);
+
+    const bool placed = replacing ? exchangeFolders(staged.path, pictureFolder)
+                                  : platform::renameNoReplace(staged.path, pictureFolder);
+    if (!placed)
+        return abandon(pictureFolder);
+    const bool exchangeDurable = platform::syncFolder(paths.Folder);
+    step(SaveStep::FoldersExchanged);
+
+    const QString record = commitRecord(pictureFolder);
+    const bool committed = ::rename(QFile::encodeName(record).constData(),
+                                    QFile::encodeName(paths.FileName).constData()) == 0;
+    // Without its record the save was finished all the same, by an open that
+    // came in between; otherwise the earlier folder goes back with the earlier
+    // project file.
+    if (!committed && QFileInfo::exists(record)) {
+        const bool back = replacing ? exchangeFolders(staged.path, pictureFolder)
+                                    : platform::renameNoReplace(pictureFolder, staged.path);
+        platform::syncFolder(paths.Folder);
+        if (back)
+            return abandon(pictureFolder);
+        return staged.unwritten << paths.FileName;
+    }
+    if (committed && (!platform::syncFolder(paths.Folder) || !exchangeDurable))
+        staged.unwritten << paths.FileName;
+    step(SaveStep::ProjectFileCommitted);
+
+    if (replacing) {
+        for (const QString& name : staged.others)
+            platform::renameNoReplace(platform::fileInFolder(staged.path, name),
+                                      platform::fileInFolder(pictureFolder, name));
+        removeStagedFolder(staged.path);
+    }
+    return staged.unwritten;
+}
+
+bool completeInterruptedSave(const ProjectPaths& paths) {
+    const QFileInfo folder(paths.pictureFolder());
+    const bool cutBetweenRenames =
+        !folder.exists() && !folder.isSymLink() && QFileInfo::exists(paths.FileName);
+    const QString holder =
+        cutBetweenRenames ? stagedWithRecord(paths.pictureFolder()) : paths.pictureFolder();
+    const std::optional<QByteArray> bytes =
+        holder.isEmpty() ? std::nullopt : soundRecord(commitRecord(holder));
+    if (!bytes || (cutBetweenRenames && !platform::renameNoReplace(holder, paths.pictureFolder())))
+        return false;
+    const QString record = commitRecord(paths.pictureFolder());
+    if (::rename(QFile::encodeName(record).constData(),
+                 QFile::encodeName(paths.FileName).constData()) != 0) {
+        // The picture folder lies on another file system (it is a link): the same
+        // bytes, written through a temporary file.
+        QSaveFile copy(paths.FileName);
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(*bytes) != bytes->size() ||
+            !copy.commit())
+            return false;
+        QFile::remove(record);
+    }
+    platform::syncFolder(paths.Folder);
+    removeLeftovers(paths.pictureFolder());
+    return true;
+}
+
+std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QString* refusal) {
+    completeInterruptedSave(projectPaths(fileName));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (refusal)
+            *refusal = file.errorString();
+        return std::nullopt;
+    }
+    // Read with a bound, since a device that is not a plain file need not end.
+    const QByteArray bytes = file.read(kLargestProjectFile + 1);
+    if (file.error() != QFileDevice::NoError) {
+        if (refusal)
+            *refusal = file.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > kLargestProjectFile) {
+        if (refusal)
+            *refusal = QStringLiteral("It is far too large to be a project file.");
+        return std::nullopt;
+    }
+    return readProjectFile(bytes, refusal);
+}
+
+int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolder& workFolder,
+                           const std::function<void(int done, int total)>& progress,
+                           QString* unreadable) {
+    // After an open only the panes the file's pane total reaches have a picture,
+    // and a total that disagrees with the boards may reach past the panes in use.
+    QList<int> panes;
+    for (int p = 1; p <= kLastPane; ++p)
+        if (project.Panes[p].hasSourcePicture())
+            panes << p;
+    const QList<PaneImageFailure> failures =
+        prepareNewPaneImages(project, panes, paneSize, workFolder, progress);
+    for (const PaneImageFailure& failure : failures) {
+        if (unreadable && unreadable->isEmpty() &&
+            QFileInfo::exists(project.Panes[failure.pane].SourcePicture))
+            *unreadable = failure.error;
+        project.Panes[failure.pane].makeBlank();
+    }
+    return static_cast<int>(failures.size());
+}
+
+} // namespace editor

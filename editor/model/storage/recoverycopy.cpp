@@ -1,0 +1,142 @@
+#include "editor/model/storage/recoverycopy.h"
+
+#include "editor/model/storage/picturefolder.h"
+#include "editor/model/storage/projectstorage.h"
+#include "editor/model/storage/workfolder.h"
+#include "platform/filepaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace editor {
+namespace {
+
+const QString kRecoveryFolder = QStringLiteral("recovery");
+// Holds the project's own file name, in UTF-8.
+const QString kFileNameRecord = QStringLiteral("project-file.txt");
+
+QString recoveryFolder(const QString& workFolderPath) {
+    return platform::fileInFolder(workFolderPath, kRecoveryFolder);
+}
+
+QString fileNameRecord(const QString& workFolderPath) {
+    return platform::fileInFolder(recoveryFolder(workFolderPath), kFileNameRecord);
+}
+
+bool writeFileName(const QString& workFolderPath, const QString& fileName) {
+    QFile current(fileNameRecord(workFolderPath));
+    if (current.open(QIODevice::ReadOnly) && QString::fromUtf8(current.read(65536)) == fileName)
+        return true;
+    QSaveFile file(fileNameRecord(workFolderPath));
+    const QByteArray bytes = fileName.toUtf8();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+QString recoveryProjectFile(const QString& workFolderPath) {
+    return platform::fileInFolder(recoveryFolder(workFolderPath), QStringLiteral("Recovery.vv1"));
+}
+
+bool holdsRecoveryCopy(const QString& workFolderPath) {
+    return describeRecoveryCopy(workFolderPath).has_value();
+}
+
+QStringList writeRecoveryCopy(RecoverySnapshot& snapshot, const WorkFolder& workFolder) {
+    const QString folder = recoveryFolder(workFolder.path());
+    if (!QDir().mkpath(folder) || !writeFileName(workFolder.path(), snapshot.fileName))
+        return {folder};
+    const ProjectRecord& project = snapshot.project;
+    return saveProject(snapshot.project, projectPaths(recoveryProjectFile(workFolder.path())),
+                       project.panesInUse(), project.BoardCount, workFolder,
+                       PictureCopies::LinkBitmaps);
+}
+
+void removeRecoveryCopy(const QString& workFolderPath) {
+    QDir(recoveryFolder(workFolderPath)).removeRecursively();
+}
+
+std::optional<RecoveryDescription> describeRecoveryCopy(const QString& workFolderPath) {
+    const QString file = recoveryProjectFile(workFolderPath);
+    const auto values = loadProjectFile(file, nullptr);
+    if (!values)
+        return std::nullopt;
+    RecoveryDescription description;
+    description.written = QFileInfo(file).lastModified();
+    // Only shown and proposed to the save chooser; a name no save could have
+    // written (a control character in it) is left out.
+    QFile name(fileNameRecord(workFolderPath));
+    if (name.open(QIODevice::ReadOnly))
+        description.fileName = QString::fromUtf8(name.read(65536));
+    if (std::any_of(description.fileName.cbegin(), description.fileName.cend(),
+                    [](QChar c) { return c.unicode() < 0x20; }))
+        description.fileName.clear();
+    description.boards = values->BoardCount;
+    const int panes = std::min<int>(values->PaneTotal, kLastPane);
+    for (int p = 1; p <= panes; ++p)
+        if (values->Panes[p].PictureName != kNoPicture)
+            ++description.pictures;
+    return description;
+}
+
+bool adoptPictures(ProjectRecord& project, const QString& pictureFolder,
+                   const WorkFolder& workFolder, QString* failed) {
+    const QString folder = QFileInfo(pictureFolder).canonicalFilePath();
+    for (int e = 1; e <= kLastPane; ++e) {
+        PaneRecord& pane = project.Panes[e];
+        if (!pane.hasSourcePicture() || QFileInfo(pane.SourcePicture).canonicalPath() != folder)
+            continue;
+        const QString fileName = QFileInfo(pane.SourcePicture).fileName();
+        QString adopted = workFolder.filePath(QStringLiteral("recovered-") + fileName);
+        for (int counter = 2; QFileInfo::exists(adopted); ++counter)
+            adopted =
+                workFolder.filePath(QStringLiteral("recovered-%1-%2").arg(counter).arg(fileName));
+        if (::link(QFile::encodeName(pane.SourcePicture).constData(),
+                   QFile::encodeName(adopted).constData()) != 0 &&
+            !QFile::copy(pane.SourcePicture, adopted)) {
+            if (failed)
+                *failed = pane.SourcePicture;
+            return false;
+        }
+        pane.SourcePicture = adopted;
+    }
+    return true;
+}
+
+std::vector<std::unique_ptr<LeftWork>> LeftWork::claimAll(const QString& container) {
+    std::vector<std::unique_ptr<LeftWork>> found;
+    const QDir dir(container);
+    for (const QString& name :
+         dir.entryList({QStringLiteral("run-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString folder = dir.filePath(name);
+        auto lock = WorkFolder::claim(folder);
+        if (!lock)
+            continue;
+        if (auto description = describeRecoveryCopy(folder))
+            found.emplace_back(new LeftWork(folder, std::move(*description), std::move(lock)));
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a->description().written > b->description().written;
+    });
+    return found;
+}
+
+LeftWork::LeftWork(QString folder, RecoveryDescription description, std::unique_ptr<QLockFile> lock)
+    : m_folder(std::move(folder)), m_description(std::move(description)), m_lock(std::move(lock)) {}
+
+LeftWork::~LeftWork() = default;
+
+void LeftWork::discard() {
+    QDir(m_folder).removeRecursively();
+    m_lock->unlock();
+    QDir().rmdir(QFileInfo(m_folder).path());
+}
+
+} // namespace editor
