@@ -5,6 +5,7 @@
 #include "editor/export/frmhtml.h"
 #include "editor/export/pictureprogress.h"
 #include "editor/model/storage/projectstorage.h"
+#include "editor/model/storage/writeplace.h"
 #include "editor/print/papercommands.h"
 #include "editor/ui/filenamelist.h"
 #include "editor/ui/paneprogress.h"
@@ -118,6 +119,11 @@ bool frmMain::SaveProjectAs() {
          m_projectFile.isEmpty() ? QString() : projectFile.path()});
     if (choice.cancelled)
         return false;
+    if (const std::optional<QString> refusal = workFolderRefusal(choice.fileName, m_platform)) {
+        m_platform.showMessage({kSaveProblem, *refusal, platform::MessageIcon::Exclamation,
+                                platform::MessageButtons::Ok});
+        return false;
+    }
     m_project.LastFileName = choice.fileName;
     const ProjectPaths paths = projectPaths(choice.fileName);
     QStringList unwritten;

@@ -39,6 +39,18 @@ bool writeFileName(const QString& workFolderPath, const QString& fileName) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+// The last entry holding anything, so that panes a smaller board count hides
+// come back with the copy; at least the panes in use.
+int lastEntryHeld(const ProjectRecord& project) {
+    for (int p = kLastPane; p > project.panesInUse(); --p) {
+        const PaneRecord& pane = project.Panes[p];
+        if (pane.PictureName != kNoPicture || pane.Text != kUnsetText || pane.Label != kUnsetText ||
+            pane.URL != kUnsetText)
+            return p;
+    }
+    return project.panesInUse();
+}
+
 } // namespace
 
 QString recoveryProjectFile(const QString& workFolderPath) {
@@ -55,7 +67,7 @@ QStringList writeRecoveryCopy(RecoverySnapshot& snapshot, const WorkFolder& work
         return {folder};
     const ProjectRecord& project = snapshot.project;
     return saveProject(snapshot.project, projectPaths(recoveryProjectFile(workFolder.path())),
-                       project.panesInUse(), project.BoardCount, workFolder,
+                       lastEntryHeld(project), project.BoardCount, workFolder,
                        PictureCopies::LinkBitmaps);
 }
 
@@ -79,7 +91,9 @@ std::optional<RecoveryDescription> describeRecoveryCopy(const QString& workFolde
                     [](QChar c) { return c.unicode() < 0x20; }))
         description.fileName.clear();
     description.boards = values->BoardCount;
-    const int panes = std::min<int>(values->PaneTotal, kLastPane);
+    // Hidden entries come back too, but only the panes in use are shown.
+    const int panes = std::min<int>(
+        {values->PaneTotal, kLastPane, values->BoardCount * values->GridSize * values->GridSize});
     for (int p = 1; p <= panes; ++p)
         if (values->Panes[p].PictureName != kNoPicture)
             ++description.pictures;

@@ -100,6 +100,29 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copy), 10000);
     }
 
+    // A board count made smaller hides panes, which come back with the copy.
+    void hiddenPanesComeBackWithTheCopy() {
+        auto work = WorkFolder::create(m_dir.path(), QString(), nullptr);
+        ProjectRecord project;
+        QVERIFY(testsupport::quadrants(30, 30).save(m_dir.filePath(QStringLiteral("Shot.bmp"))));
+        project.Panes[6].SourcePicture = m_dir.filePath(QStringLiteral("Shot.bmp"));
+        project.Panes[6].PictureName = QStringLiteral("Shot");
+        project.Panes[6].Text = QStringLiteral("six");
+        QVERIFY(PreparePaneImage(project, 6, 20, true, *work, nullptr));
+        RecoverySnapshot snapshot{project, {}};
+        QCOMPARE(writeRecoveryCopy(snapshot, *work), QStringList());
+
+        const QString copy = recoveryProjectFile(work->path());
+        const auto values = loadProjectFile(copy, nullptr);
+        QVERIFY(values);
+        QCOMPARE(values->BoardCount, 1);
+        ProjectRecord recovered;
+        applyProjectFile(recovered, *values, projectPaths(copy).pictureFolder(), *work);
+        QCOMPARE(recovered.Panes[6].Text, QStringLiteral("six"));
+        QVERIFY(QFileInfo(recovered.Panes[6].SourcePicture).isFile());
+        QCOMPARE(describeRecoveryCopy(work->path())->pictures, 0);
+    }
+
     // At start-up, ended editors' folders go unless they hold work to recover,
     // which is offered newest first.
     void startUpKeepsOnlyFoldersWithWorkToRecover_data() {

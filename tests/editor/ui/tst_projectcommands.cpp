@@ -210,6 +210,28 @@ private Q_SLOTS:
                      QDir::toNativeSeparators(file(QStringLiteral("Trip_Data"))));
     }
 
+    // The work folder goes when the editor ends, and whatever was saved into it.
+    void savesIntoAWorkFolderAreRefused_data() {
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("in the work folder") << false;
+        QTest::newRow("through a link to it") << true;
+    }
+    void savesIntoAWorkFolderAreRefused() {
+        QFETCH(bool, throughLink);
+        givePicture(1, kRed, QStringLiteral("One.bmp"));
+        QString folder = m_window->workFolder().path();
+        if (throughLink) {
+            QVERIFY(QFile::link(folder, file(QStringLiteral("Mine"))));
+            folder = file(QStringLiteral("Mine"));
+        }
+        m_platform->expectMessage(QStringLiteral("VV1 : Save Problem"));
+        m_platform->answerSave(folder + QStringLiteral("/Trip.vv1"));
+        trigger("mnu_SaveAs");
+        QVERIFY(m_platform->messages().last().text.contains(QStringLiteral("documents folder")));
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Trip.vv1")));
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Trip_Data")));
+    }
+
     void cancelledChoosersChangeNothing() {
         setBoards(2, 2);
         m_platform->answerSave(QString());
