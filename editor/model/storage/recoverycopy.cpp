@@ -130,6 +130,8 @@ std::vector<std::unique_ptr<LeftWork>> LeftWork::claimAll(const QString& contain
     for (const QString& name :
          dir.entryList({QStringLiteral("run-*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
         const QString folder = dir.filePath(name);
+        if (!WorkFolder::isOwnFolder(folder))
+            continue;
         auto lock = WorkFolder::claim(folder);
         if (!lock)
             continue;
