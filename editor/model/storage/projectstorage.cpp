@@ -87,8 +87,8 @@ bool exchangeFolders(const QString& staged, const QString& pictureFolder) {
 QString stagedWithRecord(const QString& pictureFolder) {
     const QFileInfo prefix(stagingPrefix(pictureFolder));
     const QDir folder(prefix.path());
-    for (const QString& name :
-         folder.entryList({prefix.fileName() + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden)) {
+    for (const QString& name : folder.entryList({prefix.fileName() + QLatin1Char('*')},
+                                                QDir::Dirs | QDir::Hidden | QDir::NoSymLinks)) {
         const QString path = folder.filePath(name);
         if (QFileInfo(commitRecord(path)).isFile())
             return path;
