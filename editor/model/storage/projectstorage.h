@@ -41,9 +41,16 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
                         const QSet<QString>& otherSources = {},
                         QHash<QString, QString>* kept = nullptr);
 
+// The lock file beside the project ("Trip.vv1" has ".Trip.vv1.lock") that one
+// save of it holds at a time, across editors: a save waits for another
+// editor's, and an open leaves the folders of a save under way alone.
+QString saveLockFile(const ProjectPaths& paths);
+
 // Finishes a save that was cut off after its picture folder took the place of
 // the earlier one: the commit record inside it, once it reads as a project
-// file, becomes the project file. True when there was such a save.
+// file, becomes the project file, and what the save left beside the picture
+// folder goes (what a user kept in it besides files goes back into it). True
+// when there was such a save.
 bool completeInterruptedSave(const ProjectPaths& paths);
 
 // Reads and checks a project file, after completing a save of it that was cut
