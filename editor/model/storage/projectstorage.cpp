@@ -309,4 +309,22 @@ int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolde
     return static_cast<int>(failures.size());
 }
 
+QList<int> prepareVanishedBitmaps(ProjectRecord& project, int paneTotal, int paneSize,
+                                  const WorkFolder& workFolder) {
+    QList<int> lost;
+    for (int p = 1; p <= std::min(paneTotal, kLastPane); ++p) {
+        PaneRecord& pane = project.Panes[p];
+        if (pane.PictureName == kNoPicture ||
+            (pane.hasWorkPicture() && QFileInfo(pane.WorkPicture).isFile()))
+            continue;
+        if (pane.hasSourcePicture() &&
+            PreparePaneImage(project, p, paneSize, true, workFolder, nullptr))
+            continue;
+        // Blank, as the board draws it.
+        pane.WorkPicture = kNoPicture;
+        lost << p;
+    }
+    return lost;
+}
+
 } // namespace editor

@@ -68,4 +68,12 @@ int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolde
                            const std::function<void(int done, int total)>& progress = {},
                            QString* unreadable = nullptr);
 
+// Prepares again, from its source, the bitmap of every pane up to `paneTotal`
+// that names a picture but whose prepared bitmap is gone (deleted from the work
+// folder behind the editor's back), so that a save writes its picture. Returns
+// the panes whose source cannot be read either, in pane order: they are left
+// without a prepared bitmap, as the board shows them.
+QList<int> prepareVanishedBitmaps(ProjectRecord& project, int paneTotal, int paneSize,
+                                  const WorkFolder& workFolder);
+
 } // namespace editor

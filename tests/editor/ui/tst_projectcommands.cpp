@@ -210,6 +210,22 @@ private Q_SLOTS:
                      QDir::toNativeSeparators(file(QStringLiteral("Trip_Data"))));
     }
 
+    // A prepared bitmap deleted behind the editor's back: made again from its
+    // source, or the pane named when its source is gone too.
+    void vanishedBitmapsAreMadeAgainOrNamed() {
+        givePicture(1, kRed, QStringLiteral("One.bmp"));
+        givePicture(2, kBlue, QStringLiteral("Two.bmp"));
+        QVERIFY(QFile::remove(m_window->project().Panes[1].WorkPicture));
+        QVERIFY(QFile::remove(m_window->project().Panes[2].WorkPicture));
+        QVERIFY(QFile::remove(file(QStringLiteral("Two.bmp"))));
+        m_platform->expectMessage(QStringLiteral("VV1 : Save Problem"));
+        save(QStringLiteral("Trip.vv1"));
+        QCOMPARE(m_platform->messages().last().text,
+                 QStringLiteral("These panes were saved without their picture, which I could no "
+                                "longer find or read: 2."));
+        QVERIFY(QFileInfo::exists(file(QStringLiteral("Trip_Data/One-0001.bmp"))));
+    }
+
     // The work folder goes when the editor ends, and whatever was saved into it.
     void savesIntoAWorkFolderAreRefused_data() {
         QTest::addColumn<bool>("throughLink");
