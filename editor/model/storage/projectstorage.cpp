@@ -165,9 +165,12 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
     if (current.exists() && !current.isDir())
         return QStringList{pictureFolder} << saveFileOnly(project, paths, paneTotal, boardCount);
     const bool replacing = current.exists() || current.isSymLink();
-    // Nothing to pair the project file with: no picture folder is made for it.
-    if (!replacing && !hasPictures(project))
-        return saveFileOnly(project, paths, paneTotal, boardCount);
+    // No pictures yet: an empty picture folder, ready for them.
+    if (!replacing && !hasPictures(project)) {
+        const QStringList unmade =
+            QDir().mkdir(pictureFolder) ? QStringList() : QStringList{pictureFolder};
+        return unmade + saveFileOnly(project, paths, paneTotal, boardCount);
+    }
     finishLeftovers(pictureFolder);
 
     StagedPictureFolder staged =

@@ -170,6 +170,7 @@ private Q_SLOTS:
             QCOMPARE(::mkfifo(QFile::encodeName(copy).constData(), 0600), 0);
         } else if (left == QStringLiteral("linked folder")) {
             QVERIFY(QFile::rename(copy, copy + QStringLiteral(".aside")));
+            QVERIFY(QDir().rmdir(projectPaths(copy).pictureFolder()));
             QVERIFY(QFile::link(outside.path(), projectPaths(copy).pictureFolder()));
         } else if (left == QStringLiteral("linked picture")) {
             QFile file(copy);

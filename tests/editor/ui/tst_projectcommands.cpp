@@ -258,6 +258,12 @@ private Q_SLOTS:
         QVERIFY(m_window->project().LastFileName.isEmpty());
         QCOMPARE(QDir(m_platform->programFolder()).entryList(QDir::Files), QStringList());
     }
+
+    // Its picture folder is there before the first picture, as for any project.
+    void aProjectWithoutPicturesGetsItsPictureFolder() {
+        save(QStringLiteral("Trip.vv1"));
+        QVERIFY(QFileInfo(file(QStringLiteral("Trip_Data"))).isDir());
+    }
 };
 
 VV_TEST_MAIN(ProjectCommandsTest)
