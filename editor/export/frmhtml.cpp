@@ -1,6 +1,7 @@
 #include "editor/export/frmhtml.h"
 
 #include "editor/export/htmlwordtable.h"
+#include "editor/model/storage/writeplace.h"
 #include "platform/busycursor.h"
 #include "platform/documenttext.h"
 #include "platform/platform.h"
@@ -158,6 +159,12 @@ void frmHTML::Command1_Click() {
     const std::optional<ExportTarget> target =
         choice.cancelled ? std::nullopt : exportTargetFor(choice.fileName);
     if (!target) {
+        noFileChosen();
+        return;
+    }
+    if (const std::optional<QString> refusal = workFolderRefusal(target->fileName, m_platform)) {
+        m_platform.showMessage({QStringLiteral("Vistavel : Export"), *refusal,
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
         noFileChosen();
         return;
     }

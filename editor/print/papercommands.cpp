@@ -1,5 +1,6 @@
 #include "editor/print/papercommands.h"
 
+#include "editor/model/storage/writeplace.h"
 #include "editor/print/frmpaper.h"
 #include "editor/print/pdfexport.h"
 #include "platform/platform.h"
@@ -83,6 +84,10 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     if (choice.cancelled)
         return;
     const QString fileName = withPdfSuffix(choice.fileName);
+    if (const std::optional<QString> refusal = workFolderRefusal(fileName, platform)) {
+        report(platform, kPdfTitle, *refusal);
+        return;
+    }
     PaperOutcome outcome;
     {
         PageProgress progress(parent);

@@ -5,10 +5,12 @@
 #include "editor/export/frmhtml.h"
 #include "editor/export/pictureprogress.h"
 #include "editor/model/storage/projectstorage.h"
+#include "editor/model/storage/writeplace.h"
 #include "editor/print/papercommands.h"
 #include "editor/ui/filenamelist.h"
 #include "editor/ui/paneprogress.h"
 #include "platform/busycursor.h"
+#include "platform/filepaths.h"
 #include "platform/picturewidget.h"
 #include "platform/platform.h"
 
@@ -118,17 +120,37 @@ bool frmMain::SaveProjectAs() {
          m_projectFile.isEmpty() ? QString() : projectFile.path()});
     if (choice.cancelled)
         return false;
+    if (const std::optional<QString> refusal = workFolderRefusal(choice.fileName, m_platform)) {
+        m_platform.showMessage({kSaveProblem, *refusal, platform::MessageIcon::Exclamation,
+                                platform::MessageButtons::Ok});
+        return false;
+    }
     m_project.LastFileName = choice.fileName;
     const ProjectPaths paths = projectPaths(choice.fileName);
     QStringList unwritten;
+    QList<int> lost;
     {
         platform::BusyCursor busy;
         // Sources a step can bring back must outlive the save as the panes' own do.
         QHash<QString, QString> kept;
+        lost =
+            prepareVanishedBitmaps(m_project, paneTotal, paneBitmapSide(m_paneSize), *m_workFolder);
         unwritten = saveProject(m_project, paths, paneTotal, boards, *m_workFolder,
                                 PictureCopies::CopyChanged, {}, historySources(), &kept);
         renameHistorySources(kept);
     }
+    // Unless the picture folder it replaced kept them.
+    lost.removeIf([&](int pane) {
+        return QFileInfo::exists(platform::fileInFolder(
+            paths.pictureFolder(), pictureFileName(m_project.Panes[pane].PictureName, pane)));
+    });
+    if (!lost.isEmpty())
+        m_platform.showMessage(
+            {kSaveProblem,
+             tr("These panes were saved without their picture, which I could no longer find or "
+                "read: %1.")
+                 .arg(paneNumberList(lost)),
+             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
     if (unwritten.isEmpty()) {
         m_history.setClean();
         projectFileChanged(paths.FileName, true);

@@ -7,6 +7,7 @@
 #include "editor/ui/frmmain.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -20,6 +21,24 @@ QString counted(int count, const QString& one, const QString& many) {
     return count == 1 ? one : many.arg(count);
 }
 
+// What a copy that was cut off or damaged lacks, so that the user knows before recovering it.
+QString incompleteWarning(const RecoveryDescription& left) {
+    if (left.complete())
+        return {};
+    QStringList missing;
+    if (left.missingPanes > 0)
+        missing << QCoreApplication::translate("frmMain", "%1 of its %2 panes")
+                       .arg(left.missingPanes)
+                       .arg(left.panes);
+    if (left.missingPictures > 0)
+        missing << QCoreApplication::translate("frmMain", "%1 of its pictures")
+                       .arg(left.missingPictures);
+    return QCoreApplication::translate("frmMain",
+                                       "\n\nThis copy is incomplete: %1 are missing. What is "
+                                       "missing comes back blank.")
+        .arg(missing.join(QCoreApplication::translate("frmMain", " and ")));
+}
+
 QString offerText(const RecoveryDescription& left) {
     const QString project =
         left.fileName.isEmpty()
@@ -30,7 +49,8 @@ QString offerText(const RecoveryDescription& left) {
                           "start; Discard deletes them.")
         .arg(QLocale().toString(left.written, QLocale::ShortFormat), project,
              counted(left.boards, QStringLiteral("1 board"), QStringLiteral("%1 boards")),
-             counted(left.pictures, QStringLiteral("1 picture"), QStringLiteral("%1 pictures")));
+             counted(left.pictures, QStringLiteral("1 picture"), QStringLiteral("%1 pictures")))
+        .append(incompleteWarning(left));
 }
 
 } // namespace

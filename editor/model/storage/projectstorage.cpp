@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <cstdio>
+#include <memory>
 
 namespace editor {
 namespace {
@@ -34,15 +36,47 @@ bool writeRecord(const QString& record, const ProjectRecord& project, int paneTo
     return written && file.error() == QFileDevice::NoError;
 }
 
-// Folders that earlier saves of this picture folder left beside it when they
-// were cut off.
-void removeLeftovers(const QString& pictureFolder) {
+// How long a save waits for another editor's save of the same project.
+constexpr int kSaveWaitMs = 60000;
+
+// The lock that lets one save of a project run at a time, across editors;
+// nothing when another editor's save holds it for longer than `waitMs`. Where
+// no lock file can be made (a folder that cannot be written), nobody can save
+// there, and the caller goes on without one.
+std::optional<std::unique_ptr<QLockFile>> lockSaves(const ProjectPaths& paths, int waitMs) {
+    auto lock = std::make_unique<QLockFile>(saveLockFile(paths));
+    // Held for as long as its save runs, however long that is.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(waitMs))
+        return lock;
+    if (lock->error() == QLockFile::LockFailedError)
+        return std::nullopt;
+    return std::unique_ptr<QLockFile>();
+}
+
+// Finishes what earlier saves of this picture folder, cut off, left beside
+// it: what a user keeps in the picture folder besides files (folders, links)
+// goes back into it, then the rest of each left folder goes.
+void finishLeftovers(const QString& pictureFolder) {
     const QFileInfo prefix(stagingPrefix(pictureFolder));
     const QDir folder(prefix.path());
+    const QFileInfo target(pictureFolder);
+    const bool canReturn = target.isDir() && !target.isSymLink();
     for (const QString& name :
          folder.entryList({prefix.fileName() + QLatin1Char('*')},
-                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        removeStagedFolder(folder.filePath(name));
+                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString left = folder.filePath(name);
+        const QFileInfo info(left);
+        if (canReturn && info.isDir() && !info.isSymLink()) {
+            const QDir leftDir(left);
+            for (const QFileInfo& entry : leftDir.entryInfoList(
+                     QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+                if (entry.isSymLink() || !entry.isFile())
+                    platform::renameNoReplace(
+                        entry.filePath(), platform::fileInFolder(pictureFolder, entry.fileName()));
+        }
+        removeStagedFolder(left);
+    }
 }
 
 // The project file alone, through a temporary file: nothing, or the file when it
@@ -87,8 +121,8 @@ bool exchangeFolders(const QString& staged, const QString& pictureFolder) {
 QString stagedWithRecord(const QString& pictureFolder) {
     const QFileInfo prefix(stagingPrefix(pictureFolder));
     const QDir folder(prefix.path());
-    for (const QString& name :
-         folder.entryList({prefix.fileName() + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden)) {
+    for (const QString& name : folder.entryList({prefix.fileName() + QLatin1Char('*')},
+                                                QDir::Dirs | QDir::Hidden | QDir::NoSymLinks)) {
         const QString path = folder.filePath(name);
         if (QFileInfo(commitRecord(path)).isFile())
             return path;
@@ -113,20 +147,31 @@ std::optional<QByteArray> soundRecord(const QString& record) {
 
 } // namespace
 
+QString saveLockFile(const ProjectPaths& paths) {
+    return paths.Folder + QLatin1Char('.') + QFileInfo(paths.FileName).fileName() +
+           QStringLiteral(".lock");
+}
+
 QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
                         int boardCount, const WorkFolder& workFolder, PictureCopies copies,
                         const std::function<void(SaveStep)>& reached,
                         const QSet<QString>& otherSources, QHash<QString, QString>* kept) {
+    const auto lock = lockSaves(paths, kSaveWaitMs);
+    if (!lock)
+        return {paths.FileName};
     const QString pictureFolder = paths.pictureFolder();
     const QFileInfo current(pictureFolder);
     // A file where the picture folder should be: the texts are saved all the same.
     if (current.exists() && !current.isDir())
         return QStringList{pictureFolder} << saveFileOnly(project, paths, paneTotal, boardCount);
     const bool replacing = current.exists() || current.isSymLink();
-    // Nothing to pair the project file with: no picture folder is made for it.
-    if (!replacing && !hasPictures(project))
-        return saveFileOnly(project, paths, paneTotal, boardCount);
-    removeLeftovers(pictureFolder);
+    // No pictures yet: an empty picture folder, ready for them.
+    if (!replacing && !hasPictures(project)) {
+        const QStringList unmade =
+            QDir().mkdir(pictureFolder) ? QStringList() : QStringList{pictureFolder};
+        return unmade + saveFileOnly(project, paths, paneTotal, boardCount);
+    }
+    finishLeftovers(pictureFolder);
 
     StagedPictureFolder staged =
         stagePictureFolder(project, pictureFolder, workFolder, copies, otherSources, kept);
@@ -185,7 +230,9 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
     return staged.unwritten;
 }
 
-bool completeInterruptedSave(const ProjectPaths& paths) {
+namespace {
+
+bool commitInterruptedSave(const ProjectPaths& paths) {
     const QFileInfo folder(paths.pictureFolder());
     const bool cutBetweenRenames =
         !folder.exists() && !folder.isSymLink() && QFileInfo::exists(paths.FileName);
@@ -207,8 +254,19 @@ bool completeInterruptedSave(const ProjectPaths& paths) {
         QFile::remove(record);
     }
     platform::syncFolder(paths.Folder);
-    removeLeftovers(paths.pictureFolder());
     return true;
+}
+
+} // namespace
+
+bool completeInterruptedSave(const ProjectPaths& paths) {
+    // Another editor's save under way: its folders are not left over.
+    const auto lock = lockSaves(paths, 0);
+    if (!lock)
+        return false;
+    const bool committed = commitInterruptedSave(paths);
+    finishLeftovers(paths.pictureFolder());
+    return committed;
 }
 
 std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QString* refusal) {
@@ -252,6 +310,24 @@ int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolde
         project.Panes[failure.pane].makeBlank();
     }
     return static_cast<int>(failures.size());
+}
+
+QList<int> prepareVanishedBitmaps(ProjectRecord& project, int paneTotal, int paneSize,
+                                  const WorkFolder& workFolder) {
+    QList<int> lost;
+    for (int p = 1; p <= std::min(paneTotal, kLastPane); ++p) {
+        PaneRecord& pane = project.Panes[p];
+        if (pane.PictureName == kNoPicture ||
+            (pane.hasWorkPicture() && QFileInfo(pane.WorkPicture).isFile()))
+            continue;
+        if (pane.hasSourcePicture() &&
+            PreparePaneImage(project, p, paneSize, true, workFolder, nullptr))
+            continue;
+        // Blank, as the board draws it.
+        pane.WorkPicture = kNoPicture;
+        lost << p;
+    }
+    return lost;
 }
 
 } // namespace editor

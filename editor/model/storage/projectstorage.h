@@ -41,9 +41,16 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
                         const QSet<QString>& otherSources = {},
                         QHash<QString, QString>* kept = nullptr);
 
+// The lock file beside the project ("Trip.vv1" has ".Trip.vv1.lock") that one
+// save of it holds at a time, across editors: a save waits for another
+// editor's, and an open leaves the folders of a save under way alone.
+QString saveLockFile(const ProjectPaths& paths);
+
 // Finishes a save that was cut off after its picture folder took the place of
 // the earlier one: the commit record inside it, once it reads as a project
-// file, becomes the project file. True when there was such a save.
+// file, becomes the project file, and what the save left beside the picture
+// folder goes (what a user kept in it besides files goes back into it). True
+// when there was such a save.
 bool completeInterruptedSave(const ProjectPaths& paths);
 
 // Reads and checks a project file, after completing a save of it that was cut
@@ -60,5 +67,13 @@ std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QStrin
 int prepareProjectPictures(ProjectRecord& project, int paneSize, const WorkFolder& workFolder,
                            const std::function<void(int done, int total)>& progress = {},
                            QString* unreadable = nullptr);
+
+// Prepares again, from its source, the bitmap of every pane up to `paneTotal`
+// that names a picture but whose prepared bitmap is gone (deleted from the work
+// folder behind the editor's back), so that a save writes its picture. Returns
+// the panes whose source cannot be read either, in pane order: they are left
+// without a prepared bitmap, as the board shows them.
+QList<int> prepareVanishedBitmaps(ProjectRecord& project, int paneTotal, int paneSize,
+                                  const WorkFolder& workFolder);
 
 } // namespace editor

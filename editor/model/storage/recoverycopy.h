@@ -34,6 +34,12 @@ struct RecoveryDescription {
     QString fileName;
     int boards = 0;
     int pictures = 0;
+    // A copy that was cut off or damaged: the panes its file should hold but
+    // does not, and the pictures it names that are not in its picture folder.
+    int panes = 0;
+    int missingPanes = 0;
+    int missingPictures = 0;
+    bool complete() const { return missingPanes == 0 && missingPictures == 0; }
 };
 
 QString recoveryProjectFile(const QString& workFolderPath);
@@ -47,7 +53,9 @@ bool holdsRecoveryCopy(const QString& workFolderPath);
 QStringList writeRecoveryCopy(RecoverySnapshot& snapshot, const WorkFolder& workFolder);
 void removeRecoveryCopy(const QString& workFolderPath);
 
-// Nothing when the folder holds no copy that reads as a project.
+// Nothing when the folder holds no copy that reads as a project. A left folder
+// is data, never trusted: its copy is read only where it is a regular file of
+// the folder's own, never through a link and never blocking.
 std::optional<RecoveryDescription> describeRecoveryCopy(const QString& workFolderPath);
 
 // Points every pane whose source picture lies in `pictureFolder` at a hard link of

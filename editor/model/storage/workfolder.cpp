@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace editor {
 namespace {
 
@@ -22,7 +25,19 @@ std::unique_ptr<QLockFile> lockFor(const QString& folder) {
     return lock;
 }
 
+// A folder itself, not a link to one, and this user's: the container may lie in
+// the shared temporary folder, where anyone can plant an entry.
+bool isOwnFolder(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid();
+}
+
 } // namespace
+
+bool WorkFolder::isOwnFolder(const QString& path) {
+    return editor::isOwnFolder(path);
+}
 
 WorkFolder::WorkFolder(QString container, QString path, std::unique_ptr<QLockFile> lock)
     : m_container(std::move(container)), m_path(std::move(path)), m_lock(std::move(lock)) {}
@@ -47,6 +62,13 @@ std::unique_ptr<WorkFolder> WorkFolder::createIn(const QString& base, QString* e
             *error = QStringLiteral("Cannot create the folder %1.").arg(container);
         return nullptr;
     }
+    // No other user may plant entries in it.
+    if (!isOwnFolder(container) ||
+        ::chmod(QFile::encodeName(container).constData(), S_IRWXU) != 0) {
+        if (error)
+            *error = QStringLiteral("The folder %1 is not one of yours.").arg(container);
+        return nullptr;
+    }
     removeAbandoned(container);
     // The lock comes first, so a starting editor never takes the new folder for
     // an abandoned one.
@@ -57,7 +79,7 @@ std::unique_ptr<WorkFolder> WorkFolder::createIn(const QString& base, QString* e
         auto lock = lockFor(path);
         if (!lock->tryLock(0))
             continue;
-        if (QFileInfo::exists(path) || !QDir().mkdir(path))
+        if (QFileInfo::exists(path) || ::mkdir(QFile::encodeName(path).constData(), S_IRWXU) != 0)
             continue;
         return std::unique_ptr<WorkFolder>(new WorkFolder(container, path, std::move(lock)));
     }
@@ -72,6 +94,8 @@ void WorkFolder::removeAbandoned(const QString& container) {
         dir.entryList({kRunPrefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& name : folders) {
         const QString path = dir.filePath(name);
+        if (!isOwnFolder(path))
+            continue;
         auto lock = claim(path);
         // An editor is still working in it, or it holds work to recover.
         if (!lock || holdsRecoveryCopy(path))

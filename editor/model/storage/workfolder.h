@@ -41,6 +41,9 @@ public:
     static std::unique_ptr<QLockFile> claim(const QString& folder);
 
     static QString containerName() { return QStringLiteral("MyProjects"); }
+    // Only such folders are ever looked into or removed: a real folder, not a
+    // link, owned by this user.
+    static bool isOwnFolder(const QString& path);
 
     // Bitmaps that undo or redo can bring back, counted per holder: a new
     // bitmap is never given a held name, so nothing a step restores is

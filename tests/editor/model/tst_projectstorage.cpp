@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -347,6 +348,8 @@ private Q_SLOTS:
         QTest::newRow("cut between the two renames") << "renamed" << true;
         QTest::newRow("not a project file") << "garbage" << false;
         QTest::newRow("a link to a project file") << "link" << false;
+        // Another editor is saving the project: its folders are not left over.
+        QTest::newRow("a save under way") << "locked" << false;
     }
     void anOpenCompletesASaveOnlyFromASoundRecord() {
         QFETCH(QString, kind);
@@ -361,6 +364,9 @@ private Q_SLOTS:
             QFile out(file);
             return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
         };
+        QLockFile saving(saveLockFile(projectPaths(path(QStringLiteral("Trip.vv1")))));
+        if (kind == QStringLiteral("locked"))
+            QVERIFY(saving.tryLock(0) && write(record, recorded));
         if (kind == QStringLiteral("project") || kind == QStringLiteral("renamed")) {
             QVERIFY(write(record, recorded));
             if (kind == QStringLiteral("renamed"))
@@ -368,7 +374,7 @@ private Q_SLOTS:
                                       stagingPrefix(path(QStringLiteral("Trip_Data"))) + "x"));
         } else if (kind == QStringLiteral("garbage")) {
             QVERIFY(write(record, "not a project"));
-        } else {
+        } else if (kind == QStringLiteral("link")) {
             QVERIFY(write(path(QStringLiteral("elsewhere.vv1")), recorded));
             QVERIFY(QFile::link(path(QStringLiteral("elsewhere.vv1")), record));
         }

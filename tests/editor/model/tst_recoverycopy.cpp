@@ -100,19 +100,56 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copy), 10000);
     }
 
+    // A board count made smaller hides panes, which come back with the copy.
+    void hiddenPanesComeBackWithTheCopy() {
+        auto work = WorkFolder::create(m_dir.path(), QString(), nullptr);
+        ProjectRecord project;
+        QVERIFY(testsupport::quadrants(30, 30).save(m_dir.filePath(QStringLiteral("Shot.bmp"))));
+        project.Panes[6].SourcePicture = m_dir.filePath(QStringLiteral("Shot.bmp"));
+        project.Panes[6].PictureName = QStringLiteral("Shot");
+        project.Panes[6].Text = QStringLiteral("six");
+        QVERIFY(PreparePaneImage(project, 6, 20, true, *work, nullptr));
+        RecoverySnapshot snapshot{project, {}};
+        QCOMPARE(writeRecoveryCopy(snapshot, *work), QStringList());
+
+        const QString copy = recoveryProjectFile(work->path());
+        const auto values = loadProjectFile(copy, nullptr);
+        QVERIFY(values);
+        QCOMPARE(values->BoardCount, 1);
+        ProjectRecord recovered;
+        applyProjectFile(recovered, *values, projectPaths(copy).pictureFolder(), *work);
+        QCOMPARE(recovered.Panes[6].Text, QStringLiteral("six"));
+        QVERIFY(QFileInfo(recovered.Panes[6].SourcePicture).isFile());
+        QCOMPARE(describeRecoveryCopy(work->path())->pictures, 0);
+    }
+
     // At start-up, ended editors' folders go unless they hold work to recover,
     // which is offered newest first.
     void startUpKeepsOnlyFoldersWithWorkToRecover_data() {
         QTest::addColumn<QString>("left");
         QTest::addColumn<bool>("offered");
-        QTest::newRow("a recovery copy") << "copy" << true;
-        QTest::newRow("a copy cut off after its exchange") << "cut off" << true;
-        QTest::newRow("bitmaps only") << "bitmaps" << false;
-        QTest::newRow("a copy that is no project") << "garbage" << false;
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("a recovery copy") << "copy" << true << true;
+        QTest::newRow("a copy cut off after its exchange") << "cut off" << true << true;
+        QTest::newRow("bitmaps only") << "bitmaps" << false << true;
+        QTest::newRow("a copy that is no project") << "garbage" << false << true;
+        // Copies a crash cut short, or someone tampered with.
+        QTest::newRow("a copy cut at 40 %") << "truncated" << true << false;
+        QTest::newRow("a pipe for its project file") << "pipe" << false << true;
+        QTest::newRow("a picture folder linking elsewhere") << "linked folder" << false << true;
+        QTest::newRow("a picture linking elsewhere") << "linked picture" << true << false;
     }
     void startUpKeepsOnlyFoldersWithWorkToRecover() {
         QFETCH(QString, left);
         QFETCH(bool, offered);
+        QFETCH(bool, whole);
+        // Outside every work folder: never read, moved or deleted.
+        QTemporaryDir outside;
+        const QString outsideFile = outside.filePath(QStringLiteral(".saving-project.vv1"));
+        QFile outsideProject(outsideFile);
+        QVERIFY(outsideProject.open(QIODevice::WriteOnly));
+        outsideProject.write("4\r\n1\r\n2\r\nToUse\r\n0\r\n0\r\nToUse\r\n");
+        outsideProject.close();
         const QString older = leaveCopy(QStringLiteral("/home/me/Older.vv1"), 3600);
         const QString folder = leaveCopy(QStringLiteral("/home/me/Trip.vv1"), 60);
         QVERIFY(!older.isEmpty() && !folder.isEmpty());
@@ -126,6 +163,26 @@ private Q_SLOTS:
         } else if (left == QStringLiteral("garbage")) {
             QFile file(copy);
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        } else if (left == QStringLiteral("truncated")) {
+            QVERIFY(QFile(copy).resize(QFileInfo(copy).size() * 2 / 5));
+        } else if (left == QStringLiteral("pipe")) {
+            QVERIFY(QFile::remove(copy));
+            QCOMPARE(::mkfifo(QFile::encodeName(copy).constData(), 0600), 0);
+        } else if (left == QStringLiteral("linked folder")) {
+            QVERIFY(QFile::rename(copy, copy + QStringLiteral(".aside")));
+            QVERIFY(QDir().rmdir(projectPaths(copy).pictureFolder()));
+            QVERIFY(QFile::link(outside.path(), projectPaths(copy).pictureFolder()));
+        } else if (left == QStringLiteral("linked picture")) {
+            QFile file(copy);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write("4\r\n1\r\n2\r\nToUse\r\n0\r\n0\r\nToUse\r\nSky-0001\r\n0\r\n0\r\n"
+                       "ToUse\r\nToUse\r\nToUse\r\n");
+            for (int pane = 2; pane <= 4; ++pane)
+                file.write("none\r\n0\r\n0\r\nToUse\r\nToUse\r\nToUse\r\n");
+            file.close();
+            QVERIFY(QDir().mkpath(projectPaths(copy).pictureFolder()));
+            QVERIFY(QFile::link(outsideFile, projectPaths(copy).pictureFolder() +
+                                                 QStringLiteral("/Sky-0001.bmp")));
         }
 
         auto work = WorkFolder::create(m_dir.path(), QString(), nullptr);
@@ -136,6 +193,10 @@ private Q_SLOTS:
             names << work->description().fileName;
         QCOMPARE(names, offered ? QStringList({"/home/me/Trip.vv1", "/home/me/Older.vv1"})
                                 : QStringList({"/home/me/Older.vv1"}));
+        QCOMPARE(found.front()->description().complete(), whole);
+        QVERIFY(!QFileInfo(projectPaths(copy).pictureFolder() + QStringLiteral("/Sky-0001.bmp"))
+                     .isSymLink());
+        QVERIFY(outsideProject.exists());
         // Claimed: another editor starting now neither removes nor offers it.
         QVERIFY(LeftWork::claimAll(work->container()).empty());
         found.front()->discard();

@@ -63,12 +63,25 @@ private Q_SLOTS:
         QVERIFY(own.open(QIODevice::WriteOnly));
         own.close();
 
+        // Links to folders elsewhere, in the container or in a left folder, are
+        // never followed: what they point at is not the editor's.
+        QTemporaryDir elsewhere;
+        QFile thesis(elsewhere.filePath(QStringLiteral("thesis.txt")));
+        QVERIFY(thesis.open(QIODevice::WriteOnly));
+        thesis.close();
+        QVERIFY(QFile::link(elsewhere.path(), container + QStringLiteral("/run-1-link")));
+        QVERIFY(QFile::link(elsewhere.path(), abandoned + QStringLiteral("/inner")));
+
         auto folder = WorkFolder::create(program.path(), QString(), nullptr);
         QVERIFY(folder);
+        QVERIFY(thesis.exists());
+        QCOMPARE(QFileInfo(container).permissions() & 0x0077, QFile::Permissions());
+        QCOMPARE(QFileInfo(folder->path()).permissions() & 0x0077, QFile::Permissions());
         QVERIFY(!QFileInfo::exists(abandoned));
         QVERIFY(!QFileInfo::exists(abandoned + QStringLiteral(".lock")));
         folder->remove();
         QVERIFY(QFileInfo::exists(container + QStringLiteral("/notes.txt")));
+        QVERIFY(thesis.exists());
     }
 
     void unwritableProgramFolderFallsBackToTheCache() {

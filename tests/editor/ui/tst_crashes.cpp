@@ -178,6 +178,8 @@ private Q_SLOTS:
         QFile notes(file(QStringLiteral("Trip_Data/notes.txt")));
         QVERIFY(notes.open(QIODevice::WriteOnly));
         notes.close();
+        // So does a folder of the user's own in it.
+        QVERIFY(QDir().mkpath(file(QStringLiteral("Trip_Data/extra"))));
         runChild({QStringLiteral("--save-with-fault"), file(QStringLiteral("Trip.vv1")),
                   QString::number(int(step)), QString::number(int(fault))},
                  0, fault == Fault::Kill);
@@ -192,6 +194,9 @@ private Q_SLOTS:
             QCOMPARE(centre(record.WorkPicture), kColours[shown - 1]);
         }
         QVERIFY(notes.exists());
+        // The open finishes what the cut-off save left.
+        QVERIFY(QFileInfo(file(QStringLiteral("Trip_Data/extra"))).isDir());
+        QCOMPARE(entries(QString(), ".saving-*"), QStringList());
         // The next save clears away whatever the cut-off one left.
         saveAs(*m_platform, *m_window, file(QStringLiteral("Trip.vv1")));
         QCOMPARE(entries(QString(), ".saving-*"), QStringList());

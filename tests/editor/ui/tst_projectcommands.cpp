@@ -210,6 +210,44 @@ private Q_SLOTS:
                      QDir::toNativeSeparators(file(QStringLiteral("Trip_Data"))));
     }
 
+    // A prepared bitmap deleted behind the editor's back: made again from its
+    // source, or the pane named when its source is gone too.
+    void vanishedBitmapsAreMadeAgainOrNamed() {
+        givePicture(1, kRed, QStringLiteral("One.bmp"));
+        givePicture(2, kBlue, QStringLiteral("Two.bmp"));
+        QVERIFY(QFile::remove(m_window->project().Panes[1].WorkPicture));
+        QVERIFY(QFile::remove(m_window->project().Panes[2].WorkPicture));
+        QVERIFY(QFile::remove(file(QStringLiteral("Two.bmp"))));
+        m_platform->expectMessage(QStringLiteral("VV1 : Save Problem"));
+        save(QStringLiteral("Trip.vv1"));
+        QCOMPARE(m_platform->messages().last().text,
+                 QStringLiteral("These panes were saved without their picture, which I could no "
+                                "longer find or read: 2."));
+        QVERIFY(QFileInfo::exists(file(QStringLiteral("Trip_Data/One-0001.bmp"))));
+    }
+
+    // The work folder goes when the editor ends, and whatever was saved into it.
+    void savesIntoAWorkFolderAreRefused_data() {
+        QTest::addColumn<bool>("throughLink");
+        QTest::newRow("in the work folder") << false;
+        QTest::newRow("through a link to it") << true;
+    }
+    void savesIntoAWorkFolderAreRefused() {
+        QFETCH(bool, throughLink);
+        givePicture(1, kRed, QStringLiteral("One.bmp"));
+        QString folder = m_window->workFolder().path();
+        if (throughLink) {
+            QVERIFY(QFile::link(folder, file(QStringLiteral("Mine"))));
+            folder = file(QStringLiteral("Mine"));
+        }
+        m_platform->expectMessage(QStringLiteral("VV1 : Save Problem"));
+        m_platform->answerSave(folder + QStringLiteral("/Trip.vv1"));
+        trigger("mnu_SaveAs");
+        QVERIFY(m_platform->messages().last().text.contains(QStringLiteral("documents folder")));
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Trip.vv1")));
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Trip_Data")));
+    }
+
     void cancelledChoosersChangeNothing() {
         setBoards(2, 2);
         m_platform->answerSave(QString());
@@ -219,6 +257,12 @@ private Q_SLOTS:
         QCOMPARE(child<QComboBox>("Combo_PageView")->count(), 2);
         QVERIFY(m_window->project().LastFileName.isEmpty());
         QCOMPARE(QDir(m_platform->programFolder()).entryList(QDir::Files), QStringList());
+    }
+
+    // Its picture folder is there before the first picture, as for any project.
+    void aProjectWithoutPicturesGetsItsPictureFolder() {
+        save(QStringLiteral("Trip.vv1"));
+        QVERIFY(QFileInfo(file(QStringLiteral("Trip_Data"))).isDir());
     }
 };
 
