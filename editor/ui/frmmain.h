@@ -232,6 +232,8 @@ private:
     // Set when a right press popped up the Pane menu, so that its release does
     // not pop it up a second time.
     bool m_paneMenuShown = false;
+    // Set while an undo or redo is shown: the text box keeps typing not yet stored.
+    bool m_keepTyping = false;
     HoverHighlight m_hoverHighlight;
     DragLine Line1;
 
