@@ -397,6 +397,9 @@ void frmMain::RefreshBoard() {
         Line1.forgetDrawing();
         picStage->update();
     }
+    // The panes a drag under way started from are no longer where they were.
+    m_dragState = false;
+    picStage->unsetCursor();
     const int index = currentBoardIndex();
     m_back->setEnabled(index != 0);
     m_next->setEnabled(index + 1 < Combo_PageView->count());

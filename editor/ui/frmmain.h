@@ -234,6 +234,8 @@ private:
     bool m_paneMenuShown = false;
     // Set while an undo or redo is shown: the text box keeps typing not yet stored.
     bool m_keepTyping = false;
+    // Set while a close request that came during a command waits for its end.
+    bool m_closePending = false;
     HoverHighlight m_hoverHighlight;
     DragLine Line1;
 

@@ -8,6 +8,7 @@
 #include "testmain.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -459,6 +460,24 @@ private Q_SLOTS:
         }
         const bool saved = !changed || saveAnswer == platform::MessageAnswer::Save;
         QCOMPARE(m_window->history().isClean(), opens ? goesOn : saved);
+    }
+
+    // A close request that is no user input, as a compositor's, may come while
+    // an import lets events run: the import ends whole before the question.
+    void aCloseRequestDuringACommandWaitsForItsEnd() {
+        for (int n = 1; n <= 3; ++n)
+            writePicture(QStringLiteral("Seq0%1.bmp").arg(n), qRgb(n * 60, 100, 20));
+        selectRow(0);
+        m_platform->answerOpen(file(QStringLiteral("Seq01.bmp")));
+        m_platform->expectMessage(kImportTitle);
+        m_platform->expectMessage(QStringLiteral("Vistavel : Save Changes"),
+                                  platform::MessageAnswer::Cancel);
+        QCoreApplication::postEvent(m_window->windowHandle(), new QCloseEvent);
+        trigger("mnu_MassImage");
+        for (int pane = 1; pane <= 3; ++pane)
+            QVERIFY(QFile::exists(project().Panes[pane].WorkPicture));
+        QTRY_COMPARE(m_platform->messages().size(), 2);
+        QVERIFY(m_window->isVisible());
     }
 
     void aNewProjectIsNamedAndACancelledSaveKeepsItOpen() {
