@@ -156,6 +156,11 @@ void frmMain::createControls() {
     connect(paneList, &PaneListWidget::mousePressed, this, &frmMain::List1_MouseDown);
     List1 = paneList;
     List1->setObjectName(QStringLiteral("List1"));
+    // The selected pane is the highlighted entry, also when the keys move it.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const int row = selectedPaneRow(); row >= 0)
+            m_project.SelectedPane = static_cast<qint16>(row + 1);
+    });
 
     Text1 = new QLineEdit(picSideBar);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -256,9 +261,9 @@ void frmMain::createMenus() {
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(false);
     // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and
-    // cut, and the project's undo and redo over the box's own.
-    Text1->installEventFilter(new EnabledShortcutsFirst(
-        {mnu_FlipHorizontally, mnu_FlipVertically, mnu_Undo, mnu_Redo}, Text1));
+    // cut, and the project's undo and redo over the box's own unless it holds typing.
+    new EnabledShortcutsFirst({mnu_FlipHorizontally, mnu_FlipVertically}, mnu_Undo, mnu_Redo,
+                              Text1);
 
     mnu_BoardChangeProject =
         addCommand(mnu_Board, QStringLiteral("Change Project ..."),
@@ -392,6 +397,9 @@ void frmMain::RefreshBoard() {
         Line1.forgetDrawing();
         picStage->update();
     }
+    // The panes a drag under way started from are no longer where they were.
+    m_dragState = false;
+    picStage->unsetCursor();
     const int index = currentBoardIndex();
     m_back->setEnabled(index != 0);
     m_next->setEnabled(index + 1 < Combo_PageView->count());
@@ -404,7 +412,8 @@ void frmMain::SyncPaneText() {
     const QString text = item ? paneListEntryText(item->text()) : QString();
     // A text from a project file, or pane 1000's with its leading blank, may be
     // longer than the box takes from the keyboard.
-    setTextWhole(*Text1, text, kPaneTextMaxLength);
+    if (!m_keepTyping || !Text1->isModified())
+        setTextWhole(*Text1, text, kPaneTextMaxLength);
     m_project.SelectedPane = static_cast<qint16>(List1->currentRow() + 1);
 }
 

@@ -232,6 +232,10 @@ private:
     // Set when a right press popped up the Pane menu, so that its release does
     // not pop it up a second time.
     bool m_paneMenuShown = false;
+    // Set while an undo or redo is shown: the text box keeps typing not yet stored.
+    bool m_keepTyping = false;
+    // Set while a close request that came during a command waits for its end.
+    bool m_closePending = false;
     HoverHighlight m_hoverHighlight;
     DragLine Line1;
 

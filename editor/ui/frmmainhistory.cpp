@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
+#include <QScopedValueRollback>
 
 namespace editor {
 
@@ -57,6 +58,8 @@ int frmMain::bitmapSide(int gridSize) const {
 }
 
 void frmMain::showChange(int pane) {
+    // Typing in the text box not yet stored is the user's, not the history's.
+    const QScopedValueRollback keepTyping(m_keepTyping, true);
     const int board = pane > 0 ? m_project.boardOfPane(pane) - 1 : currentBoardIndex();
     const bool wasBusy = m_project.IsBusy;
     m_project.IsBusy = true;

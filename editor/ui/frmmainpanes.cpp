@@ -21,7 +21,7 @@ namespace editor {
 
 void frmMain::mnu_ChangeProject_Click() {
     const std::optional<ProjectSetup> setup = m_addNew->ShowSetup(m_project.BoardCount);
-    if (setup && m_workFolder) {
+    if (setup && m_workFolder && !setupKeepsAll(m_project, *setup)) {
         auto command = std::make_unique<BoardSetupCommand>(*m_commands, *setup);
         {
             platform::BusyCursor busy;

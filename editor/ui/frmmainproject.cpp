@@ -19,6 +19,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
+
+#include <chrono>
 
 namespace editor {
 namespace {
@@ -26,6 +29,8 @@ namespace {
 const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
 const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
 const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
+// How soon a close request that found a command at work looks again.
+constexpr std::chrono::milliseconds kBusyCloseRetry{50};
 
 QString paneNumberList(const QList<int>& panes) {
     QStringList numbers;
@@ -220,6 +225,19 @@ void frmMain::EndSession() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // A close request that is no user input (a compositor's, on Wayland) can
+    // come while a command lets events run: it is taken up once the command ends.
+    if (m_project.IsBusy && !m_endingSession) {
+        event->ignore();
+        if (!m_closePending) {
+            m_closePending = true;
+            QTimer::singleShot(kBusyCloseRetry, this, [this] {
+                m_closePending = false;
+                close();
+            });
+        }
+        return;
+    }
     if (!m_endingSession && !SettleUnsavedChanges()) {
         event->ignore();
         return;

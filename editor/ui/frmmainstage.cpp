@@ -126,6 +126,7 @@ void frmMain::StoreItemText() {
         return;
     runAndRecord(std::make_unique<PaneTextCommand>(*m_commands, QStringLiteral("Swap Item"),
                                                    index + 1, text));
+    Text1->setModified(false);
     RewritePaneListEntry(index + 1);
 }
 

@@ -6,7 +6,9 @@ namespace editor {
 
 // The pane list: reports every mouse press with its button. A left press first
 // selects the pressed entry as a list does; any other button leaves the
-// selection alone, as it opens the list's pop-up menu instead.
+// selection alone, as it opens the list's pop-up menu instead. A release never
+// changes the selection: what the press led to (perhaps another board, with its
+// first pane selected) stays selected.
 class PaneListWidget : public QListWidget {
     Q_OBJECT
 public:
@@ -17,6 +19,7 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 } // namespace editor

@@ -70,6 +70,11 @@ int acceptedBoardCount(const QString& text, int maxBoards) {
     return std::clamp(boardCountValue(text), 1, maxBoards);
 }
 
+bool setupKeepsAll(const ProjectRecord& project, const ProjectSetup& setup) {
+    return !setup.discardAll && setup.gridSize == project.GridSize &&
+           setup.boardCount == project.BoardCount;
+}
+
 QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectSetup& setup,
                                           int paneSize, const WorkFolder& folder) {
     project.GridSize = static_cast<qint16>(setup.gridSize);

@@ -39,6 +39,10 @@ struct ProjectSetup {
     bool discardAll = false;
 };
 
+// True when the setup keeps the items and the grid and board count the
+// project has: it would change nothing but the bitmaps' names.
+bool setupKeepsAll(const ProjectRecord& project, const ProjectSetup& setup);
+
 // Re-lays the project. Panes keep their numbers, so contents flow across the
 // new board boundaries, and entries beyond the new pane total keep what they
 // hold until the project grows again.

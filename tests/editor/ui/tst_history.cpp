@@ -8,6 +8,7 @@
 #include "testmain.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -173,17 +174,19 @@ private:
             });
             trigger("mnu_BoardOptions");
         } else if (command.startsWith(QLatin1String("setup"))) {
-            const bool discard = command.endsWith(QLatin1String("discard"));
-            answerModal(this, [discard](QDialog* dialog) {
-                chooseEntry(dialog, "Combo_MatrixSize", 1);
-                auto* count = part<QLineEdit>(dialog, "Text_BoardAmount");
-                QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(count, QStringLiteral("3"));
-                part<QAbstractButton>(dialog, discard ? "Option1_0" : "Option1_1")->click();
-                press(dialog, "Button_acceptOrclose_1");
-            });
-            trigger("mnu_ChangeProject");
+            setUp(1, QStringLiteral("3"), command.endsWith(QLatin1String("discard")));
         }
+    }
+    void setUp(int gridEntry, const QString& boards, bool discard) {
+        answerModal(this, [=](QDialog* dialog) {
+            chooseEntry(dialog, "Combo_MatrixSize", gridEntry);
+            auto* count = part<QLineEdit>(dialog, "Text_BoardAmount");
+            QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(count, boards);
+            part<QAbstractButton>(dialog, discard ? "Option1_0" : "Option1_1")->click();
+            press(dialog, "Button_acceptOrclose_1");
+        });
+        trigger("mnu_ChangeProject");
     }
     void makeAChange() {
         selectRow(0);
@@ -274,11 +277,37 @@ private Q_SLOTS:
         QTest::mousePress(stage(), Qt::LeftButton, {}, slotCentre(1));
         QTest::mouseMove(stage(), slotCentre(1) + QPoint(5, 5));
         QTest::mouseRelease(stage(), Qt::LeftButton, {}, slotCentre(1) + QPoint(5, 5));
+        // A setup of the grid and board count the project has, keeping the items.
+        const QString bitmap = project().Panes[1].WorkPicture;
+        setUp(0, QStringLiteral("2"), false);
+        QCOMPARE(project().Panes[1].WorkPicture, bitmap);
         clickPane(2);
         QFile::remove(project().Panes[2].WorkPicture);
         m_platform->expectMessage(QStringLiteral("Vistavel : Flip"));
         trigger("mnu_FlipHorizontally");
         QCOMPARE(m_window->history().count(), 0);
+    }
+
+    // Typing not yet stored is the text box's own: the undo and redo keys act
+    // on it there, and an undo from the Edit menu leaves it in the box.
+    void typingInTheTextBoxOutlivesTheHistory() {
+        makeAChange();
+        auto* box = child<QLineEdit>("Text1");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, QStringLiteral("xy"));
+        const QString typed = box->text();
+        QTest::keyClick(box, Qt::Key_Backspace, Qt::AltModifier);
+        QVERIFY(box->text() != typed);
+        QCOMPARE(m_window->history().count(), 1);
+        QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(box->text(), typed);
+        QVERIFY(!m_window->history().isClean());
+
+        trigger("mnu_Undo");
+        QVERIFY(m_window->history().isClean());
+        QCOMPARE(box->text(), typed);
+        QCOMPARE(project().Panes[1].Text, QStringLiteral("text 1"));
     }
 
     // A bitmap an undo brings back is never written over by a later command,
@@ -431,6 +460,24 @@ private Q_SLOTS:
         }
         const bool saved = !changed || saveAnswer == platform::MessageAnswer::Save;
         QCOMPARE(m_window->history().isClean(), opens ? goesOn : saved);
+    }
+
+    // A close request that is no user input, as a compositor's, may come while
+    // an import lets events run: the import ends whole before the question.
+    void aCloseRequestDuringACommandWaitsForItsEnd() {
+        for (int n = 1; n <= 3; ++n)
+            writePicture(QStringLiteral("Seq0%1.bmp").arg(n), qRgb(n * 60, 100, 20));
+        selectRow(0);
+        m_platform->answerOpen(file(QStringLiteral("Seq01.bmp")));
+        m_platform->expectMessage(kImportTitle);
+        m_platform->expectMessage(QStringLiteral("Vistavel : Save Changes"),
+                                  platform::MessageAnswer::Cancel);
+        QCoreApplication::postEvent(m_window->windowHandle(), new QCloseEvent);
+        trigger("mnu_MassImage");
+        for (int pane = 1; pane <= 3; ++pane)
+            QVERIFY(QFile::exists(project().Panes[pane].WorkPicture));
+        QTRY_COMPARE(m_platform->messages().size(), 2);
+        QVERIFY(m_window->isVisible());
     }
 
     void aNewProjectIsNamedAndACancelledSaveKeepsItOpen() {

@@ -88,6 +88,20 @@ private Q_SLOTS:
         QCOMPARE(boardList()->currentIndex(), 0);
         QCOMPARE(textBox()->text(), QStringLiteral("ToUse"));
         QCOMPARE(project().SelectedPane, qint16(1));
+
+        // An entry of another board reached by the keys, then pressed: its
+        // release must not select it again behind the board's first pane.
+        clickEntry(8);
+        QTest::keyClick(paneList(), Qt::Key_Down);
+        QTest::keyClick(paneList(), Qt::Key_Down);
+        QCOMPARE(project().SelectedPane, qint16(11));
+        clickEntry(10);
+        QCOMPARE(boardList()->currentIndex(), 1);
+        QCOMPARE(paneList()->selectedItems(), QList<QListWidgetItem*>({paneList()->item(9)}));
+        QCOMPARE(textBox()->text(), QStringLiteral("ten"));
+        QCOMPARE(project().SelectedPane, qint16(10));
+        QTest::mouseClick(swapButton(), Qt::LeftButton);
+        QCOMPARE(project().Panes[11].Text, kUnsetText);
     }
 
     void swapStoresTheTrimmedText() {

@@ -3,6 +3,7 @@
 #include "fakeplatform.h"
 #include "testmain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -244,6 +245,34 @@ private Q_SLOTS:
         // Moving with no button held highlights again instead of dragging.
         hover(slotCentre(4));
         QCOMPARE(stageImage().pixel(466 + 2, 700), kGreen);
+    }
+
+    // An undo or another board during a drag ends it: the release swaps nothing
+    // and the redo step stays.
+    void aDragEndsWithAChangeOfHistoryOrBoard() {
+        setBoards(2, 2);
+        givePicture(1, Qt::red);
+        givePicture(5, Qt::blue);
+        m_window->RefreshBoard();
+        drag(slotCentre(1), slotCentre(2));
+        auto* undo = m_window->findChild<QAction*>(QStringLiteral("mnu_Undo"));
+        for (const bool byUndo : {true, false}) {
+            hover(slotCentre(2));
+            QTest::mousePress(stage(), Qt::LeftButton, {}, slotCentre(2));
+            QTest::mouseMove(stage(), slotCentre(3));
+            if (byUndo)
+                undo->trigger();
+            else
+                m_window->findChild<QAction*>(QStringLiteral("Next"))->trigger();
+            QTest::mouseMove(stage(), slotCentre(4));
+            QTest::mouseRelease(stage(), Qt::LeftButton, {}, slotCentre(4));
+            QVERIFY(stage()->cursor().shape() != Qt::SizeAllCursor);
+        }
+        QVERIFY(project().Panes[1].hasWorkPicture());
+        QVERIFY(project().Panes[5].hasWorkPicture());
+        QVERIFY(!project().Panes[4].hasWorkPicture() && !project().Panes[8].hasWorkPicture());
+        QCOMPARE(m_window->history().count(), 1);
+        QVERIFY(m_window->history().canRedo());
     }
 
     void rightClickSelectsAndPopsUpThePaneMenuOnce() {
