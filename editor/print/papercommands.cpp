@@ -45,10 +45,6 @@ private:
     QProgressDialog m_dialog;
 };
 
-QString withPdfSuffix(const QString& fileName) {
-    return QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pdf") : fileName;
-}
-
 void report(platform::Platform& platform, const QString& title, const QString& text) {
     platform.showMessage(
         {title, text, platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
@@ -79,10 +75,11 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     request.title = QStringLiteral("Export As PDF ...");
     request.filter = QStringLiteral("PDF (*.pdf)");
     request.proposedName = QStringLiteral("Untitled.pdf");
+    request.defaultSuffix = QStringLiteral("pdf");
     const platform::FileChoice choice = platform.chooseSaveFile(request);
     if (choice.cancelled)
         return;
-    const QString fileName = withPdfSuffix(choice.fileName);
+    const QString& fileName = choice.fileName;
     PaperOutcome outcome;
     {
         PageProgress progress(parent);

@@ -115,7 +115,7 @@ bool frmMain::SaveProjectAs() {
     const platform::FileChoice choice = m_platform.chooseSaveFile(
         {QStringLiteral("Save Project ..."), kProjectFilter, 1,
          m_projectFile.isEmpty() ? QStringLiteral("Untitled.vv1") : projectFile.fileName(),
-         m_projectFile.isEmpty() ? QString() : projectFile.path()});
+         m_projectFile.isEmpty() ? QString() : projectFile.path(), QStringLiteral("vv1")});
     if (choice.cancelled)
         return false;
     m_project.LastFileName = choice.fileName;

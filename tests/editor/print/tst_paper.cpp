@@ -4,6 +4,7 @@
 #include "testmain.h"
 #include "testpictures.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -62,6 +63,28 @@ QPointF centreOf(const QImage& page, QRgb colour, const QRectF& region) {
         return {-1, -1};
     return {double(x) / count / page.width(), double(y) / count / page.height()};
 }
+
+// A disk that fills after `room` bytes: the write that reaches it falls short,
+// every later one fails.
+class FillingDevice : public QIODevice {
+public:
+    explicit FillingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override {
+        if (size > m_room)
+            setErrorString(QStringLiteral("No space left on device"));
+        if (m_room <= 0)
+            return -1;
+        const qint64 written = std::min(size, m_room);
+        m_room -= written;
+        return written;
+    }
+
+private:
+    qint64 m_room;
+};
 
 } // namespace
 
@@ -265,6 +288,26 @@ private Q_SLOTS:
         QCOMPARE(written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray(),
                  cancel ? QByteArray("earlier") : QByteArray());
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.pdf.*")}), QStringList());
+    }
+
+    // Each share of the whole file at which the disk fills gives a failure with its reason.
+    void fullDiskFailsTheExport_data() {
+        QTest::addColumn<double>("share");
+        QTest::newRow("at once") << 0.0;
+        QTest::newRow("midway") << 0.5;
+        QTest::newRow("the last bytes") << 0.999;
+    }
+    void fullDiskFailsTheExport() {
+        QFETCH(double, share);
+        PaperOptions options;
+        options.lastBoard = 3;
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        QCOMPARE(writePdf(m_project, options, whole, {}).result, PaperOutcome::Result::Done);
+        FillingDevice disk(static_cast<qint64>(whole.size() * share));
+        const PaperOutcome outcome = writePdf(m_project, options, disk, {});
+        QCOMPARE(outcome.result, PaperOutcome::Result::Failed);
+        QCOMPARE(outcome.reason, QStringLiteral("No space left on device"));
     }
 
     void textIsCutAtAWord_data() {

@@ -82,6 +82,9 @@ private Q_SLOTS:
             m_platform->expectMessage(QStringLiteral("Vistavel : PDF Export"));
         trigger("mnu_ExportPDF");
         QCOMPARE(pdfPages(m_dir.filePath(written)), pages);
+        // The chooser adds the suffix, so its question about replacing a file covers the real name.
+        if (goOn)
+            QCOMPARE(m_platform->saveRequests().last().defaultSuffix, QStringLiteral("pdf"));
         if (failure)
             QVERIFY(m_platform->messages().last().text.contains(
                 QDir::toNativeSeparators(m_dir.filePath(written))));
