@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -108,18 +109,23 @@ void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRec
     }
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("printPreview"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* target) {
-                         PaperOutcome outcome;
-                         {
-                             PageProgress progress(&preview);
-                             outcome = drawPaper(project, *options, *target, progress.callback());
-                         }
-                         if (outcome.result == PaperOutcome::Result::Failed)
-                             report(platform, kPrintTitle,
-                                    QStringLiteral("I could not print to %1.\n%2")
-                                        .arg(printerName(*target), outcome.reason));
-                     });
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+            // The preview holds every page it shows, pictures and all, so its
+            // pictures are drawn at a screen's resolution; the printer gets them
+            // at the full one.
+            const bool previewing = target->paintEngine()->type() == QPaintEngine::Picture;
+            PaperOutcome outcome;
+            {
+                PageProgress progress(&preview);
+                outcome = drawPaper(project, *options, *target, progress.callback(),
+                                    previewing ? kPreviewPictureDpi : kPaperPictureDpi);
+            }
+            if (outcome.result == PaperOutcome::Result::Failed)
+                report(platform, kPrintTitle,
+                       QStringLiteral("I could not print to %1.\n%2")
+                           .arg(printerName(*target), outcome.reason));
+        });
     preview.exec();
 }
 

@@ -47,8 +47,8 @@ qreal wordPoints(const PaperOptions& options, int gridSize) {
 class PaperPainter {
 public:
     PaperPainter(const ProjectRecord& project, const PaperOptions& options,
-                 QPagedPaintDevice& device)
-        : m_project(project), m_options(options), m_device(device),
+                 QPagedPaintDevice& device, int pictureDpi)
+        : m_project(project), m_options(options), m_device(device), m_pictureDpi(pictureDpi),
           m_words(paperFont(wordPoints(options, project.GridSize))),
           m_label(paperFont(wordPoints(options, project.GridSize), true)),
           m_number(paperFont(wordPoints(options, project.GridSize), true)),
@@ -65,7 +65,7 @@ public:
     // The pixels a picture may have in slot `slot` at the most dots per inch.
     int pictureSide(int slot) const {
         const qreal inches = m_geometry.slots.at(slot).picture.width() / m_device.logicalDpiX();
-        return static_cast<int>(std::ceil(inches * kPaperPictureDpi));
+        return static_cast<int>(std::ceil(inches * m_pictureDpi));
     }
 
     void drawPage(QPainter& painter, const PaperPage& page, const QList<QImage>& pictures,
@@ -214,6 +214,7 @@ private:
     const ProjectRecord& m_project;
     const PaperOptions& m_options;
     QPagedPaintDevice& m_device;
+    int m_pictureDpi;
     QFont m_words;
     QFont m_label;
     QFont m_number;
@@ -241,8 +242,8 @@ QFuture<QImage> startPictures(const ProjectRecord& project, const PaperPage& pag
 } // namespace
 
 PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options,
-                       QPagedPaintDevice& device, const PaperProgress& progress) {
-    PaperPainter layout(project, options, device);
+                       QPagedPaintDevice& device, const PaperProgress& progress, int pictureDpi) {
+    PaperPainter layout(project, options, device, pictureDpi);
     const QList<PaperPage> pages =
         paperPages(project, options, static_cast<int>(layout.geometry().slots.size()));
     const int pageCount = static_cast<int>(pages.size());
