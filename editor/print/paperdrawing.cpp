@@ -2,6 +2,7 @@
 
 #include "editor/print/fittedtext.h"
 #include "editor/print/paperlayout.h"
+#include "editor/print/paperlink.h"
 #include "editor/print/paperpicture.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -19,13 +20,6 @@
 
 namespace editor {
 namespace {
-
-// Web addresses become links only for schemes a reader may safely follow.
-bool linkable(const QUrl& url) {
-    static const QStringList schemes = {QStringLiteral("http"), QStringLiteral("https"),
-                                        QStringLiteral("ftp"), QStringLiteral("mailto")};
-    return url.isValid() && schemes.contains(url.scheme().toLower());
-}
 
 bool isSet(const QString& text) {
     return !text.trimmed().isEmpty() && text != kUnsetText;
@@ -178,14 +172,14 @@ private:
         const QStringList shown = fitText(address, m_words, &m_device, box.width(), 1);
         if (shown.isEmpty())
             return;
-        const QUrl url = QUrl::fromUserInput(address);
+        const QUrl url = paperLink(address);
         QTextDocument document;
         document.setDocumentMargin(0);
         document.setDefaultFont(m_words);
         document.documentLayout()->setPaintDevice(&m_device);
         document.setTextWidth(box.width() + m_lineHeight);
         const QString text = shown.first().toHtmlEscaped();
-        document.setHtml(linkable(url)
+        document.setHtml(!url.isEmpty()
                              ? QStringLiteral("<a href=\"%1\">%2</a>")
                                    .arg(QString::fromLatin1(url.toEncoded()).toHtmlEscaped(), text)
                              : text);

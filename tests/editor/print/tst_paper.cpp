@@ -1,4 +1,5 @@
 #include "editor/print/fittedtext.h"
+#include "editor/print/paperlink.h"
 #include "editor/print/paperpicture.h"
 #include "editor/print/pdfexport.h"
 #include "testmain.h"
@@ -308,6 +309,38 @@ private Q_SLOTS:
         const PaperOutcome outcome = writePdf(m_project, options, disk, {});
         QCOMPARE(outcome.result, PaperOutcome::Result::Failed);
         QCOMPARE(outcome.reason, QStringLiteral("No space left on device"));
+    }
+
+    void onlyWholeAddressesBecomeLinks_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("https") << "https://example.com/board/6"
+                               << "https://example.com/board/6";
+        QTest::newRow("ftp") << "FTP://files.example.org/a"
+                             << "ftp://files.example.org/a";
+        QTest::newRow("mailto") << "mailto:director@example.org"
+                                << "mailto:director@example.org";
+        QTest::newRow("e-mail") << " director@example.org "
+                                << "mailto:director@example.org";
+        QTest::newRow("www") << "www.example.com/x"
+                             << "http://www.example.com/x";
+        QTest::newRow("relative page") << "page2.htm"
+                                       << "";
+        QTest::newRow("web export page") << "Harbour_002.htm"
+                                         << "";
+        QTest::newRow("scheme alone") << "http://"
+                                      << "";
+        QTest::newRow("other scheme") << "javascript:alert(1)"
+                                      << "";
+        QTest::newRow("file") << "file:///etc/passwd"
+                              << "";
+        QTest::newRow("words") << "see the notes"
+                               << "";
+    }
+    void onlyWholeAddressesBecomeLinks() {
+        QFETCH(QString, address);
+        QFETCH(QString, link);
+        QCOMPARE(paperLink(address).toString(), link);
     }
 
     void textIsCutAtAWord_data() {
