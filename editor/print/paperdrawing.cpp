@@ -29,6 +29,8 @@ QFont paperFont(qreal points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Ligatures would reach a reader's copy and search as "ﬁ" and the like.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

@@ -311,6 +311,24 @@ private Q_SLOTS:
         QCOMPARE(outcome.reason, QStringLiteral("No space left on device"));
     }
 
+    // What a PDF viewer copies or searches is what the pane holds.
+    void copiedTextIsThePanes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ligatures") << "The fisherman's office affords a fjord";
+        QTest::newRow("address") << "https://fifty.example.com/flat";
+        QTest::newRow("arabic")
+            << "\u0645\u0631\u062d\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645";
+    }
+    void copiedTextIsThePanes() {
+        QFETCH(QString, text);
+        const ProjectRecord kept = m_project;
+        m_project.Panes[1].Text = text;
+        const QString pdf = exported({}, QStringLiteral("copied.pdf"));
+        m_project = kept;
+        QVERIFY2(run("pdftotext", {pdf, "-"}).contains(text),
+                 qPrintable(run("pdftotext", {pdf, "-"})));
+    }
+
     void onlyWholeAddressesBecomeLinks_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("link");
