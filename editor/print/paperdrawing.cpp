@@ -1,6 +1,7 @@
 #include "editor/print/paperdrawing.h"
 
 #include "editor/print/fittedtext.h"
+#include "editor/print/paperfonts.h"
 #include "editor/print/paperlayout.h"
 #include "editor/print/paperlink.h"
 #include "editor/print/paperpicture.h"
@@ -25,13 +26,12 @@ bool isSet(const QString& text) {
     return !text.trimmed().isEmpty() && text != kUnsetText;
 }
 
-QFont paperFont(qreal points, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    // Ligatures would reach a reader's copy and search as "ﬁ" and the like.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
+// The characters of `text` that could ever be printed made printable; the rest
+// only tells fitText() that the text goes on.
+QString printableStart(PrintableText& printable, const QString& text) {
+    constexpr qsizetype kMostShown = 20000;
+    return text.size() <= kMostShown ? printable(text)
+                                     : printable(text.left(kMostShown)) + text.mid(kMostShown);
 }
 
 qreal wordPoints(const PaperOptions& options, int gridSize) {
@@ -93,8 +93,9 @@ private:
                 int lines = (m_options.labels && isSet(record.Label) ? 1 : 0) +
                             (m_options.webAddresses && isSet(record.URL) ? 1 : 0);
                 if (m_options.texts && isSet(record.Text))
-                    lines += static_cast<int>(
-                        fitText(record.Text, m_words, &m_device, width, most - lines).size());
+                    lines += static_cast<int>(fitText(printableStart(m_printable, record.Text),
+                                                      m_words, &m_device, width, most - lines)
+                                                  .size());
                 used = std::max(used, lines);
                 if (used >= most)
                     return most;
@@ -104,7 +105,8 @@ private:
 
     void drawLine(QPainter& painter, const QFont& font, const QString& text, const QRectF& box,
                   Qt::Alignment alignment) {
-        const QStringList lines = fitText(text, font, &m_device, box.width(), 1);
+        const QStringList lines =
+            fitText(printableStart(m_printable, text), font, &m_device, box.width(), 1);
         if (lines.isEmpty())
             return;
         painter.setFont(font);
@@ -157,8 +159,8 @@ private:
         if (m_options.texts && isSet(record.Text) && textLines > 0) {
             painter.setFont(m_words);
             painter.setPen(Qt::black);
-            for (const QString& line :
-                 fitText(record.Text, m_words, &m_device, box.width(), textLines)) {
+            for (const QString& line : fitText(printableStart(m_printable, record.Text), m_words,
+                                               &m_device, box.width(), textLines)) {
                 painter.drawText(QRectF(box.left(), y, box.width(), m_lineHeight),
                                  Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
                 next();
@@ -171,7 +173,7 @@ private:
 
     // Drawn as a document so that a PDF gets a live link over it.
     void drawAddress(QPainter& painter, const QString& address, const QRectF& box) {
-        const QStringList shown = fitText(address, m_words, &m_device, box.width(), 1);
+        const QStringList shown = fitText(m_printable(address), m_words, &m_device, box.width(), 1);
         if (shown.isEmpty())
             return;
         const QUrl url = paperLink(address);
@@ -211,6 +213,7 @@ private:
     const PaperOptions& m_options;
     QPagedPaintDevice& m_device;
     int m_pictureDpi;
+    mutable PrintableText m_printable;
     QFont m_words;
     QFont m_label;
     QFont m_number;
