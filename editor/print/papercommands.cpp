@@ -4,6 +4,7 @@
 #include "editor/print/pdfexport.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPaintEngine>
@@ -24,10 +25,11 @@ const QString kPrintTitle = QStringLiteral("Vistavel : Print");
 // modal over the window, so nothing else runs meanwhile.
 class PageProgress {
 public:
-    explicit PageProgress(QWidget* parent)
+    PageProgress(QWidget* parent, const QString& title)
         : m_dialog(QStringLiteral("Drawing the pages ..."), QStringLiteral("Cancel"), 0, 1,
                    parent) {
         m_dialog.setObjectName(QStringLiteral("paperProgress"));
+        m_dialog.setWindowTitle(title);
         m_dialog.setWindowModality(Qt::WindowModal);
         m_dialog.setMinimumDuration(500);
         m_dialog.setAutoClose(false);
@@ -67,7 +69,7 @@ QPageSize::PageSizeId systemDefaultPaper() {
 }
 
 void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
-                       frmPaper& paper) {
+                       const QString& projectFile, frmPaper& paper) {
     const std::optional<PaperOptions> options =
         paper.Ask(frmPaper::Use::PdfExport, project.BoardCount);
     if (!options)
@@ -75,7 +77,13 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     platform::FileChooserRequest request;
     request.title = QStringLiteral("Export As PDF ...");
     request.filter = QStringLiteral("PDF (*.pdf)");
-    request.proposedName = QStringLiteral("Untitled.pdf");
+    const QFileInfo projectInfo(projectFile);
+    request.proposedName =
+        (projectFile.isEmpty() ? QStringLiteral("Untitled") : projectInfo.completeBaseName()) +
+        QStringLiteral(".pdf");
+    request.startFolder = !paper.lastPdfFolder().isEmpty() ? paper.lastPdfFolder()
+                          : projectFile.isEmpty()          ? QString()
+                                                           : projectInfo.path();
     request.defaultSuffix = QStringLiteral("pdf");
     const platform::FileChoice choice = platform.chooseSaveFile(request);
     if (choice.cancelled)
@@ -83,9 +91,12 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     const QString& fileName = choice.fileName;
     PaperOutcome outcome;
     {
-        PageProgress progress(parent);
+        PageProgress progress(parent,
+                              QCoreApplication::translate("PaperCommands", "Export As PDF"));
         outcome = exportPdf(project, *options, fileName, progress.callback());
     }
+    if (outcome.result == PaperOutcome::Result::Done)
+        paper.setLastPdfFolder(QFileInfo(fileName).path());
     if (outcome.result == PaperOutcome::Result::Failed)
         report(platform, kPdfTitle,
                QStringLiteral("I could not write the PDF file %1.\n%2")
@@ -117,7 +128,8 @@ void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRec
             const bool previewing = target->paintEngine()->type() == QPaintEngine::Picture;
             PaperOutcome outcome;
             {
-                PageProgress progress(&preview);
+                PageProgress progress(&preview,
+                                      QCoreApplication::translate("PaperCommands", "Print"));
                 outcome = drawPaper(project, *options, *target, progress.callback(),
                                     previewing ? kPreviewPictureDpi : kPaperPictureDpi);
             }

@@ -171,7 +171,7 @@ void frmMain::mnu_ExportHTML_Click() {
 
 void frmMain::mnu_ExportPDF_Click() {
     m_project.IsBusy = true;
-    ExportBoardsAsPdf(this, m_platform, m_project, *m_frmPaper);
+    ExportBoardsAsPdf(this, m_platform, m_project, m_projectFile, *m_frmPaper);
     m_project.IsBusy = false;
 }
 
