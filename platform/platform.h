@@ -18,6 +18,9 @@ struct FileChooserRequest {
     int filterIndex = 1;
     QString proposedName;
     QString startFolder;
+    // Added by a save chooser to a name typed without one ("pdf"), before it asks
+    // whether to replace a file of that name.
+    QString defaultSuffix;
 };
 
 struct FileChoice {

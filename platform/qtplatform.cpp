@@ -70,6 +70,8 @@ FileChoice QtPlatform::choose(const FileChooserRequest& request, bool save) {
     const QStringList filters = request.filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+    if (save)
+        dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
     FileChoice choice;

@@ -155,6 +155,7 @@ void frmHTML::Command1_Click() {
     request.title = QStringLiteral("Save Project (as html) ...");
     request.filter = QStringLiteral("htm (*.htm)");
     request.proposedName = QStringLiteral("Untitled.htm");
+    request.defaultSuffix = QStringLiteral("htm");
     const platform::FileChoice choice = m_platform.chooseSaveFile(request);
     const std::optional<ExportTarget> target =
         choice.cancelled ? std::nullopt : exportTargetFor(choice.fileName);

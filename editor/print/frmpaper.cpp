@@ -35,6 +35,8 @@ frmPaper::frmPaper(QPageSize::PageSizeId defaultPaper, QWidget* parent) : QDialo
 void frmPaper::createControls() {
     spin_FirstBoard = named(new QSpinBox(this), "spin_FirstBoard");
     spin_LastBoard = named(new QSpinBox(this), "spin_LastBoard");
+    spin_FirstBoard->setAccessibleName(tr("First board"));
+    spin_LastBoard->setAccessibleName(tr("Last board"));
     auto* range = new QHBoxLayout;
     range->addWidget(spin_FirstBoard);
     range->addWidget(new QLabel(QStringLiteral("to"), this));
@@ -46,7 +48,9 @@ void frmPaper::createControls() {
                                  QStringLiteral("1 pane a row, words beside"),
                                  QStringLiteral("2 panes a row, words beside"),
                                  QStringLiteral("3 panes a row, words beside")});
+    combo_Arrangement->setAccessibleName(tr("Panes on a page"));
     combo_Paper = named(new QComboBox(this), "combo_Paper");
+    combo_Paper->setAccessibleName(tr("Paper"));
     for (QPageSize::PageSizeId size : kPaperSizes)
         combo_Paper->addItem(QPageSize::name(size));
     option_Landscape =
@@ -66,6 +70,7 @@ void frmPaper::createControls() {
     for (int i = 0; i < 4; ++i) {
         check_Shows[i] = named(new QCheckBox(captions[i], shows), names[i]);
         check_Shows[i]->setChecked(true);
+        check_Shows[i]->setAccessibleName(tr("Each pane shows its %1").arg(captions[i].toLower()));
         showsLayout->addWidget(check_Shows[i]);
     }
 

@@ -33,12 +33,17 @@ public:
 
     PaperOptions options() const;
 
+    // The folder of the last PDF written, which the next export offers.
+    const QString& lastPdfFolder() const { return m_lastPdfFolder; }
+    void setLastPdfFolder(const QString& folder) { m_lastPdfFolder = folder; }
+
 private:
     void createControls();
     // The board's grid reads best across the sheet, rows of panes down it.
     void arrangementChanged();
 
     bool m_allBoards = true;
+    QString m_lastPdfFolder;
 
     QSpinBox* spin_FirstBoard = nullptr;
     QSpinBox* spin_LastBoard = nullptr;

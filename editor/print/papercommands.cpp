@@ -5,8 +5,10 @@
 #include "editor/print/pdfexport.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -24,10 +26,11 @@ const QString kPrintTitle = QStringLiteral("Vistavel : Print");
 // modal over the window, so nothing else runs meanwhile.
 class PageProgress {
 public:
-    explicit PageProgress(QWidget* parent)
+    PageProgress(QWidget* parent, const QString& title)
         : m_dialog(QStringLiteral("Drawing the pages ..."), QStringLiteral("Cancel"), 0, 1,
                    parent) {
         m_dialog.setObjectName(QStringLiteral("paperProgress"));
+        m_dialog.setWindowTitle(title);
         m_dialog.setWindowModality(Qt::WindowModal);
         m_dialog.setMinimumDuration(500);
         m_dialog.setAutoClose(false);
@@ -45,10 +48,6 @@ public:
 private:
     QProgressDialog m_dialog;
 };
-
-QString withPdfSuffix(const QString& fileName) {
-    return QFileInfo(fileName).suffix().isEmpty() ? fileName + QStringLiteral(".pdf") : fileName;
-}
 
 void report(platform::Platform& platform, const QString& title, const QString& text) {
     platform.showMessage(
@@ -71,7 +70,7 @@ QPageSize::PageSizeId systemDefaultPaper() {
 }
 
 void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
-                       frmPaper& paper) {
+                       const QString& projectFile, frmPaper& paper) {
     const std::optional<PaperOptions> options =
         paper.Ask(frmPaper::Use::PdfExport, project.BoardCount);
     if (!options)
@@ -79,20 +78,30 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     platform::FileChooserRequest request;
     request.title = QStringLiteral("Export As PDF ...");
     request.filter = QStringLiteral("PDF (*.pdf)");
-    request.proposedName = QStringLiteral("Untitled.pdf");
+    const QFileInfo projectInfo(projectFile);
+    request.proposedName =
+        (projectFile.isEmpty() ? QStringLiteral("Untitled") : projectInfo.completeBaseName()) +
+        QStringLiteral(".pdf");
+    request.startFolder = !paper.lastPdfFolder().isEmpty() ? paper.lastPdfFolder()
+                          : projectFile.isEmpty()          ? QString()
+                                                           : projectInfo.path();
+    request.defaultSuffix = QStringLiteral("pdf");
     const platform::FileChoice choice = platform.chooseSaveFile(request);
     if (choice.cancelled)
         return;
-    const QString fileName = withPdfSuffix(choice.fileName);
+    const QString& fileName = choice.fileName;
     if (const std::optional<QString> refusal = workFolderRefusal(fileName, platform)) {
         report(platform, kPdfTitle, *refusal);
         return;
     }
     PaperOutcome outcome;
     {
-        PageProgress progress(parent);
+        PageProgress progress(parent,
+                              QCoreApplication::translate("PaperCommands", "Export As PDF"));
         outcome = exportPdf(project, *options, fileName, progress.callback());
     }
+    if (outcome.result == PaperOutcome::Result::Done)
+        paper.setLastPdfFolder(QFileInfo(fileName).path());
     if (outcome.result == PaperOutcome::Result::Failed)
         report(platform, kPdfTitle,
                QStringLiteral("I could not write the PDF file %1.\n%2")
@@ -116,18 +125,24 @@ void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRec
     }
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("printPreview"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* target) {
-                         PaperOutcome outcome;
-                         {
-                             PageProgress progress(&preview);
-                             outcome = drawPaper(project, *options, *target, progress.callback());
-                         }
-                         if (outcome.result == PaperOutcome::Result::Failed)
-                             report(platform, kPrintTitle,
-                                    QStringLiteral("I could not print to %1.\n%2")
-                                        .arg(printerName(*target), outcome.reason));
-                     });
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+            // The preview holds every page it shows, pictures and all, so its
+            // pictures are drawn at a screen's resolution; the printer gets them
+            // at the full one.
+            const bool previewing = target->paintEngine()->type() == QPaintEngine::Picture;
+            PaperOutcome outcome;
+            {
+                PageProgress progress(&preview,
+                                      QCoreApplication::translate("PaperCommands", "Print"));
+                outcome = drawPaper(project, *options, *target, progress.callback(),
+                                    previewing ? kPreviewPictureDpi : kPaperPictureDpi);
+            }
+            if (outcome.result == PaperOutcome::Result::Failed)
+                report(platform, kPrintTitle,
+                       QStringLiteral("I could not print to %1.\n%2")
+                           .arg(printerName(*target), outcome.reason));
+        });
     preview.exec();
 }
 

@@ -1,7 +1,9 @@
 #include "editor/print/paperdrawing.h"
 
 #include "editor/print/fittedtext.h"
+#include "editor/print/paperfonts.h"
 #include "editor/print/paperlayout.h"
+#include "editor/print/paperlink.h"
 #include "editor/print/paperpicture.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -20,22 +22,16 @@
 namespace editor {
 namespace {
 
-// Web addresses become links only for schemes a reader may safely follow.
-bool linkable(const QUrl& url) {
-    static const QStringList schemes = {QStringLiteral("http"), QStringLiteral("https"),
-                                        QStringLiteral("ftp"), QStringLiteral("mailto")};
-    return url.isValid() && schemes.contains(url.scheme().toLower());
-}
-
 bool isSet(const QString& text) {
     return !text.trimmed().isEmpty() && text != kUnsetText;
 }
 
-QFont paperFont(qreal points, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+// The characters of `text` that could ever be printed made printable; the rest
+// only tells fitText() that the text goes on.
+QString printableStart(PrintableText& printable, const QString& text) {
+    constexpr qsizetype kMostShown = 20000;
+    return text.size() <= kMostShown ? printable(text)
+                                     : printable(text.left(kMostShown)) + text.mid(kMostShown);
 }
 
 qreal wordPoints(const PaperOptions& options, int gridSize) {
@@ -47,8 +43,8 @@ qreal wordPoints(const PaperOptions& options, int gridSize) {
 class PaperPainter {
 public:
     PaperPainter(const ProjectRecord& project, const PaperOptions& options,
-                 QPagedPaintDevice& device)
-        : m_project(project), m_options(options), m_device(device),
+                 QPagedPaintDevice& device, int pictureDpi)
+        : m_project(project), m_options(options), m_device(device), m_pictureDpi(pictureDpi),
           m_words(paperFont(wordPoints(options, project.GridSize))),
           m_label(paperFont(wordPoints(options, project.GridSize), true)),
           m_number(paperFont(wordPoints(options, project.GridSize), true)),
@@ -65,7 +61,7 @@ public:
     // The pixels a picture may have in slot `slot` at the most dots per inch.
     int pictureSide(int slot) const {
         const qreal inches = m_geometry.slots.at(slot).picture.width() / m_device.logicalDpiX();
-        return static_cast<int>(std::ceil(inches * kPaperPictureDpi));
+        return static_cast<int>(std::ceil(inches * m_pictureDpi));
     }
 
     void drawPage(QPainter& painter, const PaperPage& page, const QList<QImage>& pictures,
@@ -97,8 +93,9 @@ private:
                 int lines = (m_options.labels && isSet(record.Label) ? 1 : 0) +
                             (m_options.webAddresses && isSet(record.URL) ? 1 : 0);
                 if (m_options.texts && isSet(record.Text))
-                    lines += static_cast<int>(
-                        fitText(record.Text, m_words, &m_device, width, most - lines).size());
+                    lines += static_cast<int>(fitText(printableStart(m_printable, record.Text),
+                                                      m_words, &m_device, width, most - lines)
+                                                  .size());
                 used = std::max(used, lines);
                 if (used >= most)
                     return most;
@@ -108,7 +105,8 @@ private:
 
     void drawLine(QPainter& painter, const QFont& font, const QString& text, const QRectF& box,
                   Qt::Alignment alignment) {
-        const QStringList lines = fitText(text, font, &m_device, box.width(), 1);
+        const QStringList lines =
+            fitText(printableStart(m_printable, text), font, &m_device, box.width(), 1);
         if (lines.isEmpty())
             return;
         painter.setFont(font);
@@ -161,8 +159,8 @@ private:
         if (m_options.texts && isSet(record.Text) && textLines > 0) {
             painter.setFont(m_words);
             painter.setPen(Qt::black);
-            for (const QString& line :
-                 fitText(record.Text, m_words, &m_device, box.width(), textLines)) {
+            for (const QString& line : fitText(printableStart(m_printable, record.Text), m_words,
+                                               &m_device, box.width(), textLines)) {
                 painter.drawText(QRectF(box.left(), y, box.width(), m_lineHeight),
                                  Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, line);
                 next();
@@ -175,17 +173,17 @@ private:
 
     // Drawn as a document so that a PDF gets a live link over it.
     void drawAddress(QPainter& painter, const QString& address, const QRectF& box) {
-        const QStringList shown = fitText(address, m_words, &m_device, box.width(), 1);
+        const QStringList shown = fitText(m_printable(address), m_words, &m_device, box.width(), 1);
         if (shown.isEmpty())
             return;
-        const QUrl url = QUrl::fromUserInput(address);
+        const QUrl url = paperLink(address);
         QTextDocument document;
         document.setDocumentMargin(0);
         document.setDefaultFont(m_words);
         document.documentLayout()->setPaintDevice(&m_device);
         document.setTextWidth(box.width() + m_lineHeight);
         const QString text = shown.first().toHtmlEscaped();
-        document.setHtml(linkable(url)
+        document.setHtml(!url.isEmpty()
                              ? QStringLiteral("<a href=\"%1\">%2</a>")
                                    .arg(QString::fromLatin1(url.toEncoded()).toHtmlEscaped(), text)
                              : text);
@@ -214,6 +212,8 @@ private:
     const ProjectRecord& m_project;
     const PaperOptions& m_options;
     QPagedPaintDevice& m_device;
+    int m_pictureDpi;
+    mutable PrintableText m_printable;
     QFont m_words;
     QFont m_label;
     QFont m_number;
@@ -241,8 +241,8 @@ QFuture<QImage> startPictures(const ProjectRecord& project, const PaperPage& pag
 } // namespace
 
 PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options,
-                       QPagedPaintDevice& device, const PaperProgress& progress) {
-    PaperPainter layout(project, options, device);
+                       QPagedPaintDevice& device, const PaperProgress& progress, int pictureDpi) {
+    PaperPainter layout(project, options, device, pictureDpi);
     const QList<PaperPage> pages =
         paperPages(project, options, static_cast<int>(layout.geometry().slots.size()));
     const int pageCount = static_cast<int>(pages.size());

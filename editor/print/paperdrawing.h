@@ -2,6 +2,7 @@
 
 #include "editor/model/project/projectrecord.h"
 #include "editor/print/paperoptions.h"
+#include "editor/print/paperpicture.h"
 
 #include <QString>
 
@@ -26,7 +27,9 @@ struct PaperOutcome {
 // is set, the panes with their pictures, numbers and words, and the footer with
 // "Board n of m · page p of q" at the bottom. Pictures are prepared on all cores,
 // the next page's while this one is drawn. Nothing of the project changes.
+// Pictures are held at `pictureDpi` at most.
 PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options,
-                       QPagedPaintDevice& device, const PaperProgress& progress = {});
+                       QPagedPaintDevice& device, const PaperProgress& progress = {},
+                       int pictureDpi = kPaperPictureDpi);
 
 } // namespace editor

@@ -8,6 +8,8 @@ namespace editor {
 
 // The dots per inch a picture on paper never exceeds.
 inline constexpr int kPaperPictureDpi = 300;
+// The dots per inch of a picture in the print preview, which keeps all its pages.
+inline constexpr int kPreviewPictureDpi = 96;
 
 // A pane's picture for paper, square and at most `maxSide` pixels a side: read
 // from its source picture where that can still be read, shrunk while decoding

@@ -122,7 +122,7 @@ bool frmMain::SaveProjectAs() {
     const platform::FileChoice choice = m_platform.chooseSaveFile(
         {QStringLiteral("Save Project ..."), kProjectFilter, 1,
          m_projectFile.isEmpty() ? QStringLiteral("Untitled.vv1") : projectFile.fileName(),
-         m_projectFile.isEmpty() ? QString() : projectFile.path()});
+         m_projectFile.isEmpty() ? QString() : projectFile.path(), QStringLiteral("vv1")});
     if (choice.cancelled)
         return false;
     if (const std::optional<QString> refusal = workFolderRefusal(choice.fileName, m_platform)) {
@@ -198,7 +198,7 @@ void frmMain::mnu_ExportHTML_Click() {
 
 void frmMain::mnu_ExportPDF_Click() {
     m_project.IsBusy = true;
-    ExportBoardsAsPdf(this, m_platform, m_project, *m_frmPaper);
+    ExportBoardsAsPdf(this, m_platform, m_project, m_projectFile, *m_frmPaper);
     m_project.IsBusy = false;
 }
 

@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace testsupport {
 
@@ -65,7 +66,12 @@ platform::FileChoice FakePlatform::chooseOpenFile(const platform::FileChooserReq
 
 platform::FileChoice FakePlatform::chooseSaveFile(const platform::FileChooserRequest& request) {
     m_saveRequests << request;
-    return answer(m_saveAnswers, "save", request);
+    // As a real chooser does, before it asks whether to replace the file.
+    platform::FileChoice choice = answer(m_saveAnswers, "save", request);
+    if (!choice.cancelled && !request.defaultSuffix.isEmpty() &&
+        !QFileInfo(choice.fileName).fileName().contains(QLatin1Char('.')))
+        choice.fileName += QLatin1Char('.') + request.defaultSuffix;
+    return choice;
 }
 
 platform::MessageAnswer FakePlatform::showMessage(const platform::MessageRequest& message) {

@@ -1,9 +1,11 @@
 #include "editor/print/fittedtext.h"
+#include "editor/print/paperlink.h"
 #include "editor/print/paperpicture.h"
 #include "editor/print/pdfexport.h"
 #include "testmain.h"
 #include "testpictures.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -62,6 +64,28 @@ QPointF centreOf(const QImage& page, QRgb colour, const QRectF& region) {
         return {-1, -1};
     return {double(x) / count / page.width(), double(y) / count / page.height()};
 }
+
+// A disk that fills after `room` bytes: the write that reaches it falls short,
+// every later one fails.
+class FillingDevice : public QIODevice {
+public:
+    explicit FillingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override {
+        if (size > m_room)
+            setErrorString(QStringLiteral("No space left on device"));
+        if (m_room <= 0)
+            return -1;
+        const qint64 written = std::min(size, m_room);
+        m_room -= written;
+        return written;
+    }
+
+private:
+    qint64 m_room;
+};
 
 } // namespace
 
@@ -265,6 +289,98 @@ private Q_SLOTS:
         QCOMPARE(written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray(),
                  cancel ? QByteArray("earlier") : QByteArray());
         QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.pdf.*")}), QStringList());
+    }
+
+    // Each share of the whole file at which the disk fills gives a failure with its reason.
+    void fullDiskFailsTheExport_data() {
+        QTest::addColumn<double>("share");
+        QTest::newRow("at once") << 0.0;
+        QTest::newRow("midway") << 0.5;
+        QTest::newRow("the last bytes") << 0.999;
+    }
+    void fullDiskFailsTheExport() {
+        QFETCH(double, share);
+        PaperOptions options;
+        options.lastBoard = 3;
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        QCOMPARE(writePdf(m_project, options, whole, {}).result, PaperOutcome::Result::Done);
+        FillingDevice disk(static_cast<qint64>(whole.size() * share));
+        const PaperOutcome outcome = writePdf(m_project, options, disk, {});
+        QCOMPARE(outcome.result, PaperOutcome::Result::Failed);
+        QCOMPARE(outcome.reason, QStringLiteral("No space left on device"));
+    }
+
+    // What a PDF viewer copies or searches is what the pane holds; a character no
+    // embeddable font has prints as U+FFFD, never as a gap.
+    void copiedTextIsThePanes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("copied");
+        QTest::addColumn<QString>("font");
+        QTest::newRow("ligatures") << "The fisherman's office affords a fjord"
+                                   << ""
+                                   << "DejaVuSans";
+        QTest::newRow("address") << "https://fifty.example.com/flat"
+                                 << ""
+                                 << "DejaVuSans";
+        QTest::newRow("arabic")
+            << "\u0645\u0631\u062d\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645"
+            << ""
+            << "DejaVuSans";
+        // Drawn in Symbola; a character beyond the first 65,536 is not told to a viewer.
+        QTest::newRow("emoji") << "Take \U0001F3AC two"
+                               << "Take"
+                               << "Symbola";
+        QTest::newRow("colour emoji only") << "Take \U0001FAE8 two"
+                                           << "Take \uFFFD two"
+                                           << "DejaVuSans";
+        QTest::newRow("no font") << "Take \uE123 two"
+                                 << "Take \uFFFD two"
+                                 << "DejaVuSans";
+    }
+    void copiedTextIsThePanes() {
+        QFETCH(QString, text);
+        QFETCH(QString, copied);
+        QFETCH(QString, font);
+        const ProjectRecord kept = m_project;
+        m_project.Panes[1].Text = text;
+        const QString pdf = exported({}, QStringLiteral("copied.pdf"));
+        m_project = kept;
+        const QString extracted = run("pdftotext", {pdf, "-"});
+        QVERIFY2(extracted.contains(copied.isEmpty() ? text : copied), qPrintable(extracted));
+        QVERIFY(run("pdffonts", {pdf}).contains(font));
+    }
+
+    void onlyWholeAddressesBecomeLinks_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("link");
+        QTest::newRow("https") << "https://example.com/board/6"
+                               << "https://example.com/board/6";
+        QTest::newRow("ftp") << "FTP://files.example.org/a"
+                             << "ftp://files.example.org/a";
+        QTest::newRow("mailto") << "mailto:director@example.org"
+                                << "mailto:director@example.org";
+        QTest::newRow("e-mail") << " director@example.org "
+                                << "mailto:director@example.org";
+        QTest::newRow("www") << "www.example.com/x"
+                             << "http://www.example.com/x";
+        QTest::newRow("relative page") << "page2.htm"
+                                       << "";
+        QTest::newRow("web export page") << "Harbour_002.htm"
+                                         << "";
+        QTest::newRow("scheme alone") << "http://"
+                                      << "";
+        QTest::newRow("other scheme") << "javascript:alert(1)"
+                                      << "";
+        QTest::newRow("file") << "file:///etc/passwd"
+                              << "";
+        QTest::newRow("words") << "see the notes"
+                               << "";
+    }
+    void onlyWholeAddressesBecomeLinks() {
+        QFETCH(QString, address);
+        QFETCH(QString, link);
+        QCOMPARE(paperLink(address).toString(), link);
     }
 
     void textIsCutAtAWord_data() {

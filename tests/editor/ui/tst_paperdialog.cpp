@@ -3,6 +3,7 @@
 #include "modalanswer.h"
 #include "testmain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QPrintPreviewDialog>
@@ -82,6 +83,9 @@ private Q_SLOTS:
             m_platform->expectMessage(QStringLiteral("Vistavel : PDF Export"));
         trigger("mnu_ExportPDF");
         QCOMPARE(pdfPages(m_dir.filePath(written)), pages);
+        // The chooser adds the suffix, so its question about replacing a file covers the real name.
+        if (goOn)
+            QCOMPARE(m_platform->saveRequests().last().defaultSuffix, QStringLiteral("pdf"));
         if (failure)
             QVERIFY(m_platform->messages().last().text.contains(
                 QDir::toNativeSeparators(m_dir.filePath(written))));
@@ -112,6 +116,28 @@ private Q_SLOTS:
             },
             false);
         trigger("mnu_Print");
+    }
+
+    // The chooser offers the project's name in the folder of the last PDF; every
+    // control of the dialog has a name a screen reader can say.
+    void chooserOffersTheLastFolder() {
+        answerPaper([](QDialog* dialog) {
+            const QList<QWidget*> controls = dialog->findChildren<QWidget*>();
+            for (QWidget* control : controls)
+                if (qobject_cast<QSpinBox*>(control) || qobject_cast<QCheckBox*>(control) ||
+                    qobject_cast<QComboBox*>(control))
+                    QVERIFY2(!control->accessibleName().isEmpty(),
+                             qPrintable(control->objectName()));
+        });
+        QDir(m_dir.path()).mkpath(QStringLiteral("sub"));
+        m_platform->answerSave(m_dir.filePath(QStringLiteral("sub/first.pdf")));
+        trigger("mnu_ExportPDF");
+        answerPaper({});
+        m_platform->answerSave({});
+        trigger("mnu_ExportPDF");
+        const auto& requests = m_platform->saveRequests();
+        QCOMPARE(requests.first().proposedName, QStringLiteral("Untitled.pdf"));
+        QCOMPARE(QDir(requests.last().startFolder), QDir(m_dir.filePath(QStringLiteral("sub"))));
     }
 
     // Print shows its pages in a preview drawn by the same code; no printer is needed.
