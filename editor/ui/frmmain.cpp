@@ -213,6 +213,8 @@ void frmMain::createMenus() {
         addCommand(mnu_File, QStringLiteral("Open Project ..."), QStringLiteral("mnu_OpenProject"),
                    &frmMain::mnu_OpenProject_Click);
     addSeparator(mnu_File, QStringLiteral("sep01"));
+    mnu_Save = addCommand(mnu_File, tr("Save Project"), QStringLiteral("mnu_Save"),
+                          &frmMain::SaveProject, QKeySequence(Qt::CTRL | Qt::Key_S));
     mnu_SaveAs = addCommand(mnu_File, QStringLiteral("Save Project As ..."),
                             QStringLiteral("mnu_SaveAs"), &frmMain::mnu_SaveAs_Click);
     addSeparator(mnu_File, QStringLiteral("sep02"));

@@ -155,8 +155,11 @@ private:
     // Puts the project in `fileName` in place of the one open, with a new history.
     void ReplaceProject(const QString& fileName);
     void mnu_SaveAs_Click();
-    // True when the project was saved whole.
+    // True when the project was saved whole. SaveProject writes over the
+    // project's own file, and asks for one only when it has none yet.
+    bool SaveProject();
     bool SaveProjectAs();
+    bool SaveProjectTo(const QString& fileName);
     // Asks whether to save a changed project before it is closed or replaced;
     // true when the caller may go on (saved, discarded or nothing to lose).
     bool SettleUnsavedChanges();
@@ -267,6 +270,7 @@ private:
     QMenu* mnuHelp = nullptr;
     QMenu* mnu_EditList = nullptr;
     QAction* mnu_OpenProject = nullptr;
+    QAction* mnu_Save = nullptr;
     QAction* mnu_SaveAs = nullptr;
     QAction* mnu_ExportHTML = nullptr;
     QAction* mnu_ExportPDF = nullptr;

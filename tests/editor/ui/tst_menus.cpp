@@ -41,6 +41,7 @@ const QList<MenuRow>& menuTable() {
          "File",
          {item("mnu_ChangeProject", "Change Project ..."),
           item("mnu_OpenProject", "Open Project ..."), sep(),
+          item("mnu_Save", "Save Project", true, "Ctrl+S"),
           item("mnu_SaveAs", "Save Project As ..."), sep(),
           item("mnu_MassImage", "Mass Image Import ..."),
           item("mnu_ExportHTML", "Export As Html ..."), item("mnu_ExportPDF", "Export As PDF ..."),

@@ -84,8 +84,9 @@ private Q_SLOTS:
             items << action->objectName() + QLatin1Char('=') + action->text();
         const qsizetype open = items.indexOf(QStringLiteral("mnu_OpenProject=Open Project ..."));
         QVERIFY(open >= 0);
-        QCOMPARE(items.mid(open, 4), QStringList({"mnu_OpenProject=Open Project ...", "sep01=",
-                                                  "mnu_SaveAs=Save Project As ...", "sep02="}));
+        QCOMPARE(items.mid(open, 5),
+                 QStringList({"mnu_OpenProject=Open Project ...", "sep01=", "mnu_Save=Save Project",
+                              "mnu_SaveAs=Save Project As ...", "sep02="}));
     }
 
     void savedProjectOpensAsItWas() {
@@ -208,6 +209,32 @@ private Q_SLOTS:
         QCOMPARE(m_platform->messages().last().text,
                  QStringLiteral("I could not write these files of the project:\n") +
                      QDir::toNativeSeparators(file(QStringLiteral("Trip_Data"))));
+    }
+
+    // Save Project writes over the opened file without a chooser or a question;
+    // a new project has no file, so it asks for one as Save Project As ... does.
+    void saveProjectWritesOverTheOwnFile() {
+        m_platform->answerSave(file(QStringLiteral("Trip.vv1")));
+        trigger("mnu_Save");
+        QCOMPARE(m_platform->saveRequests().size(), 1);
+        QCOMPARE(m_platform->saveRequests().last().proposedName, QStringLiteral("Untitled.vv1"));
+
+        open(QStringLiteral("Trip.vv1"));
+        QFile saved(file(QStringLiteral("Trip.vv1")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray before = saved.readAll();
+        saved.close();
+        givePicture(2, kBlue, QStringLiteral("Sea.bmp"));
+        m_window->project().Panes[2].Text = QStringLiteral("The sea");
+        QVERIFY(child<QAction>("mnu_Save")->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_S));
+        trigger("mnu_Save");
+        QCOMPARE(m_platform->saveRequests().size(), 1);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray after = saved.readAll();
+        QVERIFY(after != before);
+        QVERIFY(after.contains("The sea"));
+        QVERIFY(QFileInfo::exists(file(QStringLiteral("Trip_Data/Sea-0002.bmp"))));
+        QVERIFY(m_window->history().isClean());
     }
 
     void cancelledChoosersChangeNothing() {
