@@ -135,6 +135,12 @@ private Q_SLOTS:
         QTest::newRow("two projects")
             << "VV1_2002" << QStringList{"A.vv1", "B.vv1"} << 2 << ""
             << "VV1_2002: Only one file can be opened at a time. Try 'VV1_2002 --help'.\n";
+        QTest::newRow("editor, unknown option")
+            << "VV1_2002" << QStringList{"--bogus"} << 2 << ""
+            << "VV1_2002: Unknown option 'bogus'. Try 'VV1_2002 --help'.\n";
+        QTest::newRow("TwK, letters run together")
+            << "TwK" << QStringList{"-hv"} << 2 << ""
+            << "TwK: Unknown option 'hv'. Try 'TwK --help'.\n";
     }
     void commandLineWithoutADisplay() {
         QFETCH(QString, program);
