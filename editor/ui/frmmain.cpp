@@ -212,6 +212,7 @@ void frmMain::createMenus() {
     mnu_OpenProject =
         addCommand(mnu_File, QStringLiteral("Open Project ..."), QStringLiteral("mnu_OpenProject"),
                    &frmMain::mnu_OpenProject_Click);
+    createRecentProjectsMenu();
     addSeparator(mnu_File, QStringLiteral("sep01"));
     mnu_Save = addCommand(mnu_File, tr("Save Project"), QStringLiteral("mnu_Save"),
                           &frmMain::SaveProject, QKeySequence(Qt::CTRL | Qt::Key_S));

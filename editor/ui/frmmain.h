@@ -152,6 +152,14 @@ private:
     void mnu_BoardOptions_Click();
     void mnu_About_Click();
     void mnu_OpenProject_Click();
+    // File > Recent Projects, from the platform's list each time it opens.
+    void createRecentProjectsMenu();
+    void RebuildRecentProjects();
+    // Opens a recent project as Open Project does; one that is gone leaves the list.
+    void OpenRecentProject(const QString& fileName);
+    // Puts a project just opened or saved first in the recent projects and the
+    // desktop's recently used files.
+    void rememberRecentProject(const QString& fileName);
     // Puts the project in `fileName` in place of the one open, with a new history.
     void ReplaceProject(const QString& fileName);
     void mnu_SaveAs_Click();
@@ -269,6 +277,7 @@ private:
     QMenu* mnu_Board = nullptr;
     QMenu* mnuHelp = nullptr;
     QMenu* mnu_EditList = nullptr;
+    QMenu* mnu_RecentProjects = nullptr;
     QAction* mnu_OpenProject = nullptr;
     QAction* mnu_Save = nullptr;
     QAction* mnu_SaveAs = nullptr;
