@@ -166,6 +166,37 @@ private Q_SLOTS:
                  qPrintable(refused.err));
     }
 
+    // File managers find the thumbnailer where freedesktop.org puts them and run its
+    // command, with no display.
+    void thumbnailerDrawsAProjectWithoutADisplay() {
+        QFile entry(installed("share/thumbnailers/example.quorvane.Vistavel.thumbnailer"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(entry.readAll());
+        QVERIFY(text.contains("MimeType=application/x-vistavel-project;"));
+        const qsizetype exec = text.indexOf("Exec=");
+        QVERIFY(exec >= 0);
+        QStringList command =
+            text.mid(exec + 5, text.indexOf('\n', exec) - exec - 5).split(' ', Qt::SkipEmptyParts);
+        QTemporaryDir projects;
+        QVERIFY(QFile::copy(QStringLiteral(TEST_DATA_DIR "/projectfile/minimal.vv1"),
+                            projects.filePath("Trip.vv1")));
+        QVERIFY(QDir(projects.path()).mkdir("Trip_Data"));
+        QVERIFY(
+            testsupport::quadrants(80, 80).save(projects.filePath("Trip_Data/Image01-0001.bmp")));
+        command.replaceInStrings("%i", projects.filePath("Trip.vv1"));
+        command.replaceInStrings("%o", projects.filePath("Trip.png"));
+        command.replaceInStrings("%s", "128");
+        QCOMPARE(command.takeFirst(), QStringLiteral("VV1_2002"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        const Run thumbnail = run(installed("bin/VV1_2002"), command, environment);
+        QVERIFY2(thumbnail.exitCode == 0, qPrintable(thumbnail.err));
+        const QImage drawn(projects.filePath("Trip.png"), "PNG");
+        QCOMPARE(drawn.size(), QSize(128, 128));
+        QCOMPARE(drawn.pixel(8, 8), testsupport::kRed);
+    }
+
     // The installed editor opens the project it is given, preparing its pictures in the
     // user's cache folder, never beside itself.
     void installedEditorOpensTheProjectGiven() {
