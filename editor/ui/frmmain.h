@@ -122,6 +122,8 @@ private:
     void Combo_PageView_Click();
     void Toolbar1_ButtonClick(const QString& key);
     void mnu_Help_Click();
+    // Help > User Guide: the guide in the desktop's web browser.
+    void mnu_UserGuide_Click();
     void picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
     void picStage_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint at);
     void picStage_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
@@ -289,6 +291,7 @@ private:
     QAction* mnu_Undo = nullptr;
     QAction* mnu_Redo = nullptr;
     QAction* mnu_Help = nullptr;
+    QAction* mnu_UserGuide = nullptr;
     QAction* mnu_Swap = nullptr;
     QAction* mnu_Remove = nullptr;
     QAction* mnu_ClearAll = nullptr;

@@ -59,6 +59,10 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(installed("bin/TwK")).isExecutable());
         QVERIFY(QFileInfo::exists(installed("share/man/man1/VV1_2002.1.gz")));
         QVERIFY(QFileInfo::exists(installed("share/doc/vistavel/copyright")));
+        QFile guide(installed("share/doc/vistavel/guide.html"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        QVERIFY(guide.readAll().contains("First storyboard"));
+        QVERIFY(QFileInfo::exists(installed("share/doc/vistavel/paper.png")));
         for (const QString& id : kIds) {
             QVERIFY(
                 QFileInfo::exists(installed("share/icons/hicolor/scalable/apps/" + id + ".svg")));
@@ -80,7 +84,7 @@ private Q_SLOTS:
                 << QStringList{installed("share/applications/" + id + ".desktop")};
             QTest::newRow(qPrintable(id + ".metainfo.xml"))
                 << "appstreamcli"
-                << QStringList{"validate", "--no-net",
+                << QStringList{"validate", "--no-net", "--pedantic",
                                installed("share/metainfo/" + id + ".metainfo.xml")};
         }
         // Across files: each metainfo's desktop entry and icon are where it says.
@@ -173,8 +177,8 @@ private Q_SLOTS:
         QVERIFY(entry.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(entry.readAll());
         QVERIFY(text.contains("MimeType=application/x-vistavel-project;"));
-        const qsizetype exec = text.indexOf("Exec=");
-        QVERIFY(exec >= 0);
+        const qsizetype exec = text.indexOf("\nExec=") + 1;
+        QVERIFY(exec > 0);
         QStringList command =
             text.mid(exec + 5, text.indexOf('\n', exec) - exec - 5).split(' ', Qt::SkipEmptyParts);
         QTemporaryDir projects;
