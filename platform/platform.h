@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 
 class QWidget;
 
@@ -82,6 +84,16 @@ public:
     virtual double nextRandom() = 0;
 
     virtual JpegEncoder& jpegEncoder() = 0;
+
+    // The files last opened or saved, newest first, kept between runs in the
+    // program's settings.
+    virtual QStringList recentFiles() const = 0;
+    virtual void setRecentFiles(const QStringList& files) = 0;
+    // Adds `file` to the desktop's recently used files, which file managers show.
+    virtual void noteRecentlyUsed(const QString& file, const QString& mimeType) = 0;
+    // Shows `url` in the desktop's program for it, a browser for a page; false
+    // when there is none.
+    virtual bool openInDesktop(const QUrl& url) = 0;
 
 Q_SIGNALS:
     void workAreaChanged();

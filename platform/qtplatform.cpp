@@ -1,8 +1,11 @@
 #include "platform/qtplatform.h"
 
 #include "platform/maximisedwindowsize.h"
+#include "platform/recentlyused.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <chrono>
@@ -169,6 +173,38 @@ bool QtPlatform::runsInstalled() const {
 
 double QtPlatform::nextRandom() {
     return static_cast<double>(m_random() >> 11) * 0x1.0p-53; // 53 random bits, never 1
+}
+
+} // namespace platform
+
+namespace platform {
+namespace {
+
+const QString kRecentFilesKey = QStringLiteral("RecentFiles");
+
+// The program's own settings: $XDG_CONFIG_HOME/<program>/<program>.conf.
+QSettings programSettings() {
+    const QString program = QCoreApplication::applicationName();
+    return QSettings(QSettings::UserScope, program, program);
+}
+
+} // namespace
+
+QStringList QtPlatform::recentFiles() const {
+    return programSettings().value(kRecentFilesKey).toStringList();
+}
+
+void QtPlatform::setRecentFiles(const QStringList& files) {
+    programSettings().setValue(kRecentFilesKey, files);
+}
+
+void QtPlatform::noteRecentlyUsed(const QString& file, const QString& mimeType) {
+    addRecentUse(recentlyUsedFile(), {file, mimeType, QCoreApplication::applicationName(),
+                                      QDateTime::currentDateTimeUtc()});
+}
+
+bool QtPlatform::openInDesktop(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace platform

@@ -14,7 +14,8 @@ class MaximisedWindowSize;
 // The real desktop: Qt's file dialogs and message boxes, the primary screen's
 // available geometry (on Wayland, where a program is not told it, the size the
 // compositor gives the maximised main window), a clock-seeded random source and
-// libjpeg-turbo.
+// libjpeg-turbo; settings under $XDG_CONFIG_HOME/<program>/, the recently used
+// files in the freedesktop list, pages in the desktop's browser.
 class QtPlatform final : public Platform {
     Q_OBJECT
 public:
@@ -31,6 +32,10 @@ public:
     bool runsInstalled() const override;
     double nextRandom() override;
     JpegEncoder& jpegEncoder() override { return m_jpeg; }
+    QStringList recentFiles() const override;
+    void setRecentFiles(const QStringList& files) override;
+    void noteRecentlyUsed(const QString& file, const QString& mimeType) override;
+    bool openInDesktop(const QUrl& url) override;
 
 private:
     FileChoice choose(const FileChooserRequest& request, bool save);

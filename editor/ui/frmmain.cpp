@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,6 +34,8 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <QUrl>
+#include <QUrl>
 
 #include <chrono>
 
@@ -217,7 +220,10 @@ void frmMain::createMenus() {
     mnu_OpenProject =
         addCommand(mnu_File, QStringLiteral("Open Project ..."), QStringLiteral("mnu_OpenProject"),
                    &frmMain::mnu_OpenProject_Click);
+    createRecentProjectsMenu();
     addSeparator(mnu_File, QStringLiteral("sep01"));
+    mnu_Save = addCommand(mnu_File, tr("Save Project"), QStringLiteral("mnu_Save"),
+                          &frmMain::SaveProject, QKeySequence(Qt::CTRL | Qt::Key_S));
     mnu_SaveAs = addCommand(mnu_File, QStringLiteral("Save Project As ..."),
                             QStringLiteral("mnu_SaveAs"), &frmMain::mnu_SaveAs_Click);
     addSeparator(mnu_File, QStringLiteral("sep02"));
@@ -275,6 +281,8 @@ void frmMain::createMenus() {
 
     mnu_Help = addCommand(mnuHelp, QStringLiteral("Help"), QStringLiteral("mnu_Help"),
                           &frmMain::mnu_Help_Click);
+    mnu_UserGuide = addCommand(mnuHelp, tr("User Guide"), QStringLiteral("mnu_UserGuide"),
+                               &frmMain::mnu_UserGuide_Click);
     addSeparator(mnuHelp, QStringLiteral("sep03"));
     mnu_About = addCommand(mnuHelp, QStringLiteral("About"), QStringLiteral("mnu_About"),
                            &frmMain::mnu_About_Click);
@@ -457,6 +465,20 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
 
 void frmMain::mnu_Help_Click() {
     m_help->exec();
+}
+
+// The guide lies in the doc folder beside the program's folder, installed or in
+// the build tree.
+void frmMain::mnu_UserGuide_Click() {
+    const QString guide =
+        QDir::cleanPath(QDir(m_platform.programFolder())
+                            .filePath(QStringLiteral("../share/doc/vistavel/guide.html")));
+    if (QFileInfo::exists(guide) && m_platform.openInDesktop(QUrl::fromLocalFile(guide)))
+        return;
+    m_platform.showMessage({tr("Vistavel : User Guide"),
+                            tr("I could not open the user guide %1 in a web browser.")
+                                .arg(QDir::toNativeSeparators(guide)),
+                            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
 void frmMain::mnu_About_Click() {

@@ -122,6 +122,8 @@ private:
     void Combo_PageView_Click();
     void Toolbar1_ButtonClick(const QString& key);
     void mnu_Help_Click();
+    // Help > User Guide: the guide in the desktop's web browser.
+    void mnu_UserGuide_Click();
     void picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
     void picStage_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint at);
     void picStage_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
@@ -152,11 +154,22 @@ private:
     void mnu_BoardOptions_Click();
     void mnu_About_Click();
     void mnu_OpenProject_Click();
+    // File > Recent Projects, from the platform's list each time it opens.
+    void createRecentProjectsMenu();
+    void RebuildRecentProjects();
+    // Opens a recent project as Open Project does; one that is gone leaves the list.
+    void OpenRecentProject(const QString& fileName);
+    // Puts a project just opened or saved first in the recent projects and the
+    // desktop's recently used files.
+    void rememberRecentProject(const QString& fileName);
     // Puts the project in `fileName` in place of the one open, with a new history.
     void ReplaceProject(const QString& fileName);
     void mnu_SaveAs_Click();
-    // True when the project was saved whole.
+    // True when the project was saved whole. SaveProject writes over the
+    // project's own file, and asks for one only when it has none yet.
+    bool SaveProject();
     bool SaveProjectAs();
+    bool SaveProjectTo(const QString& fileName);
     // Asks whether to save a changed project before it is closed or replaced;
     // true when the caller may go on (saved, discarded or nothing to lose).
     bool SettleUnsavedChanges();
@@ -270,7 +283,9 @@ private:
     QMenu* mnu_Board = nullptr;
     QMenu* mnuHelp = nullptr;
     QMenu* mnu_EditList = nullptr;
+    QMenu* mnu_RecentProjects = nullptr;
     QAction* mnu_OpenProject = nullptr;
+    QAction* mnu_Save = nullptr;
     QAction* mnu_SaveAs = nullptr;
     QAction* mnu_ExportHTML = nullptr;
     QAction* mnu_ExportPDF = nullptr;
@@ -280,6 +295,7 @@ private:
     QAction* mnu_Undo = nullptr;
     QAction* mnu_Redo = nullptr;
     QAction* mnu_Help = nullptr;
+    QAction* mnu_UserGuide = nullptr;
     QAction* mnu_Swap = nullptr;
     QAction* mnu_Remove = nullptr;
     QAction* mnu_ClearAll = nullptr;

@@ -112,11 +112,15 @@ void frmMain::mnu_SaveAs_Click() {
     SaveProjectAs();
 }
 
+bool frmMain::SaveProject() {
+    if (m_projectFile.isEmpty())
+        return SaveProjectAs();
+    return m_workFolder && SaveProjectTo(m_projectFile);
+}
+
 bool frmMain::SaveProjectAs() {
     if (!m_workFolder)
         return false;
-    const int boards = Combo_PageView->count();
-    const auto paneTotal = static_cast<qint16>(m_project.GridSize * m_project.GridSize * boards);
     // The project's own file is proposed once there is one.
     const QFileInfo projectFile(m_projectFile);
     const platform::FileChoice choice = m_platform.chooseSaveFile(
@@ -125,13 +129,19 @@ bool frmMain::SaveProjectAs() {
          m_projectFile.isEmpty() ? QString() : projectFile.path(), QStringLiteral("vv1")});
     if (choice.cancelled)
         return false;
-    if (const std::optional<QString> refusal = workFolderRefusal(choice.fileName, m_platform)) {
+    return SaveProjectTo(choice.fileName);
+}
+
+bool frmMain::SaveProjectTo(const QString& fileName) {
+    if (const std::optional<QString> refusal = workFolderRefusal(fileName, m_platform)) {
         m_platform.showMessage({kSaveProblem, *refusal, platform::MessageIcon::Exclamation,
                                 platform::MessageButtons::Ok});
         return false;
     }
-    m_project.LastFileName = choice.fileName;
-    const ProjectPaths paths = projectPaths(choice.fileName);
+    const int boards = Combo_PageView->count();
+    const auto paneTotal = static_cast<qint16>(m_project.GridSize * m_project.GridSize * boards);
+    m_project.LastFileName = fileName;
+    const ProjectPaths paths = projectPaths(fileName);
     QStringList unwritten;
     QList<int> lost;
     {

@@ -107,6 +107,7 @@ void frmMain::RecoverProject(std::unique_ptr<LeftWork> left) {
 
 void frmMain::projectFileChanged(const QString& fileName, bool saved) {
     m_projectFile = fileName;
+    rememberRecentProject(fileName);
     // A recovered project saved: its left folder has served. Any other project
     // opened: the left folder stays for the next start.
     if (saved && m_recovered)

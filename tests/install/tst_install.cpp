@@ -59,6 +59,10 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(installed("bin/TwK")).isExecutable());
         QVERIFY(QFileInfo::exists(installed("share/man/man1/VV1_2002.1.gz")));
         QVERIFY(QFileInfo::exists(installed("share/doc/vistavel/copyright")));
+        QFile guide(installed("share/doc/vistavel/guide.html"));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        QVERIFY(guide.readAll().contains("First storyboard"));
+        QVERIFY(QFileInfo::exists(installed("share/doc/vistavel/paper.png")));
         for (const QString& id : kIds) {
             QVERIFY(
                 QFileInfo::exists(installed("share/icons/hicolor/scalable/apps/" + id + ".svg")));
@@ -80,7 +84,7 @@ private Q_SLOTS:
                 << QStringList{installed("share/applications/" + id + ".desktop")};
             QTest::newRow(qPrintable(id + ".metainfo.xml"))
                 << "appstreamcli"
-                << QStringList{"validate", "--no-net",
+                << QStringList{"validate", "--no-net", "--pedantic",
                                installed("share/metainfo/" + id + ".metainfo.xml")};
         }
         // Across files: each metainfo's desktop entry and icon are where it says.
@@ -135,6 +139,12 @@ private Q_SLOTS:
         QTest::newRow("two projects")
             << "VV1_2002" << QStringList{"A.vv1", "B.vv1"} << 2 << ""
             << "VV1_2002: Only one file can be opened at a time. Try 'VV1_2002 --help'.\n";
+        QTest::newRow("editor, unknown option")
+            << "VV1_2002" << QStringList{"--bogus"} << 2 << ""
+            << "VV1_2002: Unknown option 'bogus'. Try 'VV1_2002 --help'.\n";
+        QTest::newRow("TwK, letters run together")
+            << "TwK" << QStringList{"-hv"} << 2 << ""
+            << "TwK: Unknown option 'hv'. Try 'TwK --help'.\n";
     }
     void commandLineWithoutADisplay() {
         QFETCH(QString, program);
@@ -158,6 +168,37 @@ private Q_SLOTS:
         QVERIFY2(refused.err.endsWith(
                      QStringLiteral("TwK: Unknown option 'bogus'. Try 'TwK --help'.\n")),
                  qPrintable(refused.err));
+    }
+
+    // File managers find the thumbnailer where freedesktop.org puts them and run its
+    // command, with no display.
+    void thumbnailerDrawsAProjectWithoutADisplay() {
+        QFile entry(installed("share/thumbnailers/example.quorvane.Vistavel.thumbnailer"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(entry.readAll());
+        QVERIFY(text.contains("MimeType=application/x-vistavel-project;"));
+        const qsizetype exec = text.indexOf("\nExec=") + 1;
+        QVERIFY(exec > 0);
+        QStringList command =
+            text.mid(exec + 5, text.indexOf('\n', exec) - exec - 5).split(' ', Qt::SkipEmptyParts);
+        QTemporaryDir projects;
+        QVERIFY(QFile::copy(QStringLiteral(TEST_DATA_DIR "/projectfile/minimal.vv1"),
+                            projects.filePath("Trip.vv1")));
+        QVERIFY(QDir(projects.path()).mkdir("Trip_Data"));
+        QVERIFY(
+            testsupport::quadrants(80, 80).save(projects.filePath("Trip_Data/Image01-0001.bmp")));
+        command.replaceInStrings("%i", projects.filePath("Trip.vv1"));
+        command.replaceInStrings("%o", projects.filePath("Trip.png"));
+        command.replaceInStrings("%s", "128");
+        QCOMPARE(command.takeFirst(), QStringLiteral("VV1_2002"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        const Run thumbnail = run(installed("bin/VV1_2002"), command, environment);
+        QVERIFY2(thumbnail.exitCode == 0, qPrintable(thumbnail.err));
+        const QImage drawn(projects.filePath("Trip.png"), "PNG");
+        QCOMPARE(drawn.size(), QSize(128, 128));
+        QCOMPARE(drawn.pixel(8, 8), testsupport::kRed);
     }
 
     // The installed editor opens the project it is given, preparing its pictures in the

@@ -11,9 +11,9 @@ Q_DECLARE_METATYPE(CommandLine::Action)
 namespace {
 
 platform::ProgramIdentity editorIdentity() {
-    return {QStringLiteral("VV1_2002"), QStringLiteral("example.quorvane.Vistavel"),
-            QStringLiteral("The board editor."), QStringLiteral("[project.vv1]"),
-            QStringLiteral("A project to open.")};
+    return {QStringLiteral("VV1_2002"),           QStringLiteral("example.quorvane.Vistavel"),
+            QStringLiteral("The board editor."),  QStringLiteral("[project.vv1]"),
+            QStringLiteral("A project to open."), QStringLiteral("Draws a thumbnail.")};
 }
 
 } // namespace
@@ -59,9 +59,27 @@ private Q_SLOTS:
         QTest::newRow("Qt's options, before Qt took them")
             << QStringList{"-platform", "offscreen", "Trip.vv1"} << false << Action::Undecided << ""
             << "";
-        QTest::newRow("unknown option, before Qt looked at it")
-            << QStringList{"--bogus"} << false << Action::Undecided << ""
+        QTest::newRow("unknown option, not one of Qt's, before Qt looked at it")
+            << QStringList{"--bogus"} << false << Action::Refuse << "" << unknown;
+        QTest::newRow("unknown option beside Qt's, before Qt looked at it")
+            << QStringList{"-style=fusion", "--platform", "xcb", "-reverse", "-bogus"} << false
+            << Action::Refuse << "" << unknown;
+        QTest::newRow("Qt's options in every spelling, before Qt took them")
+            << QStringList{"-style=fusion", "--platform", "xcb", "-reverse", "Trip.vv1"} << false
+            << Action::Undecided << ""
             << "";
+        QTest::newRow("a thumbnail") << QStringList{"--thumbnail", "Trip.vv1", "out.png", "256"}
+                                     << false << Action::MakeThumbnail << ""
+                                     << "";
+        const QString thumbnail = QStringLiteral(
+            "VV1_2002: --thumbnail needs INPUT OUTPUT SIZE, a size of 1 to 1024 pixels. Try "
+            "'VV1_2002 --help'.");
+        QTest::newRow("a thumbnail without its size")
+            << QStringList{"--thumbnail", "Trip.vv1", "out.png"} << false << Action::Refuse << ""
+            << thumbnail;
+        QTest::newRow("a thumbnail too large")
+            << QStringList{"--thumbnail", "Trip.vv1", "out.png", "100000"} << true << Action::Refuse
+            << "" << thumbnail;
         QTest::newRow("unknown option")
             << QStringList{"--bogus", "Trip.vv1"} << true << Action::Refuse << "" << unknown;
         QTest::newRow("unknown single-dash word")
@@ -89,6 +107,11 @@ private Q_SLOTS:
         QCOMPARE(commandLine.file(), file);
         QCOMPARE(commandLine.refusal(), refusal);
         QVERIFY(!refusal.contains(QLatin1Char('\n')));
+        if (action == Action::MakeThumbnail) {
+            QCOMPARE(commandLine.thumbnail().input, QDir::current().filePath("Trip.vv1"));
+            QCOMPARE(commandLine.thumbnail().output, QDir::current().filePath("out.png"));
+            QCOMPARE(commandLine.thumbnail().size, 256);
+        }
     }
 
     void helpAndVersionNameTheProgram() {

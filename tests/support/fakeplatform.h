@@ -55,6 +55,20 @@ public:
     bool runsInstalled() const override { return m_runsInstalled; }
     double nextRandom() override;
     platform::JpegEncoder& jpegEncoder() override { return m_jpeg; }
+    // Settings and the desktop's recently used files stay in memory; pages are
+    // only recorded.
+    QStringList recentFiles() const override { return m_recentFiles; }
+    void setRecentFiles(const QStringList& files) override { m_recentFiles = files; }
+    void noteRecentlyUsed(const QString& file, const QString& mimeType) override {
+        m_recentlyUsed << file + QLatin1Char(' ') + mimeType;
+    }
+    bool openInDesktop(const QUrl& url) override {
+        m_openedUrls << url;
+        return true;
+    }
+    // "<file> <MIME type>" for every file noted as recently used.
+    const QStringList& recentlyUsed() const { return m_recentlyUsed; }
+    const QList<QUrl>& openedUrls() const { return m_openedUrls; }
 
 private:
     struct ExpectedMessage {
@@ -79,6 +93,9 @@ private:
     QList<platform::FileChooserRequest> m_saveRequests;
     QList<platform::MessageRequest> m_messages;
     QStringList m_problems;
+    QStringList m_recentFiles;
+    QStringList m_recentlyUsed;
+    QList<QUrl> m_openedUrls;
     platform::TurboJpegEncoder m_jpeg;
 };
 

@@ -4,9 +4,10 @@
 #include "modalanswer.h"
 #include "testmain.h"
 
-#include <QDir>
-
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,7 +41,9 @@ const QList<MenuRow>& menuTable() {
         {"mnu_File",
          "File",
          {item("mnu_ChangeProject", "Change Project ..."),
-          item("mnu_OpenProject", "Open Project ..."), sep(),
+          item("mnu_OpenProject", "Open Project ..."),
+          item("mnu_RecentProjectsMenu", "Recent Projects"), sep(),
+          item("mnu_Save", "Save Project", true, "Ctrl+S"),
           item("mnu_SaveAs", "Save Project As ..."), sep(),
           item("mnu_MassImage", "Mass Image Import ..."),
           item("mnu_ExportHTML", "Export As Html ..."), item("mnu_ExportPDF", "Export As PDF ..."),
@@ -61,7 +64,13 @@ const QList<MenuRow>& menuTable() {
          "Board",
          {item("mnu_BoardChangeProject", "Change Project ..."), sep(),
           item("mnu_BoardOptions", "Properties ...")}},
-        {"mnuHelp", "Help", {item("mnu_Help", "Help"), sep(), item("mnu_About", "About")}},
+        {"mnuHelp",
+         "Help",
+         {item("mnu_Help", "Help"), item("mnu_UserGuide", "User Guide"), sep(),
+          item("mnu_About", "About")}},
+        {"mnu_RecentProjects",
+         "Recent Projects",
+         {sep(), item("mnu_ClearRecentProjects", "Clear Recent Projects", false)}},
         {"mnu_EditList",
          "Edit List",
          {item("mnu_Swap", "Swap Item"), sep(), item("mnu_Remove", "Remove Item"), sep(),
@@ -106,6 +115,24 @@ private Q_SLOTS:
                 QCOMPARE(action->isEnabled(), expected.enabled);
             }
         }
+        QVERIFY(platform.problems().isEmpty());
+    }
+
+    // The guide beside the program opens in the browser; without it, a message says so.
+    void userGuideOpensInTheBrowser() {
+        testsupport::FakePlatform platform;
+        frmMain window(platform);
+        const QString guide =
+            QDir::cleanPath(platform.programFolder() + "/../share/doc/vistavel/guide.html");
+        platform.expectMessage(QStringLiteral("Vistavel : User Guide"));
+        window.findChild<QAction*>(QStringLiteral("mnu_UserGuide"))->trigger();
+        QVERIFY(platform.openedUrls().isEmpty());
+        QVERIFY(QDir().mkpath(QFileInfo(guide).path()));
+        QFile file(guide);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        window.findChild<QAction*>(QStringLiteral("mnu_UserGuide"))->trigger();
+        QCOMPARE(platform.openedUrls(), QList<QUrl>({QUrl::fromLocalFile(guide)}));
         QVERIFY(platform.problems().isEmpty());
     }
 

@@ -1,4 +1,5 @@
 #include "editor/ui/frmmain.h"
+#include "editor/ui/recentprojectsmenu.h"
 #include "editortesting.h"
 #include "fakeplatform.h"
 #include "testmain.h"
@@ -62,6 +63,12 @@ private:
         QTest::mouseMove(stage, to);
         QTest::mouseRelease(stage, Qt::LeftButton, {}, to);
     }
+    // A change in the history: two panes swapped.
+    void dragPaneChanges() {
+        givePicture(1, kRed, QStringLiteral("Red.bmp"));
+        dragPane(1, 2);
+        QVERIFY(!m_window->history().isClean());
+    }
     void save(const QString& name) {
         m_platform->answerSave(file(name));
         trigger("mnu_SaveAs");
@@ -84,7 +91,9 @@ private Q_SLOTS:
             items << action->objectName() + QLatin1Char('=') + action->text();
         const qsizetype open = items.indexOf(QStringLiteral("mnu_OpenProject=Open Project ..."));
         QVERIFY(open >= 0);
-        QCOMPARE(items.mid(open, 4), QStringList({"mnu_OpenProject=Open Project ...", "sep01=",
+        QCOMPARE(items.mid(open, 6), QStringList({"mnu_OpenProject=Open Project ...",
+                                                  "mnu_RecentProjectsMenu=Recent Projects",
+                                                  "sep01=", "mnu_Save=Save Project",
                                                   "mnu_SaveAs=Save Project As ...", "sep02="}));
     }
 
@@ -246,6 +255,82 @@ private Q_SLOTS:
         QVERIFY(m_platform->messages().last().text.contains(QStringLiteral("documents folder")));
         QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Trip.vv1")));
         QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Trip_Data")));
+    }
+
+    // Save Project writes over the opened file without a chooser or a question;
+    // a new project has no file, so it asks for one as Save Project As ... does.
+    void saveProjectWritesOverTheOwnFile() {
+        m_platform->answerSave(file(QStringLiteral("Trip.vv1")));
+        trigger("mnu_Save");
+        QCOMPARE(m_platform->saveRequests().size(), 1);
+        QCOMPARE(m_platform->saveRequests().last().proposedName, QStringLiteral("Untitled.vv1"));
+
+        open(QStringLiteral("Trip.vv1"));
+        QFile saved(file(QStringLiteral("Trip.vv1")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray before = saved.readAll();
+        saved.close();
+        givePicture(2, kBlue, QStringLiteral("Sea.bmp"));
+        m_window->project().Panes[2].Text = QStringLiteral("The sea");
+        QVERIFY(child<QAction>("mnu_Save")->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_S));
+        trigger("mnu_Save");
+        QCOMPARE(m_platform->saveRequests().size(), 1);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray after = saved.readAll();
+        QVERIFY(after != before);
+        QVERIFY(after.contains("The sea"));
+        QVERIFY(QFileInfo::exists(file(QStringLiteral("Trip_Data/Sea-0002.bmp"))));
+        QVERIFY(m_window->history().isClean());
+    }
+
+    // The projects opened and saved, newest first, by name with the folder as a
+    // tooltip; one that is gone is greyed, and choosing it takes it off the list.
+    void recentProjectsListTheLastOnesUsed() {
+        for (const char* folder : {"a", "b", "c"})
+            QVERIFY(QDir().mkpath(file(QLatin1String(folder))));
+        save(QStringLiteral("a/One.vv1"));
+        save(QStringLiteral("b/Two.vv1"));
+        save(QStringLiteral("c/Three.vv1"));
+        open(QStringLiteral("a/One.vv1"));
+        auto* recent = child<QMenu>("mnu_RecentProjects");
+        const auto entries = [recent] {
+            Q_EMIT recent->aboutToShow();
+            QStringList all;
+            for (const QAction* entry : recent->actions())
+                all << (entry->isSeparator()
+                            ? QStringLiteral("-")
+                            : entry->text() + QLatin1Char('|') + entry->toolTip() +
+                                  QLatin1Char('|') + QString::number(entry->isEnabled()) +
+                                  (RecentProjectsMenu::isMissing(entry) ? QStringLiteral("|missing")
+                                                                        : QString()));
+            return all;
+        };
+        const QString a = file(QStringLiteral("a")), b = file(QStringLiteral("b")),
+                      c = file(QStringLiteral("c"));
+        QCOMPARE(entries(),
+                 QStringList({"One.vv1|" + a + "|1", "Three.vv1|" + c + "|1", "Two.vv1|" + b + "|1",
+                              "-", "Clear Recent Projects|Clear Recent Projects|1"}));
+        QCOMPARE(m_platform->recentlyUsed().last(),
+                 file(QStringLiteral("a/One.vv1")) + " application/x-vistavel-project");
+        QCOMPARE(m_platform->recentlyUsed().size(), 4);
+
+        QVERIFY(QFile::remove(file(QStringLiteral("b/Two.vv1"))));
+        QCOMPARE(entries().at(2), "Two.vv1|" + b + "|1|missing");
+        m_platform->expectMessage(QStringLiteral("Vistavel : Recent Projects"));
+        recent->actions().at(2)->trigger();
+        QCOMPARE(entries(), QStringList({"One.vv1|" + a + "|1", "Three.vv1|" + c + "|1", "-",
+                                         "Clear Recent Projects|Clear Recent Projects|1"}));
+
+        // Choosing one asks about unsaved changes first, as Open Project does.
+        dragPaneChanges();
+        m_platform->expectMessage(QStringLiteral("Vistavel : Save Changes"),
+                                  platform::MessageAnswer::Discard);
+        recent->actions().at(1)->trigger();
+        QCOMPARE(m_window->project().LastFileName, file(QStringLiteral("c/Three.vv1")));
+        QCOMPARE(entries().first(), "Three.vv1|" + c + "|1");
+
+        trigger("mnu_ClearRecentProjects");
+        QCOMPARE(entries(), QStringList({"-", "Clear Recent Projects|Clear Recent Projects|0"}));
     }
 
     void cancelledChoosersChangeNothing() {
