@@ -45,9 +45,17 @@ frmPlay::frmPlay(const ProjectRecord& project, const VideoOptions& options, QWid
 
 frmPlay::~frmPlay() = default;
 
-int frmPlay::Play(QWidget* over) {
+int frmPlay::Play(QWidget* over, int firstPane) {
     if (m_shots.empty())
         return 0;
+    int first = 0;
+    if (firstPane > m_project.firstPaneOfBoard(m_options.animatic.firstBoard)) {
+        const auto from =
+            std::find_if(m_shots.begin(), m_shots.end(), [&](const AnimaticShot& shot) {
+                return shot.kind != AnimaticShot::Kind::TitleCard && shot.pane >= firstPane;
+            });
+        first = static_cast<int>(std::min(from, m_shots.end() - 1) - m_shots.begin());
+    }
     if (over && over->screen()) {
         setScreen(over->screen());
         setGeometry(over->screen()->geometry());
@@ -56,7 +64,7 @@ int frmPlay::Play(QWidget* over) {
     activateWindow();
     setFocus();
     m_pointerStill.start();
-    showShot(0, false);
+    showShot(first, first != 0);
     if (m_player)
         m_player->play();
     QEventLoop loop;

@@ -27,9 +27,10 @@ public:
     frmPlay(const ProjectRecord& project, const VideoOptions& options, QWidget* parent = nullptr);
     ~frmPlay() override;
 
-    // Plays full screen on the screen of `over` and returns when it closes: the
-    // last pane shown, or 0 when only a card showed.
-    int Play(QWidget* over);
+    // Plays full screen on the screen of `over`, from pane `firstPane` on (from
+    // the title card when that is the first board's first pane), and returns when
+    // it closes: the last pane shown, or 0 when only a card showed.
+    int Play(QWidget* over, int firstPane);
 
     bool isPaused() const { return m_paused; }
     int shotIndex() const { return m_shot; }

@@ -16,11 +16,11 @@
 #include "platform/platform.h"
 
 #include <QCloseEvent>
-#include <QListWidget>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
 
 namespace editor {
 namespace {
@@ -192,14 +192,15 @@ void frmMain::mnu_ExportVideo_Click() {
 }
 
 void frmMain::mnu_Play_Click() {
+    // Every board, so that the soundtrack is where it would be in the video.
     VideoOptions options = m_frmVideo->options();
-    options.animatic.firstBoard = currentBoardIndex() + 1;
+    options.animatic.firstBoard = 1;
     options.animatic.lastBoard = m_project.BoardCount;
     m_project.IsBusy = true;
     int shown = 0;
     {
         frmPlay player(m_project, options);
-        shown = player.Play(this);
+        shown = player.Play(this, m_project.firstPaneOfBoard(currentBoardIndex() + 1));
     }
     m_project.IsBusy = false;
     activateWindow();

@@ -172,19 +172,31 @@ private Q_SLOTS:
 
     void exportedVideo_data() {
         QTest::addColumn<int>("type");
+        QTest::addColumn<int>("timing");
         QTest::addColumn<QStringList>("codecs");
-        QTest::newRow("MP4") << int(VideoOptions::FileType::Mp4)
-                             << QStringList{"h264", "aac", "mov_text"};
-        QTest::newRow("WebM") << int(VideoOptions::FileType::WebM)
-                              << QStringList{"vp9", "opus", "webvtt"};
+        QTest::addColumn<QByteArray>("srtStart");
+        QTest::newRow("MP4, fixed time")
+            << int(VideoOptions::FileType::Mp4) << 0 << QStringList{"h264", "aac", "mov_text"}
+            << QByteArray("1\n00:00:00,400 --> 00:00:00,800\nWords for pane 1\n\n"
+                          "2\n00:00:00,800 --> 00:00:01,200\nDawn\nWords for pane 2\n\n");
+        // Cues fall on frames: the title card ends on frame 38 (37.5), pane 2 on 122 (121.875).
+        QTest::newRow("WebM, reading pace")
+            << int(VideoOptions::FileType::WebM) << 1 << QStringList{"vp9", "opus", "webvtt"}
+            << QByteArray("1\n00:00:01,520 --> 00:00:03,000\nWords for pane 1\n\n"
+                          "2\n00:00:03,000 --> 00:00:04,880\nDawn\nWords for pane 2\n\n");
     }
     void exportedVideo() {
         QFETCH(int, type);
+        QFETCH(int, timing);
         QFETCH(QStringList, codecs);
+        QFETCH(QByteArray, srtStart);
         VideoOptions video = options(VideoOptions::FileType(type));
+        video.animatic.timing = AnimaticOptions::Timing(timing);
         video.soundtrack = m_dir.filePath(QStringLiteral("tone.wav"));
         writeTone(video.soundtrack, 3.0);
         video.srtFile = true;
+        const std::vector<qint64> starts =
+            shotStartFrames(animaticShots(m_project, video.animatic), video.framesPerSecond);
         const QString file = m_dir.filePath(QStringLiteral("animatic%1.video").arg(type));
         QList<int> progress;
         const VideoOutcome outcome = exportVideo(m_project, video, file, [&](int done, int total) {
@@ -202,10 +214,10 @@ private Q_SLOTS:
         QCOMPARE(found, codecs);
 
         const QList<QImage> decoded = frames(file);
-        QCOMPARE(decoded.size(), 90);
-        // The middle of each pane's ten frames, after the title card's ten.
+        QCOMPARE(decoded.size(), starts.back());
+        // The middle of each pane's time, after the title card.
         for (int p = 1; p <= 8; ++p) {
-            const QImage middle = decoded[p * 10 + 5];
+            const QImage middle = decoded[(starts[p] + starts[p + 1]) / 2];
             const QRgb centre = middle.pixel(kFrame.width() / 2, kFrame.height() / 2);
             if (p == 6)
                 QCOMPARE(centre, qRgb(0, 0, 0));
@@ -213,8 +225,9 @@ private Q_SLOTS:
                 QVERIFY2(near(centre, m_colours[(p - 1) % 4]), qPrintable(QString::number(p)));
             QVERIFY(qGray(middle.pixel(4, kFrame.height() / 2)) < 20); // kept proportions
         }
+        const double seconds = double(starts.back()) / video.framesPerSecond;
 
-        // The sound lasts the video's 3.6 s: the 3 s tone, then silence.
+        // The sound lasts as long as the pictures: the 3 s tone, then silence.
         const QList<QByteArray> last =
             run("ffprobe", {"-v", "error", "-select_streams", "a", "-show_entries",
                             "packet=pts_time,duration_time", "-of", "csv=p=0", file})
@@ -223,7 +236,7 @@ private Q_SLOTS:
                 .last()
                 .split(',');
         const double audio = last.first().toDouble() + last.last().toDouble();
-        QVERIFY2(std::abs(audio - 3.6) < 0.05, qPrintable(QString::number(audio)));
+        QVERIFY2(std::abs(audio - seconds) < 0.05, qPrintable(QString::number(audio)));
 
         // Subtitle cues: the panes with words, at their times from the first picture (WebM
         // starts the pictures after the sound's priming). MP4 puts an empty sample between cues.
@@ -239,15 +252,15 @@ private Q_SLOTS:
                 cues.append({fields[0].toDouble() - start, fields[1].toDouble()});
         }
         QCOMPARE(cues.size(), 7);
-        QCOMPARE(std::lround(cues.first().x() * 1000), 400L);
-        QCOMPARE(std::lround(cues.first().y() * 1000), 400L);
-        QCOMPARE(std::lround(cues.last().x() * 1000), 3200L); // pane 6 has no words
+        const auto at = [&](int shot) { return starts[shot] * 1000 / video.framesPerSecond; };
+        QCOMPARE(std::lround(cues.first().x() * 1000), at(1));
+        QCOMPARE(std::lround(cues.first().y() * 1000), at(2) - at(1));
+        QCOMPARE(std::lround(cues.last().x() * 1000), at(8)); // pane 6 has no words
         const QByteArray srt = [&] {
             QFile f(srtFileName(file));
             return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
         }();
-        QVERIFY(srt.startsWith("1\n00:00:00,400 --> 00:00:00,800\nWords for pane 1\n\n"
-                               "2\n00:00:00,800 --> 00:00:01,200\nDawn\nWords for pane 2\n\n"));
+        QVERIFY2(srt.startsWith(srtStart), srt.constData());
         const QByteArray webvtt =
             run("ffmpeg", {"-v", "error", "-i", file, "-map", "0:s", "-f", "webvtt", "-"});
         QVERIFY(webvtt.contains("Words for pane 8"));
