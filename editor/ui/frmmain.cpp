@@ -1,5 +1,6 @@
 #include "editor/ui/frmmain.h"
 
+#include "editor/animatic/frmvideo.h"
 #include "editor/export/frmhtml.h"
 #include "editor/model/project/listentries.h"
 #include "editor/model/project/paneimage.h"
@@ -235,6 +236,9 @@ void frmMain::createMenus() {
                                QStringLiteral("mnu_ExportPDF"), &frmMain::mnu_ExportPDF_Click);
     mnu_Print = addCommand(mnu_File, QStringLiteral("Print ..."), QStringLiteral("mnu_Print"),
                            &frmMain::mnu_Print_Click);
+    mnu_ExportVideo =
+        addCommand(mnu_File, tr("Export As Video ..."), QStringLiteral("mnu_ExportVideo"),
+                   &frmMain::mnu_ExportVideo_Click);
     addSeparator(mnu_File, QStringLiteral("sep10"));
     mnu_Exit = addCommand(mnu_File, QStringLiteral("Exit"), QStringLiteral("mnu_Exit"),
                           &frmMain::ExitEditor);
@@ -278,6 +282,9 @@ void frmMain::createMenus() {
     mnu_BoardOptions =
         addCommand(mnu_Board, QStringLiteral("Properties ..."), QStringLiteral("mnu_BoardOptions"),
                    &frmMain::mnu_BoardOptions_Click);
+    addSeparator(mnu_Board, QStringLiteral("sepPlay"));
+    mnu_Play = addCommand(mnu_Board, tr("Play"), QStringLiteral("mnu_Play"),
+                          &frmMain::mnu_Play_Click, QKeySequence(Qt::Key_F5));
 
     mnu_Help = addCommand(mnuHelp, QStringLiteral("Help"), QStringLiteral("mnu_Help"),
                           &frmMain::mnu_Help_Click);
@@ -306,6 +313,7 @@ void frmMain::FillDialogLists() {
     HtmlWords = HtmlWordTable::load();
     m_frmHTML = new frmHTML(m_platform, m_project, HtmlWords, this);
     m_frmPaper = new frmPaper(systemDefaultPaper(), this);
+    m_frmVideo = new frmVideo(m_platform, this);
 }
 
 int frmMain::LayoutWindow() {

@@ -42,6 +42,7 @@ class frmMsgBox;
 class frmOptions;
 class frmHTML;
 class frmPaper;
+class frmVideo;
 class RecoveryKeeper;
 
 // The board editor's main window: owns the project and its history of changes,
@@ -176,6 +177,8 @@ private:
     void mnu_ExportHTML_Click();
     void mnu_ExportPDF_Click();
     void mnu_Print_Click();
+    void mnu_ExportVideo_Click();
+    void mnu_Play_Click();
     void mnu_MassImage_Click();
     void mnu_LoadPicture_Click();
     // Pane > Picture ... once its chooser has answered.
@@ -290,6 +293,8 @@ private:
     QAction* mnu_ExportHTML = nullptr;
     QAction* mnu_ExportPDF = nullptr;
     QAction* mnu_Print = nullptr;
+    QAction* mnu_ExportVideo = nullptr;
+    QAction* mnu_Play = nullptr;
     QAction* mnu_MassImage = nullptr;
     QAction* mnu_Exit = nullptr;
     QAction* mnu_Undo = nullptr;
@@ -316,6 +321,7 @@ private:
 
     frmHTML* m_frmHTML = nullptr;
     frmPaper* m_frmPaper = nullptr;
+    frmVideo* m_frmVideo = nullptr;
 };
 
 } // namespace editor

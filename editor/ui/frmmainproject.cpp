@@ -2,6 +2,9 @@
 // changes before the project is closed or replaced.
 #include "editor/ui/frmmain.h"
 
+#include "editor/animatic/frmplay.h"
+#include "editor/animatic/frmvideo.h"
+#include "editor/animatic/videocommands.h"
 #include "editor/export/frmhtml.h"
 #include "editor/export/pictureprogress.h"
 #include "editor/model/storage/projectstorage.h"
@@ -19,6 +22,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QTimer>
 
 #include <chrono>
@@ -216,6 +220,32 @@ void frmMain::mnu_Print_Click() {
     m_project.IsBusy = true;
     PrintBoards(this, m_platform, m_project, *m_frmPaper);
     m_project.IsBusy = false;
+}
+
+void frmMain::mnu_ExportVideo_Click() {
+    m_project.IsBusy = true;
+    ExportBoardsAsVideo(this, m_platform, m_project, *m_frmVideo);
+    m_project.IsBusy = false;
+}
+
+void frmMain::mnu_Play_Click() {
+    // Every board, so that the soundtrack is where it would be in the video.
+    VideoOptions options = m_frmVideo->options();
+    options.animatic.firstBoard = 1;
+    options.animatic.lastBoard = m_project.BoardCount;
+    m_project.IsBusy = true;
+    int shown = 0;
+    {
+        frmPlay player(m_project, options);
+        shown = player.Play(this, m_project.firstPaneOfBoard(currentBoardIndex() + 1));
+    }
+    m_project.IsBusy = false;
+    activateWindow();
+    if (shown <= 0)
+        return;
+    Combo_PageView->setCurrentIndex(m_project.boardOfPane(shown) - 1);
+    List1->setCurrentRow(shown - 1);
+    SyncPaneText();
 }
 
 void frmMain::ExitEditor() {
