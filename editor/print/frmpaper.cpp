@@ -93,6 +93,8 @@ void frmPaper::createControls() {
     layout->addLayout(buttons);
 
     connect(combo_Arrangement, &QComboBox::activated, this, &frmPaper::arrangementChanged);
+    for (QRadioButton* orientation : {option_Landscape, option_Portrait})
+        connect(orientation, &QRadioButton::clicked, this, [this] { m_orientationChosen = true; });
     connect(spin_FirstBoard, &QSpinBox::valueChanged, this,
             [this](int first) { spin_LastBoard->setMinimum(first); });
     connect(button_Go, &QPushButton::clicked, this, &QDialog::accept);
@@ -100,7 +102,9 @@ void frmPaper::createControls() {
 }
 
 void frmPaper::arrangementChanged() {
-    (combo_Arrangement->currentIndex() == 0 ? option_Landscape : option_Portrait)->setChecked(true);
+    if (!m_orientationChosen)
+        (combo_Arrangement->currentIndex() == 0 ? option_Landscape : option_Portrait)
+            ->setChecked(true);
 }
 
 std::optional<PaperOptions> frmPaper::Ask(Use use, int boardCount) {

@@ -39,10 +39,12 @@ public:
 
 private:
     void createControls();
-    // The board's grid reads best across the sheet, rows of panes down it.
+    // The board's grid reads best across the sheet, rows of panes down it, until the
+    // user chooses an orientation, which then stays.
     void arrangementChanged();
 
     bool m_allBoards = true;
+    bool m_orientationChosen = false;
     QString m_lastPdfFolder;
 
     QSpinBox* spin_FirstBoard = nullptr;

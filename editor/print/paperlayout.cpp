@@ -33,10 +33,10 @@ QList<PaperSlot> gridSlots(const QRectF& body, int gridSize, qreal lineHeight, i
         for (int column = 0; column < gridSize; ++column) {
             const QRectF cell(body.left() + column * cellWidth, body.top() + row * cellHeight,
                               cellWidth, cellHeight);
-            // The picture stands at the left of its words, as on a storyboard sheet.
-            const QRectF picture(cell.left() + gap / 2, cell.top(), side, side);
-            const QRectF wordBox(cell.left() + gap / 2, picture.bottom() + lineHeight * 0.15,
-                                 cellWidth - gap,
+            const QRectF picture(cell.left() + (cellWidth - side) / 2, cell.top(), side, side);
+            // The words start under the picture's left edge and may run on to the cell's end.
+            const QRectF wordBox(picture.left(), picture.bottom() + lineHeight * 0.15,
+                                 cell.right() - gap / 2 - picture.left(),
                                  cell.bottom() - gap / 2 - picture.bottom() - lineHeight * 0.15);
             slots.append({picture, wordBox});
         }

@@ -101,6 +101,14 @@ private Q_SLOTS:
             Q_EMIT arrangement->activated(2);
             QVERIFY(part<QRadioButton>(dialog, "option_Portrait")->isChecked());
             part<QComboBox>(dialog, "combo_Paper")->setCurrentIndex(3);
+            // An orientation the user chose stays when the arrangement changes.
+            part<QRadioButton>(dialog, "option_Landscape")->click();
+            arrangement->setCurrentIndex(0);
+            Q_EMIT arrangement->activated(0);
+            arrangement->setCurrentIndex(2);
+            Q_EMIT arrangement->activated(2);
+            QVERIFY(part<QRadioButton>(dialog, "option_Landscape")->isChecked());
+            part<QRadioButton>(dialog, "option_Portrait")->click();
         });
         m_platform->answerSave(m_dir.filePath(QStringLiteral("first.pdf")));
         trigger("mnu_ExportPDF");
