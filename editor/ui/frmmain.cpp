@@ -119,9 +119,16 @@ void frmMain::createControls() {
 
     picStage = new platform::PictureWidget(m_client);
     picStage->setObjectName(QStringLiteral("picStage"));
+    m_stageAccessibility = new StageAccessibility(picStage, *this);
+    picStage->setAccessibleName(tr("Stage"));
+    picStage->setAccessibleDescription(
+        tr("The panes of the board on show. Arrow keys choose a pane, Ctrl+Shift with an arrow "
+           "swaps it with its neighbour, Enter opens its close-up and the Menu key its menu."));
     connect(picStage, &platform::PictureWidget::mousePressed, this, &frmMain::picStage_MouseDown);
     connect(picStage, &platform::PictureWidget::mouseMoved, this, &frmMain::picStage_MouseMove);
     connect(picStage, &platform::PictureWidget::mouseReleased, this, &frmMain::picStage_MouseUp);
+    picStage->setFocusPolicy(Qt::TabFocus);
+    connect(picStage, &platform::PictureWidget::keyPressed, this, &frmMain::picStage_KeyDown);
 
     picSideBar = new QWidget(picStage);
     picSideBar->setObjectName(QStringLiteral("picSideBar"));
@@ -151,14 +158,19 @@ void frmMain::createControls() {
     Combo_PageView = new QComboBox(Toolbar1);
     Combo_PageView->setObjectName(QStringLiteral("Combo_PageView"));
     connect(Combo_PageView, &QComboBox::currentIndexChanged, this, &frmMain::Combo_PageView_Click);
+    Combo_PageView->setAccessibleName(tr("Board"));
+    Combo_PageView->setAccessibleDescription(tr("The board on show"));
 
     auto* paneList = new PaneListWidget(picSideBar);
     connect(paneList, &PaneListWidget::mousePressed, this, &frmMain::List1_MouseDown);
     List1 = paneList;
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(tr("Panes"));
+    List1->setAccessibleDescription(tr("Every pane of the project with its text"));
 
     Text1 = new QLineEdit(picSideBar);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(tr("Pane text"));
     limitTyping(*Text1, kPaneTextMaxLength);
     connect(Text1, &QLineEdit::textChanged, this, &frmMain::Text1_Change);
     // A project dropped on the text box opens; text dropped there is typed in.
@@ -168,6 +180,7 @@ void frmMain::createControls() {
 
     cmdButton = new QPushButton(QStringLiteral("swap"), picSideBar);
     cmdButton->setObjectName(QStringLiteral("cmdButton"));
+    cmdButton->setAccessibleDescription(tr("Gives the selected pane the text in the box"));
     connect(cmdButton, &QPushButton::clicked, this, &frmMain::cmdButton_Click);
 
     m_help = new frmHelp(this);
@@ -406,6 +419,7 @@ void frmMain::SyncPaneText() {
     // longer than the box takes from the keyboard.
     setTextWhole(*Text1, text, kPaneTextMaxLength);
     m_project.SelectedPane = static_cast<qint16>(List1->currentRow() + 1);
+    ShowStageSelection();
 }
 
 void frmMain::RebuildLists() {
