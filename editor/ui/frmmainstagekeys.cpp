@@ -51,8 +51,11 @@ void frmMain::picStage_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         mnu_Panes->popup(picStage->mapToGlobal(paneCentreOnStage(selected)));
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         SelectStagePane(selected);
-        if (mnu_Closeup->isEnabled())
+        if (mnu_Closeup->isEnabled()) {
             mnu_Closeup->trigger();
+            // The close-up redraws the board; the keyboard goes on from the same pane.
+            SelectStagePane(selected);
+        }
     } else if (step && modifiers.testFlags(Qt::ControlModifier | Qt::ShiftModifier)) {
         // As a drag of the selected pane onto its neighbour, then the selection follows it.
         const bool arrow = *step != StageStep::BoardStart && *step != StageStep::BoardEnd;

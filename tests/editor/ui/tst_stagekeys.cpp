@@ -120,6 +120,7 @@ private Q_SLOTS:
         });
         press(Qt::Key_Return);
         QCOMPARE(title, QStringLiteral("CloseUp : Harbour"));
+        QCOMPARE(selected(), 2);
         // A blank pane has no close-up, as its greyed menu item says.
         press(Qt::Key_Left);
         press(Qt::Key_Return);
