@@ -106,6 +106,8 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     // The JPEG encoder is linked into the program, so it is always there.
     RefreshBoard();
     m_project.IsBusy = false;
+    // The window opens with the focus on the board list; Tab or a click takes it to the stage.
+    Combo_PageView->setFocus();
 
     connect(&m_platform, &platform::Platform::workAreaChanged, this, &frmMain::ResizeWindow);
     startRecoveryKeeper();
