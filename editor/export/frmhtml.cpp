@@ -49,6 +49,7 @@ void frmHTML::createControls() {
         return widget;
     };
     SSTab1 = named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    SSTab1->setAccessibleName(tr("Export and preview"));
     auto* exportTab = new QWidget;
     auto* previewTab = new QWidget;
     SSTab1->addTab(exportTab, QStringLiteral("Export"));
@@ -56,8 +57,10 @@ void frmHTML::createControls() {
 
     Text1 = named(new QLineEdit(exportTab), QStringLiteral("Text1"));
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(tr("Export folder"));
     Command1 =
         named(new QPushButton(QStringLiteral("path"), exportTab), QStringLiteral("Command1"));
+    Command1->setAccessibleDescription(tr("Chooses the folder the pages are written to"));
 
     Frame2 = named(new QGroupBox(QStringLiteral("Scale panes for : "), exportTab),
                    QStringLiteral("Frame2"));
@@ -86,6 +89,7 @@ void frmHTML::createControls() {
     }
     Label1 = named(new QLabel(QStringLiteral("Pane Grid :"), Frame1), QStringLiteral("Label1"));
     Combo_GridSize = named(new QComboBox(Frame1), QStringLiteral("Combo_GridSize"));
+    Combo_GridSize->setAccessibleName(tr("Pane Grid"));
     auto* gridRow = new QHBoxLayout;
     gridRow->addWidget(Label1);
     gridRow->addWidget(Combo_GridSize, 1);
@@ -116,6 +120,7 @@ void frmHTML::createControls() {
 
     html_code = named(new QPlainTextEdit(previewTab), QStringLiteral("html_code"));
     html_code->setLineWrapMode(QPlainTextEdit::NoWrap);
+    html_code->setAccessibleName(tr("HTML code"));
     auto* previewLayout = new QVBoxLayout(previewTab);
     previewLayout->addWidget(html_code);
 

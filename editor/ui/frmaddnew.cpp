@@ -26,6 +26,10 @@ frmAddNew::frmAddNew(QWidget* parent) : QDialog(parent) {
     Text_BoardAmount->setObjectName(QStringLiteral("Text_BoardAmount"));
     Text_BoardAmount->setMaxLength(3);
     Text_BoardAmount->setFixedWidth(48);
+    Combo_MatrixSize->setAccessibleName(tr("Panes"));
+    Combo_MatrixSize->setAccessibleDescription(tr("The panes of every board, across and down"));
+    Text_BoardAmount->setAccessibleName(tr("Boards"));
+    Text_BoardAmount->setAccessibleDescription(tr("How many boards the project has"));
 
     auto* UpDownControl = new QWidget(Frame2);
     UpDownControl->setObjectName(QStringLiteral("UpDownControl"));
@@ -39,6 +43,8 @@ frmAddNew::frmAddNew(QWidget* parent) : QDialog(parent) {
     };
     m_up = arrow(Qt::UpArrow, QStringLiteral("UpDownControl_Up"));
     m_down = arrow(Qt::DownArrow, QStringLiteral("UpDownControl_Down"));
+    m_up->setAccessibleName(tr("One board more"));
+    m_down->setAccessibleName(tr("One board less"));
     auto* arrows = new QVBoxLayout(UpDownControl);
     arrows->setContentsMargins(0, 0, 0, 0);
     arrows->setSpacing(0);

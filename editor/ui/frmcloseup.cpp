@@ -30,6 +30,7 @@ frmCloseUp::frmCloseUp(QWidget* parent) : QDialog(parent) {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->move(twipsToPixels(240), twipsToPixels(240));
     Picture1->setSurfaceSize(QSize(twipsToPixels(6090), twipsToPixels(5220)));
+    Picture1->setAccessibleName(tr("Picture"));
 
     Command1 = new QPushButton(QStringLiteral("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

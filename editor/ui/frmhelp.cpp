@@ -26,6 +26,8 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     Text1->setGeometry(platform::twipsRect(105, 428, 5040, 4215));
     Text1->setReadOnly(true);
     Text1->setPlainText(QStringLiteral(" info"));
+    Combo_HelpTopic->setAccessibleName(tr("Help topic"));
+    Text1->setAccessibleName(tr("Help text"));
 
     Command1 = new QPushButton(QStringLiteral("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

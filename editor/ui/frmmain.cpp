@@ -110,6 +110,8 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     // The JPEG encoder is linked into the program, so it is always there.
     RefreshBoard();
     m_project.IsBusy = false;
+    // The window opens with the focus on the board list; Tab or a click takes it to the stage.
+    Combo_PageView->setFocus();
 
     connect(&m_platform, &platform::Platform::workAreaChanged, this, &frmMain::ResizeWindow);
     startRecoveryKeeper();
@@ -123,9 +125,16 @@ void frmMain::createControls() {
 
     picStage = new platform::PictureWidget(m_client);
     picStage->setObjectName(QStringLiteral("picStage"));
+    m_stageAccessibility = new StageAccessibility(picStage, *this);
+    picStage->setAccessibleName(tr("Stage"));
+    picStage->setAccessibleDescription(
+        tr("The panes of the board on show. Arrow keys choose a pane, Ctrl+Shift with an arrow "
+           "swaps it with its neighbour, Enter opens its close-up and the Menu key its menu."));
     connect(picStage, &platform::PictureWidget::mousePressed, this, &frmMain::picStage_MouseDown);
     connect(picStage, &platform::PictureWidget::mouseMoved, this, &frmMain::picStage_MouseMove);
     connect(picStage, &platform::PictureWidget::mouseReleased, this, &frmMain::picStage_MouseUp);
+    picStage->setFocusPolicy(Qt::TabFocus);
+    connect(picStage, &platform::PictureWidget::keyPressed, this, &frmMain::picStage_KeyDown);
 
     picSideBar = new QWidget(picStage);
     picSideBar->setObjectName(QStringLiteral("picSideBar"));
@@ -155,11 +164,15 @@ void frmMain::createControls() {
     Combo_PageView = new QComboBox(Toolbar1);
     Combo_PageView->setObjectName(QStringLiteral("Combo_PageView"));
     connect(Combo_PageView, &QComboBox::currentIndexChanged, this, &frmMain::Combo_PageView_Click);
+    Combo_PageView->setAccessibleName(tr("Board"));
+    Combo_PageView->setAccessibleDescription(tr("The board on show"));
 
     auto* paneList = new PaneListWidget(picSideBar);
     connect(paneList, &PaneListWidget::mousePressed, this, &frmMain::List1_MouseDown);
     List1 = paneList;
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(tr("Panes"));
+    List1->setAccessibleDescription(tr("Every pane of the project with its text"));
     // The selected pane is the highlighted entry, also when the keys move it.
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
         if (const int row = selectedPaneRow(); row >= 0)
@@ -168,6 +181,7 @@ void frmMain::createControls() {
 
     Text1 = new QLineEdit(picSideBar);
     Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(tr("Pane text"));
     limitTyping(*Text1, kPaneTextMaxLength);
     connect(Text1, &QLineEdit::textChanged, this, &frmMain::Text1_Change);
     // A project dropped on the text box opens; text dropped there is typed in.
@@ -177,6 +191,7 @@ void frmMain::createControls() {
 
     cmdButton = new QPushButton(QStringLiteral("swap"), picSideBar);
     cmdButton->setObjectName(QStringLiteral("cmdButton"));
+    cmdButton->setAccessibleDescription(tr("Gives the selected pane the text in the box"));
     connect(cmdButton, &QPushButton::clicked, this, &frmMain::cmdButton_Click);
 
     m_help = new frmHelp(this);
@@ -431,6 +446,7 @@ void frmMain::SyncPaneText() {
     if (!m_keepTyping || !Text1->isModified())
         setTextWhole(*Text1, text, kPaneTextMaxLength);
     m_project.SelectedPane = static_cast<qint16>(List1->currentRow() + 1);
+    ShowStageSelection();
 }
 
 void frmMain::RebuildLists() {

@@ -11,6 +11,7 @@
 #include "editor/model/stage/hoverhighlight.h"
 #include "editor/model/storage/recoverycopy.h"
 #include "editor/model/storage/workfolder.h"
+#include "editor/ui/stageaccessible.h"
 #include "platform/picturesurface.h"
 
 #include <QKeySequence>
@@ -48,7 +49,7 @@ class RecoveryKeeper;
 // The board editor's main window: owns the project and its history of changes,
 // lays itself out over the desktop work area and shows one board at a time on
 // the stage.
-class frmMain : public QMainWindow, private ChangeView {
+class frmMain : public QMainWindow, private ChangeView, private StageContents {
     Q_OBJECT
 public:
     explicit frmMain(platform::Platform& platform, QWidget* parent = nullptr);
@@ -128,6 +129,23 @@ private:
     void picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
     void picStage_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPoint at);
     void picStage_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
+    void picStage_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Selects a pane as a press on it does, showing its board first.
+    void SelectStagePane(int pane);
+    // A drag's swap: one step in the history, the two list entries and the board redrawn.
+    void SwapStagePanes(int selected, int target);
+    // Closeup, the flips and Make as Blank, as the pane has a picture or not.
+    void EnablePictureCommandsFor(int pane);
+    // The focus frame around the selected pane, when it is on the board on show.
+    void ShowStageSelection();
+    // The slot of a pane of the board on show, 0 for a pane elsewhere.
+    int stageSlotOf(int pane) const;
+    QPoint paneCentreOnStage(int pane) const;
+    int slotsOnShow() const override;
+    int paneInSlot(int slot) const override;
+    const PaneRecord& paneRecord(int pane) const override;
+    QRect slotRect(int slot) const override;
+    int selectedSlot() const override;
     // The pane of the board on show under `at`, 0 for none; highlights it when found.
     int HitTestPane(QPoint at, int paneSize, int gridSize);
     void List1_MouseDown(Qt::MouseButton button, QPoint globalPosition);
@@ -257,6 +275,7 @@ private:
 
     QWidget* m_client = nullptr;
     platform::PictureWidget* picStage = nullptr;
+    StageAccessibility* m_stageAccessibility = nullptr;
     QWidget* picSideBar = nullptr;
     QWidget* Toolbar1 = nullptr;
     QAction* m_back = nullptr;

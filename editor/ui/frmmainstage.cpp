@@ -1,5 +1,5 @@
 // frmMain's mouse on the stage (selection, hover, drag to swap) and the pane
-// list with its text box.
+// list with its text box. The keyboard on the stage is in frmmainstagekeys.cpp.
 #include "editor/ui/frmmain.h"
 
 #include "editor/model/commands/clearalltextscommand.h"
@@ -28,9 +28,8 @@ void frmMain::picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
     m_hoverPane = HitTestPane(at, m_paneSize, m_project.GridSize);
     m_project.SelectedPane = static_cast<qint16>(m_hoverPane);
     List1->setCurrentRow(m_hoverPane - 1);
-    const bool hasPicture = m_hoverPane > 0 && m_project.Panes[m_hoverPane].hasWorkPicture();
-    for (QAction* command : std::as_const(m_pictureCommands))
-        command->setEnabled(hasPicture);
+    EnablePictureCommandsFor(m_hoverPane);
+    ShowStageSelection();
     m_paneMenuShown = button == Qt::RightButton;
     if (button == Qt::RightButton) {
         m_dragState = false;
@@ -65,15 +64,24 @@ void frmMain::picStage_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QP
         const int selected = m_project.SelectedPane;
         const int target = HitTestPane(at, m_paneSize, m_project.GridSize);
         m_hoverPane = target;
-        if (target != 0) {
-            runAndRecord(std::make_unique<PaneSwapCommand>(*m_commands, selected, target));
-            RewritePaneListEntry(selected);
-            RewritePaneListEntry(target);
-            RefreshBoard();
-        }
+        if (target != 0)
+            SwapStagePanes(selected, target);
     }
     m_paneMenuShown = false;
     picStage->unsetCursor();
+}
+
+void frmMain::SwapStagePanes(int selected, int target) {
+    runAndRecord(std::make_unique<PaneSwapCommand>(*m_commands, selected, target));
+    RewritePaneListEntry(selected);
+    RewritePaneListEntry(target);
+    RefreshBoard();
+}
+
+void frmMain::EnablePictureCommandsFor(int pane) {
+    const bool hasPicture = pane > 0 && m_project.Panes[pane].hasWorkPicture();
+    for (QAction* command : std::as_const(m_pictureCommands))
+        command->setEnabled(hasPicture);
 }
 
 int frmMain::HitTestPane(QPoint at, int paneSize, int gridSize) {

@@ -79,6 +79,15 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
 
     for (int i = 0; i < 2; ++i)
         Frame1[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
+    Text1[0]->setAccessibleName(tr("Label"));
+    Text1[1]->setAccessibleName(tr("URL"));
+    Text1[1]->setAccessibleDescription(tr("The web address the pane links to, after http://"));
+    Text1[2]->setAccessibleName(tr("Footer Text"));
+    Text1[3]->setAccessibleName(tr("Title"));
+    Combo_GridHighlight->setAccessibleName(tr("Global Highlight"));
+    Combo_GridHighlight->setAccessibleDescription(tr("The colour of the frame around a pane"));
+    Combo_MoveHighlight->setAccessibleName(tr("Move Highlight"));
+    Combo_MoveHighlight->setAccessibleDescription(tr("The colour of the line a drag draws"));
 
     const std::array<QString, 2> captions = {QStringLiteral("Close"), QStringLiteral("Accept")};
     auto* buttons = new QHBoxLayout;
@@ -91,6 +100,17 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
         buttons->addWidget(Button_acceptOrclose[i]);
     }
     Button_acceptOrclose[0]->setToolTip(QStringLiteral("Discard"));
+    // Tab goes down the dialog as the boxes stand, not as they were made.
+    const QList<QWidget*> tabOrder = {Text1[0],
+                                      Text1[1],
+                                      Combo_GridHighlight,
+                                      Text1[3],
+                                      Text1[2],
+                                      Combo_MoveHighlight,
+                                      Button_acceptOrclose[1],
+                                      Button_acceptOrclose[0]};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     Button_acceptOrclose[1]->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -35,10 +35,13 @@ void frmEdit::createControls() {
     Combo_Def->setGeometry(platform::twipsRect(90, 45, 3630, 315));
     Combo_Def->addItems(DefinitionLists::typeNames());
     connect(Combo_Def, &QComboBox::activated, this, &frmEdit::Combo_Def_Click);
+    Combo_Def->setAccessibleName(tr("List"));
+    Combo_Def->setAccessibleDescription(tr("The list of words to edit"));
 
     List1 = new DefinitionListBox(client);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(platform::twipsRect(90, 465, 3630, 2010));
+    List1->setAccessibleName(tr("Words"));
     connect(List1, &DefinitionListBox::mouseDown, this, &frmEdit::List1_MouseDown);
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         m_editor.setSelectedLine(row);
@@ -49,6 +52,7 @@ void frmEdit::createControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(platform::twipsRect(120, 2595, 2505, 375));
     Text1->setMaxLength(DefinitionLists::MaxWordLength);
+    Text1->setAccessibleName(tr("Word"));
     Text1->setValidator(new WordValidator(Text1));
     connect(Text1, &QLineEdit::textChanged, this, &frmEdit::Text1_Change);
 
@@ -59,6 +63,9 @@ void frmEdit::createControls() {
     for (int index = 0; index < static_cast<int>(cmdButton.size()); ++index) {
         cmdButton[index]->setObjectName(QStringLiteral("cmdButton_%1").arg(index));
         cmdButton[index]->setAutoDefault(false);
+        cmdButton[index]->setAccessibleDescription(
+            index == 1 ? tr("Adds the word to the list")
+                       : tr("Puts the word in place of the selected one"));
         connect(cmdButton[index], &QPushButton::clicked, this,
                 [this, index] { cmdButton_Click(index); });
     }

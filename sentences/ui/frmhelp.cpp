@@ -25,6 +25,8 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(platform::twipsRect(90, 495, 3630, 1110));
     Text1->setReadOnly(true);
+    Combo_HelpTopic->setAccessibleName(tr("Help topic"));
+    Text1->setAccessibleName(tr("Help text"));
 
     Command1 = new QPushButton(QStringLiteral("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

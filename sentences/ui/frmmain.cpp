@@ -94,9 +94,14 @@ void frmMain::createControls() {
         heading->move(platform::twipsRect(headingLefts[index], 285, 0, 0).topLeft());
         heading->adjustSize();
     }
+    // Named after their lists, as the row and column headings show them.
+    const std::array<QString, DefinitionLists::TypeCount> chooserNames = {
+        tr("Protagonist Base"), tr("Protagonist Modify"), tr("Action Base"), tr("Action Modify"),
+        tr("Object Base"),      tr("Object Modify"),      tr("Summary")};
     for (int type = 0; type < DefinitionLists::TypeCount; ++type) {
         ComboWords[type] = new QComboBox(Frame1);
         ComboWords[type]->setObjectName(QStringLiteral("ComboWords_%1").arg(type));
+        ComboWords[type]->setAccessibleName(chooserNames[type]);
         ComboWords[type]->setGeometry(chooserPlace(type));
         // Only a person's choice arrives here; the program's own selections
         // call the handler themselves, so that choosing the same entry again
@@ -111,6 +116,7 @@ void frmMain::createControls() {
         Check1[index] = new QCheckBox(rows[index], Frame1);
         Check1[index]->setObjectName(QStringLiteral("Check1_%1").arg(index));
         Check1[index]->setGeometry(platform::twipsRect(4410, rowTops[index], 1335, 255));
+        Check1[index]->setAccessibleDescription(tr("Uses this row's words in the sentences"));
         connect(Check1[index], &QCheckBox::clicked, this, [this, index] { Check1_Click(index); });
     }
 
@@ -121,6 +127,7 @@ void frmMain::createControls() {
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(platform::twipsRect(165, 255, 5445, 1230));
     List1->setToolTip(QStringLiteral("Click to Output"));
+    List1->setAccessibleName(tr("Sentence Preview"));
     connect(List1, &QListWidget::itemClicked, this, &frmMain::List1_Click);
 
     Frame3 = new QGroupBox(QStringLiteral("Output :"), client);
@@ -130,11 +137,17 @@ void frmMain::createControls() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(platform::twipsRect(165, 270, 5445, 1245));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setAccessibleName(tr("Output"));
     // A definitions file dropped on the Output loads; text dropped there is typed in.
     for (QWidget* box : {static_cast<QWidget*>(Text1), Text1->viewport()})
         platform::relayFileDrags(box, this, isDefinitionsFile);
 
     const std::array<QGroupBox*, 2> frames = {Frame2, Frame3};
+    const std::array<QString, 2> additive = {
+        tr("Keeps what the Sentence Preview holds and adds to it"),
+        tr("Keeps what the Output holds and adds to it")};
+    const std::array<QString, 2> erase = {tr("Empties the Sentence Preview"),
+                                          tr("Empties the Output")};
     const std::array<int, 2> checkTops = {1575, 1590};
     const std::array<int, 2> eraseTops = {1545, 1590};
     for (int index = 0; index < 2; ++index) {
@@ -145,9 +158,18 @@ void frmMain::createControls() {
         Button_Erase[index] = new QPushButton(QStringLiteral("erase"), frames[index]);
         Button_Erase[index]->setObjectName(QStringLiteral("Button_Erase_%1").arg(index));
         Button_Erase[index]->setGeometry(platform::twipsRect(4950, eraseTops[index], 660, 285));
+        Check2[index]->setAccessibleDescription(additive[index]);
+        Button_Erase[index]->setAccessibleDescription(erase[index]);
         connect(Button_Erase[index], &QPushButton::clicked, this,
                 [this, index] { Button_Erase_Click(index); });
     }
+    // Tab goes row by row as the controls stand: a row's choosers, then its box.
+    const QList<QWidget*> tabOrder = {
+        ComboWords[0], ComboWords[1],   Check1[0], ComboWords[2], ComboWords[3],  Check1[1],
+        ComboWords[4], ComboWords[5],   Check1[2], ComboWords[6], Check1[3],      List1,
+        Check2[0],     Button_Erase[0], Text1,     Check2[1],     Button_Erase[1]};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void frmMain::createMenus() {

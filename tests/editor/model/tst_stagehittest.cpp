@@ -1,9 +1,12 @@
 #include "editor/model/stage/hoverhighlight.h"
 #include "editor/model/stage/stagehittest.h"
+#include "editor/model/stage/stagenavigation.h"
 #include "platform/picturesurface.h"
 #include "testmain.h"
 
 using namespace editor;
+
+Q_DECLARE_METATYPE(editor::StageStep)
 
 namespace {
 
@@ -125,6 +128,50 @@ private Q_SLOTS:
         QCOMPARE(second.copy(0, 0, 99, 200), clean.copy(0, 0, 99, 200));
         QCOMPARE(second.pixel(160, 2), kGreen);
         QCOMPARE(greenPixels(second, QRect(140, 8, 56, 20)), 0);
+    }
+
+    void keyStepLandsOnTheNeighbour_data() {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("boards");
+        QTest::addColumn<int>("pane");
+        QTest::addColumn<StageStep>("step");
+        QTest::addColumn<bool>("across");
+        QTest::addColumn<int>("target");
+        using S = StageStep;
+        QTest::newRow("right within a row") << 3 << 2 << 1 << S::Right << true << 2;
+        QTest::newRow("down within a column") << 3 << 2 << 2 << S::Down << true << 5;
+        QTest::newRow("right edge: next board, same row") << 3 << 2 << 6 << S::Right << true << 13;
+        QTest::newRow("left edge: previous board, same row")
+            << 3 << 2 << 13 << S::Left << true << 6;
+        QTest::newRow("bottom edge: next board, same column")
+            << 2 << 3 << 4 << S::Down << true << 6;
+        QTest::newRow("top edge: previous board, same column") << 2 << 3 << 5 << S::Up << true << 3;
+        QTest::newRow("left of the first board") << 2 << 3 << 1 << S::Left << true << 0;
+        QTest::newRow("right of the last board") << 2 << 3 << 12 << S::Right << true << 0;
+        QTest::newRow("a swap stays on the board") << 3 << 2 << 6 << S::Right << false << 0;
+        QTest::newRow("Home: the board's first pane")
+            << 3 << 2 << 14 << S::BoardStart << false << 10;
+        QTest::newRow("End: the board's last pane") << 3 << 2 << 10 << S::BoardEnd << false << 18;
+        QTest::newRow("none selected") << 2 << 1 << 0 << S::Right << true << 0;
+        QTest::newRow("past the last pane there is") << 3 << 112 << 999 << S::Down << true << 0;
+    }
+    void keyStepLandsOnTheNeighbour() {
+        QFETCH(int, grid);
+        QFETCH(int, boards);
+        QFETCH(int, pane);
+        QFETCH(StageStep, step);
+        QFETCH(bool, across);
+        QFETCH(int, target);
+        QCOMPARE(paneAfterStep(pane, step, grid, boards, across), target);
+    }
+
+    void focusFrameRunsInsideTheHoverFrame() {
+        const QPolygon outline = focusFrameOutline(QPoint(466, 0), 466);
+        QCOMPARE(outline.boundingRect(), QRect(QPoint(466 + 6, 6), QPoint(466 + 460, 460)));
+        // It steps around the pane number's box and leaves it clear.
+        QVERIFY(!outline.containsPoint(QPoint(466 + 20, 12), Qt::OddEvenFill));
+        QVERIFY(outline.containsPoint(QPoint(466 + 100, 100), Qt::OddEvenFill));
+        QVERIFY(focusFrameOutline(QPoint(0, 0), 40).isEmpty());
     }
 };
 

@@ -1,3 +1,4 @@
+#include "accessiblecontrols.h"
 #include "dragdriver.h"
 #include "fakeplatform.h"
 #include "sentences/engine/definitionsfile.h"
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void helpAndAbout();
     void unsavedWorkIsAskedAbout_data();
     void unsavedWorkIsAskedAbout();
+    void everyControlIsNamedAndTabsRowByRow();
 
 private:
     QComboBox* chooser(int type) const {
@@ -560,6 +562,25 @@ void tst_frmMain::unsavedWorkIsAskedAbout() {
         QCOMPARE(fileBytes(folder.filePath(QStringLiteral("story.Txt"))), QByteArray("Once\r\n"));
         QCOMPARE(fileBytes(folder.filePath(QStringLiteral("words.TwK"))).mid(10800, 3), "now");
     }
+}
+
+void tst_frmMain::everyControlIsNamedAndTabsRowByRow() {
+    QCOMPARE(testsupport::unnamedControls(m_main.get()), QStringList());
+    // The dialogs are children of the window, shown or not.
+    for (QDialog* dialog : m_main->findChildren<QDialog*>())
+        QVERIFY2(testsupport::unnamedControls(dialog).isEmpty(),
+                 qPrintable(testsupport::unnamedControls(dialog).join(", ")));
+    const QStringList names = testsupport::controlNames(m_main.get());
+    for (int type = 0; type < DefinitionLists::TypeCount; ++type)
+        QVERIFY(names.contains(
+            QStringLiteral("ComboWords_%1: %2").arg(type).arg(DefinitionLists::typeNames()[type])));
+    QVERIFY(names.contains(QStringLiteral("List1: Sentence Preview")));
+    QVERIFY(names.contains(QStringLiteral("Text1: Output")));
+
+    // Tab runs along a row of choosers to its Active box, then to the next row.
+    QWidget* from = chooser(1);
+    QCOMPARE(from->nextInFocusChain(), m_main->findChild<QWidget*>(QStringLiteral("Check1_0")));
+    QCOMPARE(from->nextInFocusChain()->nextInFocusChain(), chooser(2));
 }
 
 VV_TEST_MAIN(tst_frmMain)
