@@ -213,6 +213,9 @@ private Q_SLOTS:
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CACHE_HOME", m_home.filePath("cache"));
+        // The recent projects it remembers go there too, not into the user's own lists.
+        environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        environment.insert("XDG_DATA_HOME", m_home.filePath("data"));
         QProcess editor;
         editor.setProcessEnvironment(environment);
         editor.setWorkingDirectory(projects.path());
@@ -232,6 +235,7 @@ private Q_SLOTS:
         QCOMPARE(prepared.pixel(prepared.width() / 4, prepared.height() / 4), testsupport::kRed);
         QCOMPARE(editor.state(), QProcess::Running);
         QVERIFY(!QFileInfo::exists(installed("bin/MyProjects")));
+        QTRY_VERIFY(QFileInfo::exists(m_home.filePath("data/recently-used.xbel")));
         editor.terminate();
         if (!editor.waitForFinished(10000))
             editor.kill();

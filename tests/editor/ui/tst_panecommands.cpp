@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(names(part<QMenu>(m_window.get(), "mnu_File")).first(),
                  QStringLiteral("mnu_ChangeProject"));
         QCOMPARE(names(part<QMenu>(m_window.get(), "mnuHelp")).mid(1),
-                 QStringList({"sep03", "mnu_About"}));
+                 QStringList({"mnu_UserGuide", "sep03", "mnu_About"}));
 
         QCOMPARE(action("mnu_FlipHorizontally")->shortcut(),
                  QKeySequence(QStringLiteral("Ctrl+Z")));
