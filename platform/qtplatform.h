@@ -13,8 +13,8 @@ class MaximisedWindowSize;
 
 // The real desktop: Qt's file dialogs and message boxes, the primary screen's
 // available geometry (on Wayland, where a program is not told it, the size the
-// compositor gives the maximised main window), a clock-seeded random source and
-// libjpeg-turbo.
+// compositor gives the maximised main window; on a tiling desktop the size it
+// gives the main window), a clock-seeded random source and libjpeg-turbo.
 class QtPlatform final : public Platform {
     Q_OBJECT
 public:
@@ -26,6 +26,7 @@ public:
     QSize workArea() const override;
     void takeWorkAreaFrom(QWidget* window) override;
     bool workAreaKnown() const override;
+    bool workAreaFollowsWindow() const override { return m_tiling; }
     QString programFolder() const override;
     QString cacheFolder() const override;
     bool runsInstalled() const override;
@@ -35,6 +36,7 @@ public:
 private:
     FileChoice choose(const FileChooserRequest& request, bool save);
 
+    const bool m_tiling;
     QPointer<MaximisedWindowSize> m_maximised;
     std::mt19937_64 m_random;
     TurboJpegEncoder m_jpeg;
