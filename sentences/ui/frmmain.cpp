@@ -2,6 +2,7 @@
 
 #include "platform/documenttext.h"
 #include "platform/filedrops.h"
+#include "platform/fittofont.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "sentences/engine/definitionsfile.h"
@@ -85,14 +86,17 @@ void frmMain::createControls() {
     const std::array<QString, 3> headings = {QStringLiteral("Base"), QStringLiteral("Modify"),
                                              QStringLiteral("Active")};
     const std::array<int, 3> headingLefts = {165, 2235, 4665};
+    const std::array<int, 3> headingWidths = {2010, 2010, 1035};
     for (int index = 0; index < 3; ++index) {
         auto* heading = new QLabel(headings[index], Frame1);
         heading->setObjectName(QStringLiteral("Label1_%1").arg(index));
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
-        heading->move(platform::twipsRect(headingLefts[index], 285, 0, 0).topLeft());
-        heading->adjustSize();
+        // Down to the choosers below it, so that a taller font grows the form
+        // rather than covering them.
+        heading->setGeometry(
+            platform::twipsRect(headingLefts[index], 285, headingWidths[index], 240));
     }
     for (int type = 0; type < DefinitionLists::TypeCount; ++type) {
         ComboWords[type] = new QComboBox(Frame1);
@@ -148,6 +152,7 @@ void frmMain::createControls() {
         connect(Button_Erase[index], &QPushButton::clicked, this,
                 [this, index] { Button_Erase_Click(index); });
     }
+    platform::growToFitFont(*client);
 }
 
 void frmMain::createMenus() {
