@@ -6,8 +6,8 @@
 
 namespace platform {
 
-MaximisedWindowSize::MaximisedWindowSize(QWidget* window, QObject* parent)
-    : QObject(parent), m_window(window) {
+MaximisedWindowSize::MaximisedWindowSize(QWidget* window, Desktop desktop, QObject* parent)
+    : QObject(parent), m_window(window), m_desktop(desktop) {
     window->installEventFilter(this);
     watchNativeWindow();
 }
@@ -22,16 +22,22 @@ void MaximisedWindowSize::watchNativeWindow() {
 }
 
 // The native window hears of a new size before the widget does, so that the
-// widget's own resize handling already finds the new work area.
+// widget's own resize handling already finds the new work area. Only the desktop
+// sends a window-state event to the native window, and it does so once the new
+// state's size is in place.
 bool MaximisedWindowSize::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_window) {
         if (event->type() == QEvent::Show || event->type() == QEvent::WinIdChange)
             watchNativeWindow();
     } else if (watched == m_native) {
         switch (event->type()) {
+        case QEvent::WindowStateChange:
+            if (event->spontaneous())
+                m_maximisedByDesktop = m_native->windowStates() & Qt::WindowMaximized;
+            take();
+            break;
         case QEvent::Expose:
         case QEvent::Resize:
-        case QEvent::WindowStateChange:
             take();
             break;
         default:
@@ -42,7 +48,10 @@ bool MaximisedWindowSize::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MaximisedWindowSize::take() {
-    if (!m_native->isExposed() || !(m_native->windowStates() & Qt::WindowMaximized))
+    if (!m_native->isExposed())
+        return;
+    if (m_desktop == Desktop::Stacking &&
+        !(m_maximisedByDesktop && m_native->windowStates() & Qt::WindowMaximized))
         return;
     const QSize size = m_native->size();
     if (size == m_size || size.isEmpty())

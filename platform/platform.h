@@ -71,6 +71,9 @@ public:
     virtual void takeWorkAreaFrom(QWidget* window) { Q_UNUSED(window); }
     // False while workArea() is still the first guess.
     virtual bool workAreaKnown() const { return true; }
+    // True on a tiling desktop, where the work area is the size the desktop gives
+    // that window, whichever way it changes, and the window is never maximised.
+    virtual bool workAreaFollowsWindow() const { return false; }
     // The folder that holds the program.
     virtual QString programFolder() const = 0;
     // Where per-user scratch files go when the program's folder is read-only.

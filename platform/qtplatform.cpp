@@ -2,6 +2,7 @@
 
 #include "platform/maximisedwindowsize.h"
 #include "platform/recentlyused.h"
+#include "platform/tilingdesktop.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -58,7 +60,7 @@ QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
 } // namespace
 
 QtPlatform::QtPlatform(QObject* parent)
-    : Platform(parent),
+    : Platform(parent), m_tiling(desktopTiles(QProcessEnvironment::systemEnvironment())),
       m_random(static_cast<std::mt19937_64::result_type>(
                    std::chrono::high_resolution_clock::now().time_since_epoch().count()) ^
                std::random_device{}()) {
@@ -141,11 +143,16 @@ QSize QtPlatform::workArea() const {
 }
 
 // A Wayland client learns neither the work area nor where its windows are:
-// QScreen::availableGeometry() is the whole output there.
+// QScreen::availableGeometry() is the whole output there. A tiling desktop, on
+// X11 too, gives the window a part of the screen that no work area tells.
 void QtPlatform::takeWorkAreaFrom(QWidget* window) {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")) || m_maximised)
+    if (m_maximised ||
+        !(m_tiling || QGuiApplication::platformName().startsWith(QLatin1String("wayland"))))
         return;
-    m_maximised = new MaximisedWindowSize(window, this);
+    m_maximised = new MaximisedWindowSize(window,
+                                          m_tiling ? MaximisedWindowSize::Desktop::Tiling
+                                                   : MaximisedWindowSize::Desktop::Stacking,
+                                          this);
     connect(m_maximised, &MaximisedWindowSize::changed, this, &Platform::workAreaChanged);
 }
 

@@ -13,9 +13,10 @@ class MaximisedWindowSize;
 
 // The real desktop: Qt's file dialogs and message boxes, the primary screen's
 // available geometry (on Wayland, where a program is not told it, the size the
-// compositor gives the maximised main window), a clock-seeded random source and
-// libjpeg-turbo; settings under $XDG_CONFIG_HOME/<program>/, the recently used
-// files in the freedesktop list, pages in the desktop's browser.
+// compositor gives the maximised main window; on a tiling desktop the size it
+// gives the main window), a clock-seeded random source and libjpeg-turbo;
+// settings under $XDG_CONFIG_HOME/<program>/, the recently used files in the
+// freedesktop list, pages in the desktop's browser.
 class QtPlatform final : public Platform {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
     QSize workArea() const override;
     void takeWorkAreaFrom(QWidget* window) override;
     bool workAreaKnown() const override;
+    bool workAreaFollowsWindow() const override { return m_tiling; }
     QString programFolder() const override;
     QString cacheFolder() const override;
     bool runsInstalled() const override;
@@ -40,6 +42,7 @@ public:
 private:
     FileChoice choose(const FileChooserRequest& request, bool save);
 
+    const bool m_tiling;
     QPointer<MaximisedWindowSize> m_maximised;
     std::mt19937_64 m_random;
     TurboJpegEncoder m_jpeg;

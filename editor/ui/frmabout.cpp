@@ -1,6 +1,7 @@
 #include "editor/ui/frmabout.h"
 
 #include "editor/model/stage/boarddrawing.h"
+#include "platform/fittofont.h"
 #include "platform/numbers.h"
 
 #include <QLabel>
@@ -38,6 +39,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Command1->setGeometry(platform::twipsRect(1402, 1639, 1020, 480));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    platform::growToFitFont(*this);
 }
 
 } // namespace editor

@@ -1,6 +1,7 @@
 #include "editor/ui/frmhelp.h"
 
 #include "editor/ui/helptopics.h"
+#include "platform/fittofont.h"
 #include "platform/numbers.h"
 
 #include <QComboBox>
@@ -37,6 +38,7 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     Label1 = new QLabel(QStringLiteral("https://quorvane.example"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(platform::twipsRect(105, 4718, 3900, 435));
+    platform::growToFitFont(*this);
 }
 
 void frmHelp::FillTopics() {

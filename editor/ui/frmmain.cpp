@@ -76,6 +76,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     m_platform.takeWorkAreaFrom(this);
     m_workAreaKnown = m_platform.workAreaKnown();
     m_lastWorkAreaWidth = m_platform.workArea().width();
+    m_lastWorkAreaHeight = m_platform.workArea().height();
     m_deviceRatio = devicePixelRatioF();
     m_stageHeight = LayoutWindow();
     m_stageExtent = m_stageHeight - 15;
@@ -352,11 +353,14 @@ void frmMain::ResizeWindow() {
     // A window moved to a screen of another scale needs its bitmaps at that
     // screen's device pixels, as a new work-area width needs them at a new size.
     const int width = m_platform.workArea().width();
+    const int workAreaHeight = m_platform.workArea().height();
     const qreal ratio = devicePixelRatioF();
     // The desktop's first answer replaces the guess made at start-up whole,
-    // height included.
+    // height included, and so does every answer of a tiling desktop.
     const bool firstAnswer = !m_workAreaKnown && m_platform.workAreaKnown();
-    if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio && !firstAnswer)
+    const bool newHeight =
+        m_platform.workAreaFollowsWindow() && workAreaHeight != m_lastWorkAreaHeight;
+    if (width == m_lastWorkAreaWidth && ratio == m_deviceRatio && !firstAnswer && !newHeight)
         return;
     // A change that comes while a command is at work (on Wayland the first
     // answer often comes while a project named on the command line loads) is
@@ -367,8 +371,9 @@ void frmMain::ResizeWindow() {
     }
     m_workAreaKnown = m_platform.workAreaKnown();
     m_lastWorkAreaWidth = width;
+    m_lastWorkAreaHeight = workAreaHeight;
     m_deviceRatio = ratio;
-    if (isVisible() && !isMaximized())
+    if (isVisible() && !isMaximized() && !m_platform.workAreaFollowsWindow())
         showMaximized();
     const int height = LayoutWindow();
     {

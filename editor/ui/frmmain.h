@@ -254,6 +254,7 @@ private:
     // False while the work area laid out is the platform's first guess.
     bool m_workAreaKnown = true;
     int m_lastWorkAreaWidth = 0;
+    int m_lastWorkAreaHeight = 0; // counts only where the work area is the window's size
     int m_stageHeight = 0;
     int m_stageExtent = 0;
     int m_paneSize = 0;

@@ -1,5 +1,6 @@
 #include "editor/ui/frmmsgbox.h"
 
+#include "platform/fittofont.h"
 #include "platform/numbers.h"
 
 #include <QCheckBox>
@@ -37,6 +38,7 @@ frmMsgBox::frmMsgBox(QWidget* parent)
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     CancelButton->setGeometry(platform::twipsRect(4680, 600, 1215, 375));
     connect(CancelButton, &QPushButton::clicked, this, &frmMsgBox::CancelButton_Click);
+    platform::growToFitFont(*this);
 }
 
 frmMsgBox::Result frmMsgBox::Ask() {

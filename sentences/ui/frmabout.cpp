@@ -1,5 +1,6 @@
 #include "sentences/ui/frmabout.h"
 
+#include "platform/fittofont.h"
 #include "platform/numbers.h"
 #include "sentences/ui/formgeometry.h"
 #include "sentences/ui/programpicture.h"
@@ -40,6 +41,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(platform::twipsRect(1402, 1643, 1020, 480));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    platform::growToFitFont(*this);
 }
 
 } // namespace sentences

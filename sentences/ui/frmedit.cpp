@@ -1,5 +1,6 @@
 #include "sentences/ui/frmedit.h"
 
+#include "platform/fittofont.h"
 #include "platform/numbers.h"
 #include "sentences/engine/definitionlists.h"
 #include "sentences/ui/definitionlistbox.h"
@@ -70,6 +71,7 @@ void frmEdit::createControls() {
                 [this, index] { cmdButton_Click(index); });
     }
 
+    platform::growToFitFont(*client);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);

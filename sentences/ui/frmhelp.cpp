@@ -1,5 +1,6 @@
 #include "sentences/ui/frmhelp.h"
 
+#include "platform/fittofont.h"
 #include "platform/numbers.h"
 #include "sentences/resources/helptopics.h"
 #include "sentences/ui/formgeometry.h"
@@ -36,6 +37,7 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     Label1 = new QLabel(QStringLiteral("www.quorvane.example"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(platform::twipsRect(90, 1710, 2520, 435));
+    platform::growToFitFont(*this);
 
     connect(Combo_HelpTopic, &QComboBox::currentIndexChanged, this,
             &frmHelp::Combo_HelpTopic_Click);

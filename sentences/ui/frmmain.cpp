@@ -2,6 +2,7 @@
 
 #include "platform/documenttext.h"
 #include "platform/filedrops.h"
+#include "platform/fittofont.h"
 #include "platform/numbers.h"
 #include "platform/platform.h"
 #include "sentences/engine/definitionsfile.h"
@@ -85,14 +86,17 @@ void frmMain::createControls() {
     const std::array<QString, 3> headings = {QStringLiteral("Base"), QStringLiteral("Modify"),
                                              QStringLiteral("Active")};
     const std::array<int, 3> headingLefts = {165, 2235, 4665};
+    const std::array<int, 3> headingWidths = {2010, 2010, 1035};
     for (int index = 0; index < 3; ++index) {
         auto* heading = new QLabel(headings[index], Frame1);
         heading->setObjectName(QStringLiteral("Label1_%1").arg(index));
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
-        heading->move(platform::twipsRect(headingLefts[index], 285, 0, 0).topLeft());
-        heading->adjustSize();
+        // Down to the choosers below it, so that a taller font grows the form
+        // rather than covering them.
+        heading->setGeometry(
+            platform::twipsRect(headingLefts[index], 285, headingWidths[index], 240));
     }
     // Named after their lists, as the row and column headings show them.
     const std::array<QString, DefinitionLists::TypeCount> chooserNames = {
@@ -170,6 +174,7 @@ void frmMain::createControls() {
         Check2[0],     Button_Erase[0], Text1,     Check2[1],     Button_Erase[1]};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    platform::growToFitFont(*client);
 }
 
 void frmMain::createMenus() {

@@ -34,6 +34,8 @@ public:
     // A first guess at the work area, as on Wayland before the window is shown;
     // the next setWorkArea() is the desktop's answer.
     void guessWorkArea(QSize size);
+    // A tiling desktop: the work area is the window's size, height changes included.
+    void setTiling(bool tiling) { m_tiling = tiling; }
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     void setRunsInstalled(bool installed) { m_runsInstalled = installed; }
 
@@ -50,6 +52,7 @@ public:
     platform::MessageAnswer showMessage(const platform::MessageRequest& message) override;
     QSize workArea() const override { return m_workArea; }
     bool workAreaKnown() const override { return m_workAreaKnown; }
+    bool workAreaFollowsWindow() const override { return m_tiling; }
     QString programFolder() const override { return m_programFolder; }
     QString cacheFolder() const override { return m_folder.filePath(QStringLiteral("cache")); }
     bool runsInstalled() const override { return m_runsInstalled; }
@@ -84,6 +87,7 @@ private:
     bool m_runsInstalled = false;
     QSize m_workArea{1280, 994};
     bool m_workAreaKnown = true;
+    bool m_tiling = false;
     std::deque<platform::FileChoice> m_openAnswers;
     std::deque<platform::FileChoice> m_saveAnswers;
     std::deque<ExpectedMessage> m_expectedMessages;

@@ -152,6 +152,27 @@ private Q_SLOTS:
         QCOMPARE(editorPart<QWidget>("picStage")->size(), stage);
     }
 
+    // On a tiling desktop (as sway announces itself) the window's size is the work
+    // area, unmaximised and of any shape: the side bar's controls stay inside it.
+    void tiledWindowHoldsTheWholeSideBar() {
+        m_editor.reset();
+        qputenv("SWAYSOCK", "/nonexistent/sway-ipc.sock");
+        m_desktop = std::make_unique<platform::QtPlatform>();
+        qunsetenv("SWAYSOCK");
+        m_editor = std::make_unique<editor::frmMain>(*m_desktop);
+        m_editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_editor.get(), kTimeout));
+        for (const QSize tile : {QSize(900, 700), QSize(900, 500)}) {
+            m_editor->resize(tile);
+            QTRY_COMPARE_WITH_TIMEOUT(m_desktop->workArea(), tile, kTimeout);
+            QTRY_COMPARE_WITH_TIMEOUT(editorPart<QWidget>("picStage")->size(),
+                                      editor::computeWindowLayout(tile).stage, kTimeout);
+            const QRect shown = rectIn(m_editor->centralWidget(), m_editor.get());
+            for (const char* name : {"Combo_PageView", "List1", "Text1", "cmdButton"})
+                QVERIFY2(shown.contains(rectIn(editorPart<QWidget>(name), m_editor.get())), name);
+        }
+    }
+
     // File > Mass Image Import ... with the system's own file chooser and message box.
     void massImportRunsThroughTheMenus() {
         QTemporaryDir pictures;
@@ -229,6 +250,11 @@ int main(int argc, char** argv) {
     // A headless Weston has no seat, and Qt 6.4's Wayland text input then
     // dereferences the missing seat when it draws a text cursor.
     qputenv("QT_IM_MODULE", "none");
+    // Qt 6.4 counts a window whose frame callback is over 100 ms late as hidden
+    // and then leaves a new size's window geometry unsent: on a busy machine a
+    // maximise after a hand resize then ends in Weston's protocol error. The
+    // windows here are always on show.
+    qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", QByteArray::number(kTimeout));
     QLocale::setDefault(QLocale::c());
     // Qt's own file chooser, not a desktop portal's: the test answers it.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

@@ -238,6 +238,20 @@ private Q_SLOTS:
         QCOMPARE(m_window->stageHeight(), 948);
     }
 
+    // On a tiling desktop the work area is the tile: a new height re-lays too,
+    // and the shown window is left unmaximised.
+    void tilingDesktopFollowsEveryChangeOfTheTile() {
+        m_platform->setTiling(true);
+        const QString bitmap = givePicture(1, Qt::blue);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_platform->setWorkArea(QSize(1280, 900));
+        QCOMPARE(m_window->stageHeight(), 854);
+        QCOMPARE(child<QWidget>("picStage")->size(), QSize(1280, 854));
+        QCOMPARE(QImage(bitmap).size(), QSize(420, 420)); // (854 - 15) / 2 = 419.5
+        QVERIFY(!m_window->isMaximized());
+    }
+
     // Where the stage is too wide for its height, the side bar keeps the width its
     // controls need and the board's square gives it up.
     void sideBarKeepsRoomForItsControls_data() {
