@@ -10,6 +10,7 @@
 #include "editor/ui/paneprogress.h"
 #include "platform/busycursor.h"
 #include "platform/filedrops.h"
+#include "platform/picturesurface.h"
 #include "platform/picturewidget.h"
 #include "platform/platform.h"
 
@@ -27,7 +28,13 @@ const QString kImportProgress = QStringLiteral("Importing pictures ...");
 platform::FileChooserRequest pictureChooser(const QString& title) {
     platform::FileChooserRequest request;
     request.title = title;
-    request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg)");
+    // The first entry is selected first; the second lists every picture we read.
+    QStringList patterns;
+    for (const QString& extension : platform::pictureExtensions())
+        patterns << QStringLiteral("*.") + extension;
+    request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg);;%1 (%2)")
+                         .arg(QCoreApplication::translate("frmMain", "All pictures"),
+                              patterns.join(QLatin1Char(' ')));
     return request;
 }
 
