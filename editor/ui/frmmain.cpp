@@ -229,6 +229,14 @@ void frmMain::createMenus() {
                           &frmMain::ExitEditor);
 
     createEditMenu();
+    addSeparator(mnu_Edit, QStringLiteral("sepClipboard"));
+    mnu_CopyPicture =
+        addCommand(mnu_Edit, tr("Copy Picture"), QStringLiteral("mnu_CopyPicture"),
+                   &frmMain::mnu_CopyPicture_Click, QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnu_PastePicture =
+        addCommand(mnu_Edit, tr("Paste Picture"), QStringLiteral("mnu_PastePicture"),
+                   &frmMain::mnu_PastePicture_Click, QKeySequence(Qt::CTRL | Qt::Key_V));
+    followClipboard();
 
     mnu_Closeup = addCommand(mnu_Panes, QStringLiteral("Closeup"), QStringLiteral("mnu_Closeup"),
                              &frmMain::mnu_Closeup_Click);
@@ -256,7 +264,8 @@ void frmMain::createMenus() {
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(false);
     // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and
-    // cut, and the project's undo and redo over the box's own.
+    // cut, and the project's undo and redo over the box's own. Ctrl+C and Ctrl+V
+    // stay the box's copy and paste while it has the focus.
     Text1->installEventFilter(new EnabledShortcutsFirst(
         {mnu_FlipHorizontally, mnu_FlipVertically, mnu_Undo, mnu_Redo}, Text1));
 
@@ -406,6 +415,7 @@ void frmMain::SyncPaneText() {
     // longer than the box takes from the keyboard.
     setTextWhole(*Text1, text, kPaneTextMaxLength);
     m_project.SelectedPane = static_cast<qint16>(List1->currentRow() + 1);
+    updateClipboardCommands();
 }
 
 void frmMain::RebuildLists() {

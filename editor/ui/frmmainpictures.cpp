@@ -110,18 +110,21 @@ void frmMain::LoadPictureFile(int pane, const QString& fileName) {
     m_project.IsBusy = false;
 }
 
-void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files) {
+void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files, bool pasted) {
     const QStringList ordered = naturalOrder(files);
-    m_project.LastFileName = ordered.first();
+    if (!pasted)
+        m_project.LastFileName = ordered.first();
     m_project.IsBusy = true;
     QStringList leftOut;
     {
         platform::BusyCursor busy;
         PaneProgress progress(this, kImportProgress);
         m_paneSize = paneSizeFor(m_project.GridSize);
-        auto command = std::make_unique<DroppedPicturesCommand>(
-            *m_commands, ordered, firstPane,
-            [&progress](int done, int total) { progress.setProgress(done, total); });
+        const auto report = [&progress](int done, int total) { progress.setProgress(done, total); };
+        auto command =
+            pasted
+                ? std::make_unique<PastePictureCommand>(*m_commands, ordered, firstPane, report)
+                : std::make_unique<DroppedPicturesCommand>(*m_commands, ordered, firstPane, report);
         command->run();
         leftOut = command->leftOut();
         record(std::move(command));

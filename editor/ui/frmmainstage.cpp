@@ -31,6 +31,7 @@ void frmMain::picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
     const bool hasPicture = m_hoverPane > 0 && m_project.Panes[m_hoverPane].hasWorkPicture();
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(hasPicture);
+    updateClipboardCommands();
     m_paneMenuShown = button == Qt::RightButton;
     if (button == Qt::RightButton) {
         m_dragState = false;
