@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 // Enough for the BMP file header and the size fields of its information header.
-constexpr qint64 kHeaderBytes = 26;
+constexpr qint64 kHeaderBytes = kClaimHeaderBytes;
 
 QSize bmpSize(const QByteArray& header) {
     const auto* bytes = reinterpret_cast<const uchar*>(header.constData());
@@ -39,10 +39,13 @@ QSize gifScreenSize(const QByteArray& header) {
 
 QSize claimedPictureSize(const QString& fileName, QSize readerSize) {
     QFile file(fileName);
-    QSize claimed = readerSize.isValid() ? readerSize : QSize(0, 0);
     if (!file.open(QIODevice::ReadOnly))
-        return claimed;
-    const QByteArray header = file.read(kHeaderBytes);
+        return readerSize.isValid() ? readerSize : QSize(0, 0);
+    return claimedPictureSizeOf(file.read(kHeaderBytes), readerSize);
+}
+
+QSize claimedPictureSizeOf(const QByteArray& header, QSize readerSize) {
+    QSize claimed = readerSize.isValid() ? readerSize : QSize(0, 0);
     for (const QSize own : {bmpSize(header), gifScreenSize(header)})
         if (own.isValid())
             claimed = claimed.expandedTo(own);

@@ -15,6 +15,9 @@ inline constexpr qint64 kMaxPicturePixels = qint64(16384) * 16384;
 // reader gives no size for a BMP it will not read and reports a GIF's first frame
 // while it allocates the GIF's whole screen.
 QSize claimedPictureSize(const QString& fileName, QSize readerSize);
+// The same from the first kClaimHeaderBytes of a file's content.
+inline constexpr qint64 kClaimHeaderBytes = 26;
+QSize claimedPictureSizeOf(const QByteArray& header, QSize readerSize);
 
 // Why a picture whose header claims `size` is not read; empty when it may be.
 QString pictureSizeRefusal(QSize size);

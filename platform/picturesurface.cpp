@@ -1,9 +1,12 @@
 #include "platform/picturesurface.h"
 
+#include "platform/heifdecoder.h"
 #include "platform/numbers.h"
 #include "platform/picturelimits.h"
 #include "platform/turbojpegdecoder.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
@@ -31,15 +34,14 @@ QImage upright(QImage image, QImageIOHandler::Transformations turn) {
     return image;
 }
 
-} // namespace
-
-QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
-    QImageReader reader(fileName);
+// Reads from `reader` what the platform's own decoders did not take. `jpegFile`
+// names the file when the picture is one, for TurboJPEG's scaled decoding.
+QImage readWith(QImageReader& reader, QSize claimed, const QString& jpegFile, QString* error,
+                QSize targetSize) {
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false); // turned below, whichever way the picture is decoded
     const QSize full = reader.size();
-    if (const QString refusal = pictureSizeRefusal(claimedPictureSize(fileName, full));
-        !refusal.isEmpty()) {
+    if (const QString refusal = pictureSizeRefusal(claimed.expandedTo(full)); !refusal.isEmpty()) {
         if (error)
             *error = refusal;
         return {};
@@ -52,11 +54,11 @@ QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
     const bool shrink = targetSize.isValid() && !targetSize.isEmpty() && full.isValid() &&
                         (full.width() > targetSize.width() || full.height() > targetSize.height());
     QImage image;
-    if (shrink && reader.format() == "jpeg") {
+    if (shrink && !jpegFile.isEmpty() && reader.format() == "jpeg") {
         // Straight from the compressed data at a fraction of the size, then
         // area-averaged to the exact size. Qt's reader holds to the same limit.
         const qint64 limitMegabytes = QImageReader::allocationLimit();
-        image = decodeJpegCovering(fileName, targetSize,
+        image = decodeJpegCovering(jpegFile, targetSize,
                                    limitMegabytes > 0 ? limitMegabytes * 1024 * 1024
                                                       : kMaxPicturePixels * 4);
         if (!image.isNull() && image.size() != targetSize)
@@ -83,6 +85,38 @@ QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
     QImage opaque = blankImage(image.size(), Qt::white);
     QPainter(&opaque).drawImage(0, 0, image);
     return opaque;
+}
+
+// Enough of a file's start to tell a HEIF container.
+constexpr qint64 kHeaderBytes = 64;
+
+} // namespace
+
+QImage readPicture(const QString& fileName, QString* error, QSize targetSize) {
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly) && isHeifHeader(file.read(kHeaderBytes)))
+        return decodeHeif(fileName, targetSize, error);
+    file.close();
+    QImageReader reader(fileName);
+    return readWith(reader, claimedPictureSize(fileName, {}), fileName, error, targetSize);
+}
+
+QStringList pictureExtensions() {
+    return {QStringLiteral("bmp"),  QStringLiteral("gif"),  QStringLiteral("jpg"),
+            QStringLiteral("jpeg"), QStringLiteral("jpe"),  QStringLiteral("png"),
+            QStringLiteral("webp"), QStringLiteral("tif"),  QStringLiteral("tiff"),
+            QStringLiteral("heic"), QStringLiteral("heif"), QStringLiteral("avif")};
+}
+
+QImage readPictureData(const QByteArray& data, QString* error, QSize targetSize) {
+    if (isHeifHeader(data.left(kHeaderBytes)))
+        return decodeHeifData(data, targetSize, error);
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return readWith(reader, claimedPictureSizeOf(data.left(kClaimHeaderBytes), {}), {}, error,
+                    targetSize);
 }
 
 QRect logicalRect(const QImage& image) {

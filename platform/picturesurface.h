@@ -7,17 +7,25 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
 // The extent of `image` in logical pixels, by its device pixel ratio.
 QRect logicalRect(const QImage& image);
 
-// Reads a bitmap, GIF or JPEG file, recognised by its content, turned upright as
-// its orientation tag says and with transparent parts over white. With a valid
+// Reads a picture file (bitmap, GIF, JPEG, PNG, WebP, TIFF, HEIC, AVIF and what
+// else Qt's image plugins read), recognised by its content, turned upright as its
+// orientation tag says and with transparent parts over white; a header that claims
+// more than the picture limits allow is refused before anything is decoded. With a valid
 // `targetSize` a larger picture is shrunk to exactly that size while it is read
 // (a JPEG decodes straight at a fraction of its size, much faster for photographs).
 QImage readPicture(const QString& fileName, QString* error, QSize targetSize = {});
+// The extensions of the picture files the programs read, lower case, no dot.
+QStringList pictureExtensions();
+
+// The same for a picture file's content held in memory (pasted or downloaded).
+QImage readPictureData(const QByteArray& data, QString* error, QSize targetSize = {});
 
 // A drawing surface with a persistent picture, as the windows draw on it.
 //

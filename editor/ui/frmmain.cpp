@@ -260,6 +260,14 @@ void frmMain::createMenus() {
                           &frmMain::ExitEditor);
 
     createEditMenu();
+    addSeparator(mnu_Edit, QStringLiteral("sepClipboard"));
+    mnu_CopyPicture =
+        addCommand(mnu_Edit, tr("Copy Picture"), QStringLiteral("mnu_CopyPicture"),
+                   &frmMain::mnu_CopyPicture_Click, QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnu_PastePicture =
+        addCommand(mnu_Edit, tr("Paste Picture"), QStringLiteral("mnu_PastePicture"),
+                   &frmMain::mnu_PastePicture_Click, QKeySequence(Qt::CTRL | Qt::Key_V));
+    followClipboard();
 
     mnu_Closeup = addCommand(mnu_Panes, QStringLiteral("Closeup"), QStringLiteral("mnu_Closeup"),
                              &frmMain::mnu_Closeup_Click);
@@ -288,6 +296,7 @@ void frmMain::createMenus() {
         command->setEnabled(false);
     // While enabled, the flips' Ctrl+Z and Ctrl+X win over the text box's undo and
     // cut, and the project's undo and redo over the box's own unless it holds typing.
+    // Ctrl+C and Ctrl+V stay the box's copy and paste while it has the focus.
     new EnabledShortcutsFirst({mnu_FlipHorizontally, mnu_FlipVertically}, mnu_Undo, mnu_Redo,
                               Text1);
 
@@ -452,6 +461,7 @@ void frmMain::SyncPaneText() {
         setTextWhole(*Text1, text, kPaneTextMaxLength);
     m_project.SelectedPane = static_cast<qint16>(List1->currentRow() + 1);
     ShowStageSelection();
+    updateClipboardCommands();
 }
 
 void frmMain::RebuildLists() {

@@ -199,10 +199,17 @@ private:
     void mnu_Play_Click();
     void mnu_MassImage_Click();
     void mnu_LoadPicture_Click();
+    // Edit > Copy Picture and Paste Picture (frmmainclipboard.cpp).
+    void mnu_CopyPicture_Click();
+    void mnu_PastePicture_Click();
+    // Copy follows the selected pane, Paste also what the clipboard holds.
+    void followClipboard();
+    void updateClipboardCommands();
     // Pane > Picture ... once its chooser has answered.
     void LoadPictureFile(int pane, const QString& fileName);
-    // Several pictures dropped on `firstPane`: it and the panes after it.
-    void ImportDroppedPictures(int firstPane, const QStringList& files);
+    // Several pictures dropped on `firstPane`: it and the panes after it; with
+    // `pasted`, the step of Paste Picture.
+    void ImportDroppedPictures(int firstPane, const QStringList& files, bool pasted = false);
     // No drop while a command runs or a dialog waits for an answer.
     bool takesDrops() const;
     // The pane under a point of the window (0 for none), framed as a hover frames it.
@@ -335,6 +342,8 @@ private:
     QAction* mnu_BoardOptions = nullptr;
     QAction* mnu_About = nullptr;
     QAction* mnu_LoadPicture = nullptr;
+    QAction* mnu_CopyPicture = nullptr;
+    QAction* mnu_PastePicture = nullptr;
     // Closeup, the flips and Make as Blank: enabled together by every press on
     // the stage, as the pane under the pointer has a picture or not.
     QList<QAction*> m_pictureCommands;

@@ -10,6 +10,7 @@
 #include "editor/ui/paneprogress.h"
 #include "platform/busycursor.h"
 #include "platform/filedrops.h"
+#include "platform/picturesurface.h"
 #include "platform/picturewidget.h"
 #include "platform/platform.h"
 
@@ -27,7 +28,13 @@ const QString kImportProgress = QStringLiteral("Importing pictures ...");
 platform::FileChooserRequest pictureChooser(const QString& title) {
     platform::FileChooserRequest request;
     request.title = title;
-    request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg)");
+    // The first entry is selected first; the second lists every picture we read.
+    QStringList patterns;
+    for (const QString& extension : platform::pictureExtensions())
+        patterns << QStringLiteral("*.") + extension;
+    request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg);;%1 (%2)")
+                         .arg(QCoreApplication::translate("frmMain", "All pictures"),
+                              patterns.join(QLatin1Char(' ')));
     return request;
 }
 
@@ -103,18 +110,21 @@ void frmMain::LoadPictureFile(int pane, const QString& fileName) {
     m_project.IsBusy = false;
 }
 
-void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files) {
+void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files, bool pasted) {
     const QStringList ordered = naturalOrder(files);
-    m_project.LastFileName = ordered.first();
+    if (!pasted)
+        m_project.LastFileName = ordered.first();
     m_project.IsBusy = true;
     QStringList leftOut;
     {
         platform::BusyCursor busy;
         PaneProgress progress(this, kImportProgress);
         m_paneSize = paneSizeFor(m_project.GridSize);
-        auto command = std::make_unique<DroppedPicturesCommand>(
-            *m_commands, ordered, firstPane,
-            [&progress](int done, int total) { progress.setProgress(done, total); });
+        const auto report = [&progress](int done, int total) { progress.setProgress(done, total); };
+        auto command =
+            pasted
+                ? std::make_unique<PastePictureCommand>(*m_commands, ordered, firstPane, report)
+                : std::make_unique<DroppedPicturesCommand>(*m_commands, ordered, firstPane, report);
         command->run();
         leftOut = command->leftOut();
         record(std::move(command));

@@ -30,6 +30,7 @@ void frmMain::picStage_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
     List1->setCurrentRow(m_hoverPane - 1);
     EnablePictureCommandsFor(m_hoverPane);
     ShowStageSelection();
+    updateClipboardCommands();
     m_paneMenuShown = button == Qt::RightButton;
     if (button == Qt::RightButton) {
         m_dragState = false;

@@ -1,7 +1,8 @@
 // Sequence recognition over any chosen file name. A recognised sequence starts at
 // the chosen file, its members stay in the chosen file's folder, and recognising
 // any member gives the same sequence from there on. The picture name it gives
-// can be written into a project file and read back.
+// can be written into a project file and read back. Longer extensions (.jpeg,
+// .webp, .HEIC) are kept whole.
 #include "editor/model/project/picturesequence.h"
 #include "editor/model/storage/projectfile.h"
 #include "fuzzcheck.h"
@@ -43,6 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(sequence.leadingZeros() >= 0 && sequence.leadingZeros() <= 2);
     FUZZ_CHECK(sequence.folder() == chosen.left(chosen.size() - title.size()));
     FUZZ_CHECK(sequence.memberFileName(sequence.startNumber()) == chosen);
+    // The extension is the end of the name, a longer one taken whole from its dot.
+    FUZZ_CHECK(chosen.endsWith(sequence.extension()) &&
+               (sequence.extension().size() == 4 || sequence.extension().startsWith('.')));
     for (int number = sequence.startNumber(); number <= std::min(sequence.startNumber() + 3, 998);
          ++number) {
         const QString member = sequence.memberFileName(number);

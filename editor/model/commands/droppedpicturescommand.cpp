@@ -4,8 +4,14 @@ namespace editor {
 
 DroppedPicturesCommand::DroppedPicturesCommand(CommandContext& context, const QStringList& files,
                                                int firstPane, ProgressReport progress)
-    : ProjectChange(context, QStringLiteral("Drop Pictures"),
-                    paneRange(firstPane, firstPane + int(files.size()) - 1), false, firstPane),
+    : DroppedPicturesCommand(context, QStringLiteral("Drop Pictures"), files, firstPane,
+                             std::move(progress)) {}
+
+DroppedPicturesCommand::DroppedPicturesCommand(CommandContext& context, const QString& name,
+                                               const QStringList& files, int firstPane,
+                                               ProgressReport progress)
+    : ProjectChange(context, name, paneRange(firstPane, firstPane + int(files.size()) - 1), false,
+                    firstPane),
       m_files(files), m_firstPane(firstPane), m_progress(std::move(progress)) {}
 
 void DroppedPicturesCommand::perform() {
@@ -13,5 +19,10 @@ void DroppedPicturesCommand::perform() {
                                       context().view.bitmapSide(project().GridSize),
                                       context().folder, m_progress);
 }
+
+PastePictureCommand::PastePictureCommand(CommandContext& context, const QStringList& files,
+                                         int firstPane, ProgressReport progress)
+    : DroppedPicturesCommand(context, QStringLiteral("Paste Picture"), files, firstPane,
+                             std::move(progress)) {}
 
 } // namespace editor

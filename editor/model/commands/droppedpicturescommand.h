@@ -17,6 +17,9 @@ public:
     const QStringList& leftOut() const { return m_leftOut; }
 
 protected:
+    // The same change under another name in the history.
+    DroppedPicturesCommand(CommandContext& context, const QString& name, const QStringList& files,
+                           int firstPane, ProgressReport progress);
     void perform() override;
 
 private:
@@ -24,6 +27,14 @@ private:
     int m_firstPane;
     ProgressReport m_progress;
     QStringList m_leftOut;
+};
+
+// "Paste Picture": the clipboard's files, or the picture kept from it, from the
+// selected pane on, one step.
+class PastePictureCommand : public DroppedPicturesCommand {
+public:
+    PastePictureCommand(CommandContext& context, const QStringList& files, int firstPane,
+                        ProgressReport progress);
 };
 
 } // namespace editor

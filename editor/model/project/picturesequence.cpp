@@ -18,6 +18,21 @@ bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+// The length of the extension of a file title, its dot included: the last four
+// characters, as for Image01.jpg, or the whole of a longer extension that starts
+// with a letter (Image01.jpeg, IMG_0001.HEIC). Cutting four characters off
+// Image01.jpeg would leave the dot on the number, and no sequence at all.
+qsizetype extensionLength(const QString& title) {
+    const qsizetype dot = title.lastIndexOf(QLatin1Char('.'));
+    const qsizetype longer = title.size() - dot;
+    if (dot <= 0 || longer <= kExtensionLength || !title.at(dot + 1).isLetter())
+        return kExtensionLength;
+    for (qsizetype i = dot + 1; i < title.size(); ++i)
+        if (!title.at(i).isLetterOrNumber())
+            return kExtensionLength;
+    return longer;
+}
+
 } // namespace
 
 PictureSequence PictureSequence::recognise(const QString& fileName) {
@@ -26,9 +41,10 @@ PictureSequence PictureSequence::recognise(const QString& fileName) {
     const QString title = QFileInfo(fileName).fileName();
     if (title.size() <= kExtensionLength)
         return sequence;
+    const qsizetype extension = extensionLength(title);
     sequence.m_folder = fileName.left(fileName.size() - title.size());
-    sequence.m_extension = fileName.right(kExtensionLength);
-    const QString base = title.left(title.size() - kExtensionLength);
+    sequence.m_extension = fileName.right(extension);
+    const QString base = title.left(title.size() - extension);
 
     // Walk the last three characters towards the end: the number starts at the
     // first digit 1 to 9, and the zeros just before it are its leading zeros. A

@@ -7,8 +7,9 @@ namespace editor {
 // A numbered sequence of picture files, recognised from the name of one member
 // the user chose: Image01.jpg, Image1.gif, Image214.jpg, Image001.bmp ...
 //
-// The number is read from the end of the file title less its last four
-// characters (the extension), at most three digits, and zeros in front of it
+// The number is read from the end of the file title less its extension (its
+// last four characters, or a longer extension such as ".jpeg" or ".webp" whole),
+// at most three digits, and zeros in front of it
 // are kept as the width the members' numbers are written with.
 class PictureSequence {
 public:
@@ -33,7 +34,7 @@ public:
     // 0, 1 or 2: members are numbered with at least leadingZeros + 1 digits.
     int leadingZeros() const { return m_leadingZeros; }
     int startNumber() const { return m_startNumber; }
-    // The chosen name's last four characters, as the user's file has them.
+    // The chosen name's extension, dot included, as the user's file has it.
     QString extension() const { return m_extension; }
 
     // The file of the member numbered `number`: folder, prefix, number, extension.

@@ -42,6 +42,13 @@ private Q_SLOTS:
         // The extension keeps the user's case.
         row("Photo01.JPG", "Photo", 1, 1,
             {"Photo01.JPG", "Photo02.JPG", "Photo03.JPG", "Photo100.JPG"});
+        // Longer extensions are taken whole.
+        row("frame01.jpeg", "frame", 1, 1,
+            {"frame01.jpeg", "frame02.jpeg", "frame03.jpeg", "frame100.jpeg"});
+        row("IMG_0001.HEIC", "IMG_0", 2, 1,
+            {"IMG_0001.HEIC", "IMG_0002.HEIC", "IMG_0003.HEIC", "IMG_0100.HEIC"});
+        row("shot_001.webp", "shot_", 2, 1,
+            {"shot_001.webp", "shot_002.webp", "shot_003.webp", "shot_100.webp"});
         // Names that are nothing but the number.
         row("7.bmp", "", 0, 7, {"7.bmp", "8.bmp", "9.bmp", "100.bmp"});
         row("05.jpg", "", 1, 5, {"05.jpg", "06.jpg", "07.jpg", "100.jpg"});
@@ -66,6 +73,7 @@ private Q_SLOTS:
         refused("Img1a2.jpg", Recognition::NotASequence);
         refused("1.jp", Recognition::NotASequence);
         refused(".gif", Recognition::NotASequence);
+        refused("Photo.jpeg", Recognition::Unusable);
     }
     void recognisesTheNumberAtTheEndOfTheName() {
         QFETCH(QString, title);
@@ -84,7 +92,8 @@ private Q_SLOTS:
         QCOMPARE(sequence.prefix(), prefix);
         QCOMPARE(sequence.leadingZeros(), zeros);
         QCOMPARE(sequence.startNumber(), start);
-        QCOMPARE(sequence.extension(), title.right(4));
+        const QString dotted = title.mid(title.lastIndexOf(QLatin1Char('.')));
+        QCOMPARE(sequence.extension(), dotted.size() > 4 ? dotted : title.right(4));
         QCOMPARE(sequence.memberFileName(start), folder + members.at(0));
         QCOMPARE(sequence.memberFileName(start + 1), folder + members.at(1));
         QCOMPARE(sequence.memberFileName(start + 2), folder + members.at(2));

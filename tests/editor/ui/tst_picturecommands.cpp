@@ -22,6 +22,10 @@ namespace {
 const QString kImport = QStringLiteral("Vistavel : Import");
 const QString kLoadPicture = QStringLiteral("Vistavel : Load Picture");
 const QRgb kGrey = qRgb(193, 193, 193);
+// The first entry is the one selected first.
+const QString kPictureFilter = QStringLiteral(
+    "Formats (*.Bmp *.Gif *.Jpg);;All pictures (*.bmp *.gif *.jpg *.jpeg *.jpe *.png *.webp "
+    "*.tif *.tiff *.heic *.heif *.avif)");
 
 QRgb memberColour(int number) {
     return qRgb((number * 41) % 256, 255 - (number * 19) % 256, (number * 67) % 256);
@@ -130,7 +134,8 @@ private Q_SLOTS:
 
         const platform::FileChooserRequest& chooser = m_platform->openRequests().constLast();
         QCOMPARE(chooser.title, QStringLiteral("Mass Image Import ..."));
-        QCOMPARE(chooser.filter, QStringLiteral("Formats (*.Bmp *.Gif *.Jpg)"));
+        QCOMPARE(chooser.filter, kPictureFilter);
+        QCOMPARE(chooser.filterIndex, 1);
         QCOMPARE(lastMessage(), QStringLiteral("I found 12 compatible images.\n"
                                                "Truncation where current project specifies."));
         QCOMPARE(m_platform->messages().constLast().icon, platform::MessageIcon::Information);
@@ -205,8 +210,7 @@ private Q_SLOTS:
         m_platform->answerOpen(file);
         trigger("mnu_LoadPicture");
         QCOMPARE(m_platform->openRequests().constLast().title, QStringLiteral("Load Picture ..."));
-        QCOMPARE(m_platform->openRequests().constLast().filter,
-                 QStringLiteral("Formats (*.Bmp *.Gif *.Jpg)"));
+        QCOMPARE(m_platform->openRequests().constLast().filter, kPictureFilter);
         const PaneRecord& pane = project().Panes[3];
         QCOMPARE(pane.SourcePicture, file);
         QCOMPARE(pane.PictureName, QStringLiteral("Photo01"));

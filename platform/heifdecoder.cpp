@@ -1,0 +1,109 @@
+#include "platform/heifdecoder.h"
+
+#include "platform/picturelimits.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPainter>
+
+#include <libheif/heif.h>
+
+#include <memory>
+
+namespace platform {
+namespace {
+
+template <typename T, void (*Free)(T*)> struct Releaser {
+    void operator()(T* p) const {
+        if (p)
+            Free(p);
+    }
+};
+using Context = std::unique_ptr<heif_context, Releaser<heif_context, heif_context_free>>;
+using Handle = std::unique_ptr<heif_image_handle,
+                               Releaser<const heif_image_handle, heif_image_handle_release>>;
+using Image = std::unique_ptr<heif_image, Releaser<const heif_image, heif_image_release>>;
+using Options = std::unique_ptr<heif_decoding_options,
+                                Releaser<heif_decoding_options, heif_decoding_options_free>>;
+
+QString failure(const heif_error& error) {
+    return QCoreApplication::translate("PictureReading", "The HEIF picture cannot be read: %1.")
+        .arg(QString::fromUtf8(error.message));
+}
+
+} // namespace
+
+bool isHeifHeader(const QByteArray& header) {
+    if (header.size() < 12)
+        return false;
+    const heif_filetype_result type = heif_check_filetype(
+        reinterpret_cast<const uint8_t*>(header.constData()), int(header.size()));
+    return type == heif_filetype_yes_supported;
+}
+
+QImage decodeHeifData(const QByteArray& data, QSize targetSize, QString* error) {
+    const auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return QImage();
+    };
+    const Context context(heif_context_alloc());
+    if (!context)
+        return fail(QCoreApplication::translate("PictureReading", "Out of memory."));
+    heif_error result = heif_context_read_from_memory_without_copy(context.get(), data.constData(),
+                                                                   size_t(data.size()), nullptr);
+    if (result.code != heif_error_Ok)
+        return fail(failure(result));
+    heif_image_handle* primary = nullptr;
+    result = heif_context_get_primary_image_handle(context.get(), &primary);
+    const Handle handle(primary);
+    if (result.code != heif_error_Ok)
+        return fail(failure(result));
+    const QSize stored(heif_image_handle_get_width(primary), heif_image_handle_get_height(primary));
+    if (const QString refusal = pictureSizeRefusal(stored); !refusal.isEmpty())
+        return fail(refusal);
+
+    const bool alpha = heif_image_handle_has_alpha_channel(primary);
+    const Options options(heif_decoding_options_alloc());
+    heif_image* decodedImage = nullptr;
+    // Deeper pictures come down to eight bits a channel in the conversion.
+    result = heif_decode_image(primary, &decodedImage, heif_colorspace_RGB,
+                               alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
+                               options.get());
+    const Image decoded(decodedImage);
+    if (result.code != heif_error_Ok)
+        return fail(failure(result));
+    int stride = 0;
+    const uint8_t* pixels =
+        heif_image_get_plane_readonly(decodedImage, heif_channel_interleaved, &stride);
+    const int width = heif_image_get_width(decodedImage, heif_channel_interleaved);
+    const int height = heif_image_get_height(decodedImage, heif_channel_interleaved);
+    if (!pixels || width <= 0 || height <= 0)
+        return fail(
+            QCoreApplication::translate("PictureReading", "The HEIF picture holds no pixels."));
+    // A view of libheif's pixels, copied once: scaled when a size is asked for.
+    const QImage view(pixels, width, height, stride,
+                      alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    QImage image = targetSize.isValid() && !targetSize.isEmpty() && view.size() != targetSize
+                       ? view.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       : view.copy();
+    if (!alpha)
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter(&opaque).drawImage(0, 0, image);
+    return opaque;
+}
+
+QImage decodeHeif(const QString& fileName, QSize targetSize, QString* error) {
+    QFile file(fileName);
+    // A compressed picture larger than the largest decoded one is no photograph.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPicturePixels * 4) {
+        if (error)
+            *error = file.errorString();
+        return {};
+    }
+    return decodeHeifData(file.readAll(), targetSize, error);
+}
+
+} // namespace platform
