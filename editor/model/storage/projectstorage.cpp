@@ -10,6 +10,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -52,6 +53,36 @@ std::optional<std::unique_ptr<QLockFile>> lockSaves(const ProjectPaths& paths, i
     if (lock->error() == QLockFile::LockFailedError)
         return std::nullopt;
     return std::unique_ptr<QLockFile>();
+}
+
+// Where a save writes `path`: through a link, so that a project file or a
+// picture folder that is one keeps pointing at the saved version.
+QString throughLink(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? info.symLinkTarget() : target;
+}
+
+// Moves the commit record over the project file; where the two lie on
+// different file systems (one of them through a link), its bytes are written
+// there through a temporary file.
+bool moveRecord(const QString& record, const QString& fileName) {
+    if (::rename(QFile::encodeName(record).constData(), QFile::encodeName(fileName).constData()) ==
+        0)
+        return true;
+    if (errno != EXDEV)
+        return false;
+    QFile in(record);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.read(kLargestProjectFile + 1);
+    QSaveFile copy(fileName);
+    if (in.error() != QFileDevice::NoError || !copy.open(QIODevice::WriteOnly) ||
+        copy.write(bytes) != bytes.size() || !copy.commit())
+        return false;
+    return QFile::remove(record);
 }
 
 // Finishes what earlier saves of this picture folder, cut off, left beside
@@ -159,7 +190,9 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
     const auto lock = lockSaves(paths, kSaveWaitMs);
     if (!lock)
         return {paths.FileName};
-    const QString pictureFolder = paths.pictureFolder();
+    const QString pictureFolder = throughLink(paths.pictureFolder());
+    const QString projectFile = throughLink(paths.FileName);
+    const QString pictureParent = QFileInfo(pictureFolder).path();
     const QFileInfo current(pictureFolder);
     // A file where the picture folder should be: the texts are saved all the same.
     if (current.exists() && !current.isDir())
@@ -200,24 +233,23 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
                                   : platform::renameNoReplace(staged.path, pictureFolder);
     if (!placed)
         return abandon(pictureFolder);
-    const bool exchangeDurable = platform::syncFolder(paths.Folder);
+    const bool exchangeDurable = platform::syncFolder(pictureParent);
     step(SaveStep::FoldersExchanged);
 
     const QString record = commitRecord(pictureFolder);
-    const bool committed = ::rename(QFile::encodeName(record).constData(),
-                                    QFile::encodeName(paths.FileName).constData()) == 0;
+    const bool committed = moveRecord(record, projectFile);
     // Without its record the save was finished all the same, by an open that
     // came in between; otherwise the earlier folder goes back with the earlier
     // project file.
     if (!committed && QFileInfo::exists(record)) {
         const bool back = replacing ? exchangeFolders(staged.path, pictureFolder)
                                     : platform::renameNoReplace(pictureFolder, staged.path);
-        platform::syncFolder(paths.Folder);
+        platform::syncFolder(pictureParent);
         if (back)
             return abandon(pictureFolder);
         return staged.unwritten << paths.FileName;
     }
-    if (committed && (!platform::syncFolder(paths.Folder) || !exchangeDurable))
+    if (committed && (!platform::syncFolder(QFileInfo(projectFile).path()) || !exchangeDurable))
         staged.unwritten << paths.FileName;
     step(SaveStep::ProjectFileCommitted);
 
@@ -232,28 +264,18 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
 
 namespace {
 
-bool commitInterruptedSave(const ProjectPaths& paths) {
-    const QFileInfo folder(paths.pictureFolder());
+bool commitInterruptedSave(const QString& projectFile, const QString& pictureFolder) {
+    const QFileInfo folder(pictureFolder);
     const bool cutBetweenRenames =
-        !folder.exists() && !folder.isSymLink() && QFileInfo::exists(paths.FileName);
-    const QString holder =
-        cutBetweenRenames ? stagedWithRecord(paths.pictureFolder()) : paths.pictureFolder();
+        !folder.exists() && !folder.isSymLink() && QFileInfo::exists(projectFile);
+    const QString holder = cutBetweenRenames ? stagedWithRecord(pictureFolder) : pictureFolder;
     const std::optional<QByteArray> bytes =
         holder.isEmpty() ? std::nullopt : soundRecord(commitRecord(holder));
-    if (!bytes || (cutBetweenRenames && !platform::renameNoReplace(holder, paths.pictureFolder())))
+    if (!bytes || (cutBetweenRenames && !platform::renameNoReplace(holder, pictureFolder)))
         return false;
-    const QString record = commitRecord(paths.pictureFolder());
-    if (::rename(QFile::encodeName(record).constData(),
-                 QFile::encodeName(paths.FileName).constData()) != 0) {
-        // The picture folder lies on another file system (it is a link): the same
-        // bytes, written through a temporary file.
-        QSaveFile copy(paths.FileName);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(*bytes) != bytes->size() ||
-            !copy.commit())
-            return false;
-        QFile::remove(record);
-    }
-    platform::syncFolder(paths.Folder);
+    if (!moveRecord(commitRecord(pictureFolder), projectFile))
+        return false;
+    platform::syncFolder(QFileInfo(projectFile).path());
     return true;
 }
 
@@ -264,8 +286,9 @@ bool completeInterruptedSave(const ProjectPaths& paths) {
     const auto lock = lockSaves(paths, 0);
     if (!lock)
         return false;
-    const bool committed = commitInterruptedSave(paths);
-    finishLeftovers(paths.pictureFolder());
+    const QString pictureFolder = throughLink(paths.pictureFolder());
+    const bool committed = commitInterruptedSave(throughLink(paths.FileName), pictureFolder);
+    finishLeftovers(pictureFolder);
     return committed;
 }
 

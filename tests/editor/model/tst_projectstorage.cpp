@@ -117,6 +117,34 @@ private Q_SLOTS:
         QVERIFY(file.readAll().startsWith("4\r\n1\r\n2\r\n"));
     }
 
+    // A project file or picture folder that is a link stays one, its target saved.
+    void savesThroughLinks_data() {
+        QTest::addColumn<QString>("linked");
+        QTest::newRow("the project file") << "Trip.vv1";
+        QTest::newRow("the picture folder") << "Trip_Data";
+    }
+    void savesThroughLinks() {
+        QFETCH(QString, linked);
+        give(1, plain(QStringLiteral("in/Image01.bmp"), kRed));
+        QVERIFY(save(QStringLiteral("real/Trip.vv1")).isEmpty());
+        QVERIFY(QDir().mkpath(path(QStringLiteral("out"))));
+        for (const QString& name : {QStringLiteral("Trip.vv1"), QStringLiteral("Trip_Data")}) {
+            const QString real = path(QStringLiteral("real/") + name);
+            QVERIFY(name == linked ? QFile::link(real, path(QStringLiteral("out/") + name))
+                                   : QFile::rename(real, path(QStringLiteral("out/") + name)));
+        }
+        m_project.Panes[1].Text = QStringLiteral("again");
+        give(1, plain(QStringLiteral("in/Image02.bmp"), kBlue));
+        QVERIFY(save(QStringLiteral("out/Trip.vv1")).isEmpty());
+        QVERIFY(QFileInfo(path(QStringLiteral("out/") + linked)).isSymLink());
+        QCOMPARE(open(QStringLiteral("out/Trip.vv1")), 0);
+        QCOMPARE(m_project.Panes[1].Text, QStringLiteral("again"));
+        QCOMPARE(centre(path(QStringLiteral("out/Trip_Data/Image02-0001.bmp"))), kBlue);
+        QCOMPARE(QDir(path(QStringLiteral("real")))
+                     .entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{linked});
+    }
+
     // Dots and a leading ":" are ordinary in file names here; neither may lose the
     // picture on the way through the work folder, the picture folder and back.
     // The header's pane total bounds which panes get their pictures, whatever the
