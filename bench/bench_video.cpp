@@ -147,6 +147,8 @@ double runPeer(const QStringList& pictures, const QString& list, const QString& 
 } // namespace
 
 int main(int argc, char** argv) {
+    // Each line as it is known: a long run under load shows what it has measured.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     QGuiApplication app(argc, argv);
     QTemporaryDir scratch;
     std::printf("Preparing %d JPEG pictures of 320 x 240 ...\n", kPanes);
