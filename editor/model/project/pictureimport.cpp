@@ -43,13 +43,15 @@ QList<PaneJob> planImport(ProjectRecord& project, const PictureSequence& sequenc
                           const WorkFolder& folder) {
     QList<PaneJob> jobs;
     for (int pane = firstPane; pane <= kLastPane; ++pane) {
-        const QString source = sequence.memberFileName(sequence.startNumber() + (pane - firstPane));
-        if (!QFileInfo(source).isFile())
+        const QString source =
+            fileIgnoringCase(sequence.memberFileName(sequence.startNumber() + (pane - firstPane)));
+        if (source.isEmpty())
             break;
         PaneRecord& record = project.Panes[pane];
         PaneJob job{pane, record, source, {}, {}};
         record.PictureName = storablePictureName(sequence.prefix());
         record.SourcePicture = source;
+        record.Stamp = SourceStamp::of(source);
         record.FlipH = 0;
         record.FlipV = 0;
         job.target = newWorkPictureName(project, pane, folder);
@@ -78,6 +80,7 @@ QList<PaneJob> planDroppedPictures(ProjectRecord& project, const QStringList& fi
         PaneJob job{pane, record, source, {}, {}};
         record.PictureName = pictureNameOf(source);
         record.SourcePicture = source;
+        record.Stamp = SourceStamp::of(source);
         record.FlipH = 0;
         record.FlipV = 0;
         const bool ownName = formerNames.remove(job.kept.WorkPicture);
@@ -162,6 +165,8 @@ bool loadPicture(ProjectRecord& project, int pane, const QString& fileName, int 
     PaneRecord& record = project.Panes[pane];
     record.PictureName = pictureNameOf(fileName);
     record.SourcePicture = fileName;
+    // A picture chosen anew is read as it is now, even if it was this pane's before.
+    record.Stamp = {};
     record.FlipH = 0;
     record.FlipV = 0;
     if (PreparePaneImage(project, pane, size, true, folder, error))
@@ -217,7 +222,8 @@ QString importReport(int filled, const QString& failure) {
         report = QStringLiteral("I found %1 compatible images.\nTruncation where current project "
                                 "specifies.")
                      .arg(filled);
-    if (!failure.isEmpty())
+    // With none found the advice on names stands alone; the stop would contradict it.
+    if (filled > 0 && !failure.isEmpty())
         report += QStringLiteral("\nI stopped at a picture I could not use: ") + failure;
     return report;
 }
