@@ -222,8 +222,7 @@ QString importReport(int filled, const QString& failure) {
         report = QStringLiteral("I found %1 compatible images.\nTruncation where current project "
                                 "specifies.")
                      .arg(filled);
-    // With none found the advice on names stands alone; the stop would contradict it.
-    if (filled > 0 && !failure.isEmpty())
+    if (!failure.isEmpty())
         report += QStringLiteral("\nI stopped at a picture I could not use: ") + failure;
     return report;
 }

@@ -56,8 +56,7 @@ QStringList importDroppedPictures(ProjectRecord& project, const QStringList& fil
 inline const QString kImportTitle = QStringLiteral("Vistavel : Import");
 
 // What the import tells the user when it stopped short of pane 1000 after
-// filling `filled` panes; a failure that stopped it after a first pane is
-// named after the count.
+// filling `filled` panes; a failure that stopped it is named after the count.
 QString importReport(int filled, const QString& failure = {});
 
 } // namespace editor
