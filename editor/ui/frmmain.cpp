@@ -403,6 +403,7 @@ void frmMain::ResizeWindow() {
     }
     picStage->surface().clearPicture();
     RefreshBoard();
+    reportChangedSources();
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

@@ -160,6 +160,8 @@ private:
     void RewritePaneListEntry(int pane);
     void mnu_ChangeProject_Click();
     void reportBlankedPanes(const QList<PaneImageFailure>& failures);
+    // Says once per project that pictures it was prepared from changed on disk.
+    void reportChangedSources();
     // False, after telling the user in a box titled `commandTitle`, when no pane
     // of the project is selected.
     bool paneIsSelected(const QString& commandTitle = QStringLiteral("Vistavel : Pane"));
@@ -278,6 +280,8 @@ private:
     bool m_keepTyping = false;
     // Set while a close request that came during a command waits for its end.
     bool m_closePending = false;
+    // Set once the user was told that the project's pictures changed on disk.
+    bool m_toldSourcesChanged = false;
     HoverHighlight m_hoverHighlight;
     DragLine Line1;
 

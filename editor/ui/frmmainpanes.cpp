@@ -38,8 +38,21 @@ void frmMain::mnu_ChangeProject_Click() {
         record(std::move(command));
         if (!failures.isEmpty())
             reportBlankedPanes(failures);
+        reportChangedSources();
     }
     RefreshBoard();
+}
+
+void frmMain::reportChangedSources() {
+    if (m_toldSourcesChanged || panesWithChangedSources(m_project).isEmpty())
+        return;
+    m_toldSourcesChanged = true;
+    m_platform.showMessage(
+        {tr("Vistavel : Pictures Changed"),
+         tr("Another program changed pictures of this project on disk since I prepared them. "
+            "The panes keep the pictures they show, and I will not read the changed files "
+            "again."),
+         platform::MessageIcon::Information, platform::MessageButtons::Ok});
 }
 
 void frmMain::reportBlankedPanes(const QList<PaneImageFailure>& failures) {

@@ -82,6 +82,7 @@ void frmMain::ReplaceProject(const QString& fileName) {
         m_project.IsBusy = true;
         // The open project's steps go; its bitmaps stay until the panes let go of them.
         m_history.clear();
+        m_toldSourcesChanged = false;
         applyProjectFile(m_project, *values, paths.pictureFolder(), *m_workFolder);
         RebuildLists();
         m_paneSize = paneSizeFor(m_project.GridSize);

@@ -9,8 +9,8 @@
 namespace editor {
 
 PaneFields PaneFields::of(const PaneRecord& pane) {
-    return {pane.Text,          pane.Label,       pane.URL,   pane.WorkPicture,
-            pane.SourcePicture, pane.PictureName, pane.FlipH, pane.FlipV};
+    return {pane.Text,        pane.Label, pane.URL,   pane.WorkPicture, pane.SourcePicture,
+            pane.PictureName, pane.FlipH, pane.FlipV, pane.Stamp};
 }
 
 void PaneFields::putInto(PaneRecord& pane) const {
@@ -22,6 +22,7 @@ void PaneFields::putInto(PaneRecord& pane) const {
     pane.PictureName = PictureName;
     pane.FlipH = FlipH;
     pane.FlipV = FlipV;
+    pane.Stamp = Stamp;
 }
 
 ProjectValues ProjectValues::of(const ProjectRecord& project) {

@@ -43,6 +43,7 @@ struct PaneFields {
     QString PictureName;
     qint16 FlipH = 0;
     qint16 FlipV = 0;
+    SourceStamp Stamp;
 
     static PaneFields of(const PaneRecord& pane);
     void putInto(PaneRecord& pane) const;

@@ -4,7 +4,9 @@
 #include "platform/numbers.h"
 #include "platform/picturesurface.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryFile>
 #include <QtConcurrent/QtConcurrentMap>
@@ -38,6 +40,12 @@ bool writeScratchBitmap(const QImage& image, const QString& target, QString* err
     }
     file.setAutoRemove(false);
     return true;
+}
+
+QString changedSourceError(const QString& source) {
+    return QStringLiteral("%1: %2").arg(
+        source, QCoreApplication::translate("PaneImage",
+                                            "changed on disk since the pane's picture was made"));
 }
 
 } // namespace
@@ -83,14 +91,18 @@ bool PreparePaneImage(ProjectRecord& project, int pane, int size, bool newFile,
     if (!newFile && !record.hasWorkPicture())
         return true;
     const QString target = newFile ? newWorkPictureName(project, pane, folder) : record.WorkPicture;
-    const QString failure =
-        writePaneImage(record.SourcePicture, size, record.FlipH != 0, record.FlipV != 0, target);
+    const SourceStamp stamp = SourceStamp::of(record.SourcePicture);
+    const QString failure = record.sourceIsAsPrepared()
+                                ? writePaneImage(record.SourcePicture, size, record.FlipH != 0,
+                                                 record.FlipV != 0, target)
+                                : changedSourceError(record.SourcePicture);
     if (!failure.isEmpty()) {
         if (error)
             *error = failure;
         return false;
     }
     record.WorkPicture = target;
+    record.Stamp = stamp;
     return true;
 }
 
@@ -105,6 +117,9 @@ prepareNewPaneImages(ProjectRecord& project, const QList<int>& panes, int size,
         bool flipH;
         bool flipV;
         QString target;
+        // Taken before the source is read; empty for a source changed since
+        // the pane's bitmap was made, which is not read again.
+        SourceStamp stamp;
     };
     QList<Job> jobs;
     for (int p : panes) {
@@ -114,19 +129,26 @@ prepareNewPaneImages(ProjectRecord& project, const QList<int>& panes, int size,
         const QString previous = record.WorkPicture;
         // Recorded at once, so the next pane's name steers clear of it.
         record.WorkPicture = newWorkPictureName(project, p, folder);
-        jobs.append({p, previous, record.SourcePicture, record.FlipH != 0, record.FlipV != 0,
-                     record.WorkPicture});
+        jobs.append(
+            {p, previous, record.SourcePicture, record.FlipH != 0, record.FlipV != 0,
+             record.WorkPicture,
+             record.sourceIsAsPrepared() ? SourceStamp::of(record.SourcePicture) : SourceStamp{}});
     }
     const QFuture<QString> rendering = QtConcurrent::mapped(jobs, [size](const Job& job) {
+        if (job.stamp.file.isEmpty())
+            return changedSourceError(job.source);
         return writePaneImage(job.source, size, job.flipH, job.flipV, job.target);
     });
     QList<PaneImageFailure> failures;
     const int total = static_cast<int>(jobs.size());
     for (int i = 0; i < total; ++i) {
         const QString error = rendering.resultAt(i);
+        PaneRecord& record = project.Panes[jobs.at(i).pane];
         if (!error.isEmpty()) {
-            project.Panes[jobs.at(i).pane].WorkPicture = jobs.at(i).previous;
+            record.WorkPicture = jobs.at(i).previous;
             failures.append({jobs.at(i).pane, error});
+        } else {
+            record.Stamp = jobs.at(i).stamp;
         }
         if (progress)
             progress(i + 1, total);
@@ -142,8 +164,10 @@ QList<PaneImageFailure> rewritePaneImages(const ProjectRecord& project, const QL
                                                                                        size](
                                                                                           int p) {
         const PaneRecord& record = project.Panes[p];
-        const QString error = writePaneImage(record.SourcePicture, size, record.FlipH != 0,
-                                             record.FlipV != 0, record.WorkPicture);
+        const QString error = record.sourceIsAsPrepared()
+                                  ? writePaneImage(record.SourcePicture, size, record.FlipH != 0,
+                                                   record.FlipV != 0, record.WorkPicture)
+                                  : changedSourceError(record.SourcePicture);
         // A source on a drive that is gone or in a folder that moved: the
         // bitmap itself, already mirrored, is scaled, as Board Setup does.
         if (!error.isEmpty() &&
@@ -159,6 +183,15 @@ QList<PaneImageFailure> rewritePaneImages(const ProjectRecord& project, const QL
 }
 
 } // namespace
+
+QList<int> panesWithChangedSources(const ProjectRecord& project) {
+    QList<int> panes;
+    for (int p = 1; p <= kLastPane; ++p)
+        if (project.Panes[p].hasSourcePicture() && !project.Panes[p].sourceIsAsPrepared() &&
+            QFileInfo::exists(project.Panes[p].SourcePicture))
+            panes << p;
+    return panes;
+}
 
 QList<PaneImageFailure> rewriteAllPaneImages(const ProjectRecord& project, int size) {
     QList<int> panes;

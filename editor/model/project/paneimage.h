@@ -39,6 +39,11 @@ QString writePaneImage(const QString& source, int size, bool flipH, bool flipV,
 bool PreparePaneImage(ProjectRecord& project, int pane, int size, bool newFile,
                       const WorkFolder& folder, QString* error);
 
+// The panes 1 to 1000 whose source picture was replaced on disk since their
+// bitmap was made from it (one that went, as on a drive unplugged, is not
+// counted); they keep that bitmap.
+QList<int> panesWithChangedSources(const ProjectRecord& project);
+
 struct PaneImageFailure {
     int pane = 0;
     QString error;

@@ -13,6 +13,7 @@ struct PictureFields {
     qint16 FlipH = 0;
     qint16 FlipV = 0;
     QString PictureName;
+    SourceStamp Stamp;
 };
 
 qint16 toggled(qint16 flag) {
@@ -70,8 +71,8 @@ void movePictures(ProjectRecord& project, int offset, const QList<int>& order) {
     QList<PictureFields> kept;
     for (int i = 1; i <= order.size(); ++i) {
         const PaneRecord& pane = project.Panes[offset + i];
-        kept.append(
-            {pane.WorkPicture, pane.SourcePicture, pane.FlipH, pane.FlipV, pane.PictureName});
+        kept.append({pane.WorkPicture, pane.SourcePicture, pane.FlipH, pane.FlipV, pane.PictureName,
+                     pane.Stamp});
     }
     for (int i = 1; i <= order.size(); ++i) {
         const PictureFields& from = kept.at(order.at(i - 1) - offset - 1);
@@ -81,6 +82,7 @@ void movePictures(ProjectRecord& project, int offset, const QList<int>& order) {
         to.FlipH = from.FlipH;
         to.FlipV = from.FlipV;
         to.PictureName = from.PictureName;
+        to.Stamp = from.Stamp;
     }
 }
 

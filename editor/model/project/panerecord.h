@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/model/project/sourcestamp.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -24,9 +26,15 @@ struct PaneRecord {
     QPoint StagePos;
     // The source file's title less its last four characters; names the pane's files.
     QString PictureName = kNoPicture;
+    // The source picture when the prepared bitmap was last made from it.
+    SourceStamp Stamp;
 
     bool hasWorkPicture() const { return WorkPicture != kNoPicture; }
     bool hasSourcePicture() const { return SourcePicture != kNoPicture; }
+    // A source picture that is still the one the prepared bitmap was made from.
+    bool sourceIsAsPrepared() const {
+        return hasSourcePicture() && Stamp.allowsReading(SourcePicture);
+    }
     // No picture: the three picture fields "none", no mirroring.
     void makeBlank();
 };
@@ -37,6 +45,7 @@ inline void PaneRecord::makeBlank() {
     PictureName = kNoPicture;
     FlipH = 0;
     FlipV = 0;
+    Stamp = {};
 }
 
 } // namespace editor

@@ -10,6 +10,7 @@ bool isPane(int pane) {
 void copyStoredFields(const PaneRecord& from, PaneRecord& to) {
     to.WorkPicture = from.WorkPicture;
     to.SourcePicture = from.SourcePicture;
+    to.Stamp = from.Stamp;
     to.PictureName = from.PictureName;
     to.FlipH = from.FlipH;
     to.FlipV = from.FlipV;

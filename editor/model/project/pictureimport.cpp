@@ -43,13 +43,15 @@ QList<PaneJob> planImport(ProjectRecord& project, const PictureSequence& sequenc
                           const WorkFolder& folder) {
     QList<PaneJob> jobs;
     for (int pane = firstPane; pane <= kLastPane; ++pane) {
-        const QString source = sequence.memberFileName(sequence.startNumber() + (pane - firstPane));
-        if (!QFileInfo(source).isFile())
+        const QString source =
+            fileIgnoringCase(sequence.memberFileName(sequence.startNumber() + (pane - firstPane)));
+        if (source.isEmpty())
             break;
         PaneRecord& record = project.Panes[pane];
         PaneJob job{pane, record, source, {}, {}};
         record.PictureName = storablePictureName(sequence.prefix());
         record.SourcePicture = source;
+        record.Stamp = SourceStamp::of(source);
         record.FlipH = 0;
         record.FlipV = 0;
         job.target = newWorkPictureName(project, pane, folder);
@@ -78,6 +80,7 @@ QList<PaneJob> planDroppedPictures(ProjectRecord& project, const QStringList& fi
         PaneJob job{pane, record, source, {}, {}};
         record.PictureName = pictureNameOf(source);
         record.SourcePicture = source;
+        record.Stamp = SourceStamp::of(source);
         record.FlipH = 0;
         record.FlipV = 0;
         const bool ownName = formerNames.remove(job.kept.WorkPicture);
@@ -162,6 +165,8 @@ bool loadPicture(ProjectRecord& project, int pane, const QString& fileName, int 
     PaneRecord& record = project.Panes[pane];
     record.PictureName = pictureNameOf(fileName);
     record.SourcePicture = fileName;
+    // A picture chosen anew is read as it is now, even if it was this pane's before.
+    record.Stamp = {};
     record.FlipH = 0;
     record.FlipV = 0;
     if (PreparePaneImage(project, pane, size, true, folder, error))

@@ -4,6 +4,7 @@
 #include "platform/characters.h"
 #include "platform/numbers.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -79,6 +80,18 @@ PictureSequence PictureSequence::recognise(const QString& fileName) {
 
 QString PictureSequence::memberFileName(int number) const {
     return m_folder + m_prefix + platform::zeroPadded(number, m_leadingZeros + 1) + m_extension;
+}
+
+QString fileIgnoringCase(const QString& fileName) {
+    const QFileInfo exact(fileName);
+    if (exact.isFile())
+        return fileName;
+    const QString name = exact.fileName();
+    const QFileInfoList files = exact.dir().entryInfoList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QFileInfo& file : files)
+        if (file.fileName().compare(name, Qt::CaseInsensitive) == 0)
+            return file.filePath();
+    return {};
 }
 
 QString pictureNameOf(const QString& fileName) {

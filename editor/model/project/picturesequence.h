@@ -50,6 +50,12 @@ private:
     QString m_extension;
 };
 
+// `fileName` when it is a file; otherwise the first file, in name order, of its
+// folder whose name differs from it only in letter case (names on the original
+// platform ignore case, so a sequence may run Image01.JPG, image02.jpg);
+// empty when there is none.
+QString fileIgnoringCase(const QString& fileName);
+
 // The name a pane's files are named after: the file title less its last four
 // characters ("Image01.bmp" gives "Image01"); a shorter title is taken whole.
 // The name is made storable as storablePictureName() says.

@@ -15,7 +15,8 @@ namespace editor {
 
 // The frame and label drawn around the pane under the pointer. The frame runs
 // 2 pixels inside the slot and steps around the 36 x 24 box where the pane
-// number stands; the label follows that box. Each drawing first puts back, from
+// number stands; the label follows that box and ends at the frame's right
+// edge, never beyond its pane. Each drawing first puts back, from
 // the clean board copy, only the part of the stage the previous one covered:
 // a hover then costs one pane's pixels instead of a whole stage's, which keeps
 // up with the pointer on large screens.

@@ -328,22 +328,38 @@ private Q_SLOTS:
         QVERIFY(leftoverPartFiles().isEmpty());
     }
 
+    void aMemberNamedInOtherLettersCaseIsTaken() {
+        const QString chosen = writeSequence(QStringLiteral("Image"), 1, 1);
+        writeSequence(QStringLiteral("image"), 2, 2);
+        QVERIFY(QFile::rename(m_dir.filePath(QStringLiteral("image02.bmp")),
+                              m_dir.filePath(QStringLiteral("image02.BMP"))));
+        const SequenceImport result = import(chosen, 1);
+        QCOMPARE(result.filled, 2);
+        QCOMPARE(m_project.Panes[2].SourcePicture, m_dir.filePath(QStringLiteral("image02.BMP")));
+    }
+
     void reportsWhatItFound_data() {
         QTest::addColumn<int>("filled");
+        QTest::addColumn<QString>("failure");
         QTest::addColumn<QString>("text");
-        QTest::newRow("none") << 0
-                              << "I couldn't find any compatible images.\n"
-                                 "Choose images with number patterns such as : \n"
-                                 "Image01.bmp, Image1.gif, Image214.jpg";
-        QTest::newRow("one") << 1 << "I found only 1 compatible image.";
-        QTest::newRow("eight") << 8
+        const QString none = QStringLiteral("I couldn't find any compatible images.\n"
+                                            "Choose images with number patterns such as : \n"
+                                            "Image01.bmp, Image1.gif, Image214.jpg");
+        QTest::newRow("none") << 0 << "" << none;
+        QTest::newRow("one") << 1 << "" << "I found only 1 compatible image.";
+        QTest::newRow("one, then a stop")
+            << 1 << "Image02.bmp: bad"
+            << "I found only 1 compatible image.\n"
+               "I stopped at a picture I could not use: Image02.bmp: bad";
+        QTest::newRow("eight") << 8 << ""
                                << "I found 8 compatible images.\n"
                                   "Truncation where current project specifies.";
     }
     void reportsWhatItFound() {
         QFETCH(int, filled);
+        QFETCH(QString, failure);
         QFETCH(QString, text);
-        QCOMPARE(importReport(filled), text);
+        QCOMPARE(importReport(filled, failure), text);
     }
 
     void stopsSilentlyAfterPane1000() {

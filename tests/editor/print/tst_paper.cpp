@@ -432,6 +432,45 @@ private Q_SLOTS:
         QCOMPARE(int(defaultPaperSize(printerSize, QLocale::MeasurementSystem(measurement))),
                  paper);
     }
+
+    // Paper shows what the stage shows: a source replaced since the pane's bitmap
+    // was made, or one cut short, prints from the bitmap.
+    void sourcePrintsOnlyWhileItIsThePreparedPicture_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QRgb>("printed");
+        QTest::newRow("unchanged") << "" << kRed;
+        QTest::newRow("replaced since") << "replace" << kYellow;
+        QTest::newRow("gone since") << "remove" << kYellow;
+        QTest::newRow("a JPEG cut short") << "cut" << kYellow;
+    }
+    void sourcePrintsOnlyWhileItIsThePreparedPicture() {
+        QFETCH(QString, change);
+        QFETCH(QRgb, printed);
+        PaneRecord pane;
+        pane.SourcePicture = m_dir.filePath(QStringLiteral("source.jpg"));
+        QVERIFY(solid(kRed, 200).save(pane.SourcePicture, "JPEG", 95));
+        pane.WorkPicture = picture(QStringLiteral("bitmap.bmp"), solid(kYellow));
+        pane.Stamp = SourceStamp::of(pane.SourcePicture);
+        if (change == QLatin1String("replace")) {
+            QVERIFY(QFile::remove(pane.SourcePicture));
+            QVERIFY(solid(kBlue, 300).save(pane.SourcePicture, "JPEG", 95));
+        } else if (change == QLatin1String("remove")) {
+            QVERIFY(QFile::remove(pane.SourcePicture));
+        } else if (change == QLatin1String("cut")) {
+            QFile file(pane.SourcePicture);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.resize(file.size() * 2 / 3));
+            file.close();
+            pane.Stamp = SourceStamp::of(pane.SourcePicture);
+        }
+        const QImage image = paperPicture(pane, 100);
+        QVERIFY(!image.isNull());
+        const QRgb centre = image.pixel(50, 50);
+        QVERIFY2(qAbs(qRed(centre) - qRed(printed)) < 24 &&
+                     qAbs(qGreen(centre) - qGreen(printed)) < 24 &&
+                     qAbs(qBlue(centre) - qBlue(printed)) < 24,
+                 qPrintable(QString::number(centre, 16)));
+    }
 };
 
 VV_TEST_MAIN(PaperTest)

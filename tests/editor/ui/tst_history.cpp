@@ -383,6 +383,21 @@ private Q_SLOTS:
     // A bitmap an undo brings back after the stage changed its size is made at
     // the new size, as those on show are; from the bitmap itself when its source
     // picture is gone (a drive unplugged).
+    // Pictures another program replaced on disk (an editor saving over the same
+    // project) are not read again: the panes keep what they show, said once.
+    void aSetupKeepsPicturesThatChangedOnDisk() {
+        QImage other(50, 50, QImage::Format_RGB32);
+        other.fill(qRgb(0, 0, 255));
+        QVERIFY(QFile::remove(project().Panes[1].SourcePicture));
+        QVERIFY(other.save(project().Panes[1].SourcePicture, "BMP"));
+        m_platform->expectMessage(QStringLiteral("Vistavel : Pictures Changed"));
+        setUp(1, QStringLiteral("3"), false);
+        setUp(0, QStringLiteral("2"), false);
+        const QImage shown(project().Panes[1].WorkPicture);
+        QCOMPARE(shown.pixel(shown.width() / 2, shown.height() / 2), qRgb(200, 30, 30));
+        QCOMPARE(QImage(project().Panes[2].WorkPicture).size().width(), m_window->paneBitmapSide());
+    }
+
     void undoAfterAResizeFitsTheBitmapToTheStage() {
         for (int pane : {1, 2})
             QVERIFY(QFile::remove(project().Panes[pane].SourcePicture));

@@ -155,7 +155,11 @@ private Q_SLOTS:
         project().Panes[1].Label = QStringLiteral("Harbour at first light");
         project().Panes[2].Label = QStringLiteral("Harbour ...");
         const QRect label(38, 8, paneSize - 44, 22);
+        const QRect neighbour(paneSize, 0, paneSize, paneSize);
+        const QImage clean = stageImage().copy(neighbour);
         hover(slotCentre(1));
+        // The label never runs into the next pane, whatever the font's width.
+        QCOMPARE(stageImage().copy(neighbour), clean);
         const QImage first = stageImage().copy(label);
         hover(slotCentre(2));
         const QImage second = stageImage().copy(label.translated(paneSize, 0));
