@@ -99,13 +99,14 @@ private Q_SLOTS:
         const QMenu* file = m_window->findChild<QMenu*>(QStringLiteral("mnu_File"));
         const QList<QAction*> items = file->actions();
         const qsizetype at = items.indexOf(m_window->findChild<QAction*>("mnu_ExportHTML"));
-        QVERIFY(at >= 0 && at + 4 < items.size());
+        QVERIFY(at >= 0 && at + 5 < items.size());
         QCOMPARE(items.at(at)->text(), QStringLiteral("Export As Html ..."));
         QCOMPARE(items.at(at + 1)->objectName(), QStringLiteral("mnu_ExportPDF"));
         QCOMPARE(items.at(at + 2)->objectName(), QStringLiteral("mnu_Print"));
-        QVERIFY(items.at(at + 3)->isSeparator());
-        QCOMPARE(items.at(at + 3)->objectName(), QStringLiteral("sep10"));
-        QCOMPARE(items.at(at + 4)->objectName(), QStringLiteral("mnu_Exit"));
+        QCOMPARE(items.at(at + 3)->objectName(), QStringLiteral("mnu_ExportVideo"));
+        QVERIFY(items.at(at + 4)->isSeparator());
+        QCOMPARE(items.at(at + 4)->objectName(), QStringLiteral("sep10"));
+        QCOMPARE(items.at(at + 5)->objectName(), QStringLiteral("mnu_Exit"));
     }
 
     void dialogOpensWithNoFileChosen() {

@@ -89,7 +89,8 @@ private Q_SLOTS:
                                     "mnu_FlipVertically", "sep09", "mnu_MakeBlank", "sep05",
                                     "mnu_RandomShuffle", "mnu_Options"}));
         QCOMPARE(names(part<QMenu>(m_window.get(), "mnu_Board")),
-                 QStringList({"mnu_BoardChangeProject", "sep11", "mnu_BoardOptions"}));
+                 QStringList({"mnu_BoardChangeProject", "sep11", "mnu_BoardOptions", "sepPlay",
+                              "mnu_Play"}));
         QCOMPARE(names(part<QMenu>(m_window.get(), "mnu_File")).first(),
                  QStringLiteral("mnu_ChangeProject"));
         QCOMPARE(names(part<QMenu>(m_window.get(), "mnuHelp")).mid(1),
