@@ -118,6 +118,17 @@ void frmVideo::createControls() {
     buttons->addWidget(button_Go);
     buttons->addWidget(button_Cancel);
 
+    // Named for a screen reader after what they stand beside.
+    spin_FirstBoard->setAccessibleName(tr("First board"));
+    spin_LastBoard->setAccessibleName(tr("Last board"));
+    spin_Seconds->setAccessibleName(tr("Seconds for every pane"));
+    spin_WordsPerMinute->setAccessibleName(tr("Reading pace"));
+    spin_Shortest->setAccessibleName(tr("Shortest time"));
+    combo_FrameSize->setAccessibleName(tr("Frame size"));
+    combo_FrameRate->setAccessibleName(tr("Frame rate"));
+    combo_FileType->setAccessibleName(tr("File type"));
+    text_Soundtrack->setAccessibleName(tr("Soundtrack"));
+
     auto* form = new QFormLayout;
     form->addRow(tr("Boards"), range);
     form->addRow(tr("Frame size"), combo_FrameSize);

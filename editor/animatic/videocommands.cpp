@@ -2,11 +2,11 @@
 
 #include "editor/animatic/frmvideo.h"
 #include "editor/animatic/videoexport.h"
+#include "editor/model/storage/writeplace.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QProgressDialog>
 
 namespace editor {
@@ -56,12 +56,17 @@ void ExportBoardsAsVideo(QWidget* parent, platform::Platform& platform,
     request.filter = mp4 ? QCoreApplication::translate("VideoExport", "MP4 video (*.mp4)")
                          : QCoreApplication::translate("VideoExport", "WebM video (*.webm)");
     request.proposedName = QStringLiteral("Untitled.") + suffix;
+    // The chooser adds the suffix itself, so its "replace?" question covers the real name.
+    request.defaultSuffix = suffix;
     const platform::FileChoice choice = platform.chooseSaveFile(request);
     if (choice.cancelled)
         return;
-    QString fileName = choice.fileName;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QLatin1Char('.') + suffix;
+    const QString& fileName = choice.fileName;
+    if (const std::optional<QString> refusal = workFolderRefusal(fileName, platform)) {
+        platform.showMessage({kVideoTitle, *refusal, platform::MessageIcon::Exclamation,
+                              platform::MessageButtons::Ok});
+        return;
+    }
     VideoOutcome outcome;
     {
         PaneProgress progress(parent);

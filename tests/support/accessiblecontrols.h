@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QStringList>
@@ -14,6 +15,9 @@ inline QStringList controlNames(const QWidget* root) {
     QStringList names;
     for (const QWidget* widget : root->findChildren<QWidget*>()) {
         if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(root))
+            continue;
+        // A spin box speaks for the line edit inside it.
+        if (qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()))
             continue;
         QAccessibleInterface* control =
             QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));

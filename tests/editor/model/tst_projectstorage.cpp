@@ -71,6 +71,7 @@ private:
         PaneRecord& record = m_project.Panes[pane];
         record.SourcePicture = file;
         record.PictureName = pictureNameOf(file);
+        record.Stamp = {};
         QString error;
         QVERIFY2(PreparePaneImage(m_project, pane, kSize, true, *m_work, &error),
                  qPrintable(error));

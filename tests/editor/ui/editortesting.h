@@ -47,6 +47,8 @@ inline QString givePicture(editor::frmMain& window, int pane, const QImage& imag
     editor::PaneRecord& record = window.project().Panes[pane];
     record.SourcePicture = file;
     record.PictureName = QFileInfo(file).completeBaseName();
+    // Given afresh, as loading a picture does: read as the file is now.
+    record.Stamp = {};
     if (!window.PreparePaneImage(pane, window.paneBitmapSide(), true, nullptr))
         return {};
     return record.WorkPicture;

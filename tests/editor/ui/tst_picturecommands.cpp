@@ -108,10 +108,10 @@ private Q_SLOTS:
 
     void commandsSitInTheFileAndPaneMenus() {
         const auto* file = m_window->findChild<QMenu*>(QStringLiteral("mnu_File"));
-        QVERIFY(actionNames(file).join(',').contains(
-            QStringLiteral("Save Project As ... mnu_SaveAs,- sep02,Mass Image Import ... "
-                           "mnu_MassImage,Export As Html ... mnu_ExportHTML,Export As PDF ... "
-                           "mnu_ExportPDF,Print ... mnu_Print,- sep10,")));
+        QVERIFY(actionNames(file).join(',').contains(QStringLiteral(
+            "Save Project As ... mnu_SaveAs,- sep02,Mass Image Import ... "
+            "mnu_MassImage,Export As Html ... mnu_ExportHTML,Export As PDF ... "
+            "mnu_ExportPDF,Print ... mnu_Print,Export As Video ... mnu_ExportVideo,- sep10,")));
         const auto* panes = m_window->findChild<QMenu*>(QStringLiteral("mnu_Panes"));
         QVERIFY(actionNames(panes).join(',').contains(
             QStringLiteral("Closeup mnu_Closeup,- sep06,Picture ... mnu_LoadPicture,- sep04,")));
