@@ -36,7 +36,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
-#include <QUrl>
 
 #include <chrono>
 

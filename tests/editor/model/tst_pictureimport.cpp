@@ -346,7 +346,8 @@ private Q_SLOTS:
                                             "Choose images with number patterns such as : \n"
                                             "Image01.bmp, Image1.gif, Image214.jpg");
         QTest::newRow("none") << 0 << "" << none;
-        QTest::newRow("one") << 1 << "" << "I found only 1 compatible image.";
+        QTest::newRow("one") << 1 << ""
+                             << "I found only 1 compatible image.";
         QTest::newRow("one, then a stop")
             << 1 << "Image02.bmp: bad"
             << "I found only 1 compatible image.\n"
