@@ -21,9 +21,12 @@ const char* const kHeifTypes[] = {"image/heic", "image/heif", "image/avif"};
 QStringList localFiles(const QList<QUrl>& urls) {
     QStringList files;
     for (const QUrl& url : urls) {
-        if (!url.isLocalFile())
+        // An address a file manager would not write ("file://" and a broken host) names
+        // no file.
+        const QString file = url.isValid() && url.isLocalFile() ? url.toLocalFile() : QString();
+        if (file.isEmpty())
             return {};
-        files << url.toLocalFile();
+        files << file;
     }
     return files;
 }
