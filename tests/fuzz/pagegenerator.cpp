@@ -48,9 +48,11 @@ QString withReferencesRead(const QString& text) {
     return read + text.mid(from);
 }
 
-// The values of every `attribute="..."` in the page.
+// The values of every `attribute="..."` in the page. Pane texts go into the page
+// as HTML, so a text may hold an unfinished `src="` of its own: a value never
+// spans a tag's end or a line, as the generator's own (percent-encoded) never do.
 QStringList attributeValues(const QString& page, const QString& attribute) {
-    const QRegularExpression pattern(attribute + QStringLiteral("=\"([^\"]*)\""));
+    const QRegularExpression pattern(attribute + QStringLiteral("=\"([^\"<>\r\n]*)\""));
     QStringList values;
     for (auto match = pattern.globalMatch(page); match.hasNext();)
         values << match.next().captured(1);
