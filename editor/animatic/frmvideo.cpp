@@ -1,5 +1,6 @@
 #include "editor/animatic/frmvideo.h"
 
+#include "platform/boardrange.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -171,15 +172,10 @@ void frmVideo::chooseSoundtrack() {
 }
 
 std::optional<VideoOptions> frmVideo::Ask(int boardCount) {
-    const int first = std::min(spin_FirstBoard->value(), boardCount);
-    const int last = m_allBoards ? boardCount : std::min(spin_LastBoard->value(), boardCount);
-    spin_FirstBoard->setRange(1, boardCount);
-    spin_FirstBoard->setValue(std::max(first, 1));
-    spin_LastBoard->setRange(spin_FirstBoard->value(), boardCount);
-    spin_LastBoard->setValue(last);
+    platform::fitBoardRange(*spin_FirstBoard, *spin_LastBoard, m_allBoards, boardCount);
     if (exec() != QDialog::Accepted)
         return std::nullopt;
-    m_allBoards = spin_FirstBoard->value() == 1 && spin_LastBoard->value() == boardCount;
+    m_allBoards = platform::coversAllBoards(*spin_FirstBoard, *spin_LastBoard, boardCount);
     return options();
 }
 

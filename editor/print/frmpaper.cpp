@@ -1,5 +1,7 @@
 #include "editor/print/frmpaper.h"
 
+#include "platform/boardrange.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -111,15 +113,10 @@ std::optional<PaperOptions> frmPaper::Ask(Use use, int boardCount) {
     setWindowTitle(use == Use::Print ? QStringLiteral("Print") : QStringLiteral("Export As PDF"));
     button_Go->setText(use == Use::Print ? QStringLiteral("Preview ...")
                                          : QStringLiteral("Export ..."));
-    const int first = std::min(spin_FirstBoard->value(), boardCount);
-    const int last = m_allBoards ? boardCount : std::min(spin_LastBoard->value(), boardCount);
-    spin_FirstBoard->setRange(1, boardCount);
-    spin_FirstBoard->setValue(std::max(first, 1));
-    spin_LastBoard->setRange(spin_FirstBoard->value(), boardCount);
-    spin_LastBoard->setValue(last);
+    platform::fitBoardRange(*spin_FirstBoard, *spin_LastBoard, m_allBoards, boardCount);
     if (exec() != QDialog::Accepted)
         return std::nullopt;
-    m_allBoards = spin_FirstBoard->value() == 1 && spin_LastBoard->value() == boardCount;
+    m_allBoards = platform::coversAllBoards(*spin_FirstBoard, *spin_LastBoard, boardCount);
     return options();
 }
 
