@@ -82,6 +82,8 @@ public:
     // build folder. The folders of an installed program are not the user's to write
     // in, even where the system lets them.
     virtual bool runsInstalled() const = 0;
+    // The bytes this user may still write on the disk that holds `folder`.
+    virtual qint64 freeSpace(const QString& folder) const;
 
     // A uniformly distributed value in [0, 1).
     virtual double nextRandom() = 0;

@@ -44,6 +44,7 @@ class frmOptions;
 class frmHTML;
 class frmPaper;
 class frmVideo;
+struct ProjectSetup;
 class RecoveryKeeper;
 
 // The board editor's main window: owns the project and its history of changes,
@@ -159,6 +160,9 @@ private:
     void ClearItemText(int index, bool all);
     void RewritePaneListEntry(int pane);
     void mnu_ChangeProject_Click();
+    // False, after telling the user, when the disk has no room for the bitmaps
+    // `setup` would prepare.
+    bool roomForSetup(const ProjectSetup& setup);
     void reportBlankedPanes(const QList<PaneImageFailure>& failures);
     // Says once per project that pictures it was prepared from changed on disk.
     void reportChangedSources();

@@ -2,6 +2,10 @@
 // showing what an undo or redo changed.
 #include "editor/ui/frmmain.h"
 
+#include "editor/model/commands/historyentry.h"
+#include "editor/model/storage/workfolder.h"
+#include "platform/platform.h"
+
 #include "platform/picturewidget.h"
 
 #include <QAction>
@@ -31,15 +35,17 @@ void frmMain::runAndRecord(std::unique_ptr<ProjectChange> change) {
 }
 
 void frmMain::record(std::unique_ptr<ProjectChange> change) {
-    if (change->changed())
-        m_history.push(change.release());
+    if (!change->changed())
+        return;
+    m_history.push(new HistoryEntry(std::move(change)));
+    keepHistoryWithin(m_history, historyBudget(m_platform.freeSpace(m_workFolder->path())),
+                      m_project);
 }
 
 QSet<QString> frmMain::historySources() const {
     QSet<QString> sources;
     for (int i = 0; i < m_history.count(); ++i)
-        if (const auto* step = dynamic_cast<const ProjectChange*>(m_history.command(i)))
-            step->collectSources(sources);
+        static_cast<const HistoryEntry*>(m_history.command(i))->step().collectSources(sources);
     return sources;
 }
 
@@ -48,9 +54,9 @@ void frmMain::renameHistorySources(const QHash<QString, QString>& kept) {
         return;
     // The stack hands out its steps read-only; they are the window's own.
     for (int i = 0; i < m_history.count(); ++i)
-        if (auto* step = const_cast<ProjectChange*>(
-                dynamic_cast<const ProjectChange*>(m_history.command(i))))
-            step->renameSources(kept);
+        const_cast<HistoryEntry*>(static_cast<const HistoryEntry*>(m_history.command(i)))
+            ->step()
+            .renameSources(kept);
 }
 
 int frmMain::bitmapSide(int gridSize) const {

@@ -21,7 +21,7 @@ namespace editor {
 
 void frmMain::mnu_ChangeProject_Click() {
     const std::optional<ProjectSetup> setup = m_addNew->ShowSetup(m_project.BoardCount);
-    if (setup && m_workFolder && !setupKeepsAll(m_project, *setup)) {
+    if (setup && m_workFolder && !setupKeepsAll(m_project, *setup) && roomForSetup(*setup)) {
         auto command = std::make_unique<BoardSetupCommand>(*m_commands, *setup);
         {
             platform::BusyCursor busy;
@@ -41,6 +41,26 @@ void frmMain::mnu_ChangeProject_Click() {
         reportChangedSources();
     }
     RefreshBoard();
+}
+
+bool frmMain::roomForSetup(const ProjectSetup& setup) {
+    // Some room stays for everything else the editor and the desktop write.
+    constexpr qint64 kReserve = qint64(32) << 20;
+    constexpr qint64 kMegabyte = qint64(1) << 20;
+    const qint64 needed = setupBitmapBytes(m_project, setup, bitmapSide(setup.gridSize));
+    const qint64 free = m_platform.freeSpace(m_workFolder->path());
+    if (needed == 0 || needed + kReserve <= free)
+        return true;
+    m_platform.showMessage(
+        {tr("Vistavel : Board Setup"),
+         tr("There is not enough free space on the disk for the pictures of the new layout: "
+            "they need about %1 MB in %2, and %3 MB are free.\nNothing was changed. Free some "
+            "space and try again.")
+             .arg((needed + kReserve) / kMegabyte)
+             .arg(QDir::toNativeSeparators(m_workFolder->path()))
+             .arg(std::max<qint64>(free, 0) / kMegabyte),
+         platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    return false;
 }
 
 void frmMain::reportChangedSources() {

@@ -149,14 +149,16 @@ bool frmMain::SaveProjectTo(const QString& fileName) {
     const ProjectPaths paths = projectPaths(fileName);
     QStringList unwritten;
     QList<int> lost;
+    bool unflushed = false;
     {
         platform::BusyCursor busy;
         // Sources a step can bring back must outlive the save as the panes' own do.
         QHash<QString, QString> kept;
         lost =
             prepareVanishedBitmaps(m_project, paneTotal, paneBitmapSide(m_paneSize), *m_workFolder);
-        unwritten = saveProject(m_project, paths, paneTotal, boards, *m_workFolder,
-                                PictureCopies::CopyChanged, {}, historySources(), &kept);
+        unwritten =
+            saveProject(m_project, paths, paneTotal, boards, *m_workFolder,
+                        PictureCopies::CopyChanged, {}, historySources(), &kept, &unflushed);
         renameHistorySources(kept);
     }
     // Unless the picture folder it replaced kept them.
@@ -171,6 +173,20 @@ bool frmMain::SaveProjectTo(const QString& fileName) {
                 "read: %1.")
                  .arg(paneNumberList(lost)),
              platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    if (unwritten.isEmpty() && unflushed) {
+        // On disk the new version has replaced the earlier one, but it may not
+        // outlive a power cut: the project stays marked as changed, and a
+        // recovered project keeps its recovery copy.
+        projectFileChanged(paths.FileName, false);
+        m_platform.showMessage(
+            {kSaveProblem,
+             tr("The project is saved as %1, in place of the earlier version, but the disk "
+                "reported an error while making the change safe, so it may not survive a power "
+                "cut. Save it again, or to another disk, to be sure.")
+                 .arg(QDir::toNativeSeparators(paths.FileName)),
+             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+        return false;
+    }
     if (unwritten.isEmpty()) {
         m_history.setClean();
         projectFileChanged(paths.FileName, true);

@@ -38,6 +38,8 @@ public:
     void setTiling(bool tiling) { m_tiling = tiling; }
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     void setRunsInstalled(bool installed) { m_runsInstalled = installed; }
+    // A disk with only `bytes` free; the real free space when negative.
+    void setFreeSpace(qint64 bytes) { m_freeSpace = bytes; }
 
     const QList<platform::FileChooserRequest>& openRequests() const { return m_openRequests; }
     const QList<platform::FileChooserRequest>& saveRequests() const { return m_saveRequests; }
@@ -56,6 +58,9 @@ public:
     QString programFolder() const override { return m_programFolder; }
     QString cacheFolder() const override { return m_folder.filePath(QStringLiteral("cache")); }
     bool runsInstalled() const override { return m_runsInstalled; }
+    qint64 freeSpace(const QString& folder) const override {
+        return m_freeSpace >= 0 ? m_freeSpace : Platform::freeSpace(folder);
+    }
     double nextRandom() override;
     platform::JpegEncoder& jpegEncoder() override { return m_jpeg; }
     // Settings and the desktop's recently used files stay in memory; pages are
@@ -85,6 +90,7 @@ private:
     QTemporaryDir m_folder;
     QString m_programFolder;
     bool m_runsInstalled = false;
+    qint64 m_freeSpace = -1;
     QSize m_workArea{1280, 994};
     bool m_workAreaKnown = true;
     bool m_tiling = false;

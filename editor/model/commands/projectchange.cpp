@@ -4,6 +4,7 @@
 #include "editor/model/storage/workfolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 namespace editor {
@@ -89,6 +90,10 @@ bool ProjectChange::run() {
     m_panes.swap(changes);
     holdBitmaps();
     forEachBitmap(changes, [this](const QString& file) { m_context.folder.release(file); });
+    forEachBitmap(m_panes, [this](const QString& file) {
+        if (!m_bitmapSizes.contains(file))
+            m_bitmapSizes.insert(file, QFileInfo(file).size());
+    });
     if (m_valuesBefore)
         m_valuesAfter = ProjectValues::of(project());
     m_skipRedo = true;

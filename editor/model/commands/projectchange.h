@@ -89,6 +89,8 @@ public:
     void collectSources(QSet<QString>& sources) const;
     // Points the step at the kept copies of source pictures a save replaced.
     void renameSources(const QHash<QString, QString>& kept);
+    // The prepared bitmaps the step names, with their sizes on disk when it ran.
+    const QHash<QString, qint64>& heldBitmaps() const { return m_bitmapSizes; }
 
 protected:
     // A step named `name` that may change the entries of `panes` and, with
@@ -120,6 +122,7 @@ private:
     QList<PaneChange> m_panes;
     std::optional<ProjectValues> m_valuesBefore;
     std::optional<ProjectValues> m_valuesAfter;
+    QHash<QString, qint64> m_bitmapSizes;
     // The push's own redo comes right after run(), which did the work.
     bool m_skipRedo = false;
 };

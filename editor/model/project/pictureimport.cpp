@@ -222,8 +222,11 @@ QString importReport(int filled, const QString& failure) {
         report = QStringLiteral("I found %1 compatible images.\nTruncation where current project "
                                 "specifies.")
                      .arg(filled);
+    // With none found the picture that could not be used is the one chosen.
     if (!failure.isEmpty())
-        report += QStringLiteral("\nI stopped at a picture I could not use: ") + failure;
+        report += (filled == 0 ? QStringLiteral("\nThe picture you chose could not be used: ")
+                               : QStringLiteral("\nI stopped at a picture I could not use: ")) +
+                  failure;
     return report;
 }
 

@@ -75,6 +75,18 @@ bool setupKeepsAll(const ProjectRecord& project, const ProjectSetup& setup) {
            setup.boardCount == project.BoardCount;
 }
 
+qint64 setupBitmapBytes(const ProjectRecord& project, const ProjectSetup& setup, int paneSize) {
+    if (setup.discardAll)
+        return 0;
+    // A bitmap file: its header and rows of three bytes a pixel, padded to four.
+    const qint64 bitmap = 54 + qint64((paneSize * 3 + 3) / 4 * 4) * paneSize;
+    qint64 bytes = 0;
+    for (int p = 1; p <= kLastPane; ++p)
+        if (project.Panes[p].hasSourcePicture() && project.Panes[p].hasWorkPicture())
+            bytes += bitmap;
+    return bytes;
+}
+
 QList<PaneImageFailure> applyProjectSetup(ProjectRecord& project, const ProjectSetup& setup,
                                           int paneSize, const WorkFolder& folder) {
     project.GridSize = static_cast<qint16>(setup.gridSize);

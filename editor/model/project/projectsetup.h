@@ -43,6 +43,10 @@ struct ProjectSetup {
 // project has: it would change nothing but the bitmaps' names.
 bool setupKeepsAll(const ProjectRecord& project, const ProjectSetup& setup);
 
+// About the bytes of disk the bitmaps that applyProjectSetup() prepares at
+// `paneSize` take.
+qint64 setupBitmapBytes(const ProjectRecord& project, const ProjectSetup& setup, int paneSize);
+
 // Re-lays the project. Panes keep their numbers, so contents flow across the
 // new board boundaries, and entries beyond the new pane total keep what they
 // hold until the project grows again.

@@ -186,7 +186,10 @@ QString saveLockFile(const ProjectPaths& paths) {
 QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
                         int boardCount, const WorkFolder& workFolder, PictureCopies copies,
                         const std::function<void(SaveStep)>& reached,
-                        const QSet<QString>& otherSources, QHash<QString, QString>* kept) {
+                        const QSet<QString>& otherSources, QHash<QString, QString>* kept,
+                        bool* unflushed) {
+    if (unflushed)
+        *unflushed = false;
     const auto lock = lockSaves(paths, kSaveWaitMs);
     if (!lock)
         return {paths.FileName};
@@ -249,8 +252,13 @@ QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int p
             return abandon(pictureFolder);
         return staged.unwritten << paths.FileName;
     }
-    if (committed && (!platform::syncFolder(QFileInfo(projectFile).path()) || !exchangeDurable))
-        staged.unwritten << paths.FileName;
+    // The new version is in place; only its flush to the disk is in doubt.
+    if (committed && (!platform::syncFolder(QFileInfo(projectFile).path()) || !exchangeDurable)) {
+        if (unflushed)
+            *unflushed = true;
+        else
+            staged.unwritten << paths.FileName;
+    }
     step(SaveStep::ProjectFileCommitted);
 
     if (replacing) {

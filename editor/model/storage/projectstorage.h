@@ -33,13 +33,15 @@ enum class SaveStep {
 // place, then removes the earlier folder. When the pictures cannot be written
 // the picture folder and the project file stay as they were. Returns the files
 // (or the folder) that could not be written. `reached` is told of each step;
-// `otherSources` and `kept` are stagePictureFolder()'s.
+// `otherSources` and `kept` are stagePictureFolder()'s. `unflushed` is set when
+// the new version has replaced the earlier one but the disk did not confirm
+// that it holds the change.
 QStringList saveProject(ProjectRecord& project, const ProjectPaths& paths, int paneTotal,
                         int boardCount, const WorkFolder& workFolder,
                         PictureCopies copies = PictureCopies::CopyChanged,
                         const std::function<void(SaveStep)>& reached = {},
                         const QSet<QString>& otherSources = {},
-                        QHash<QString, QString>* kept = nullptr);
+                        QHash<QString, QString>* kept = nullptr, bool* unflushed = nullptr);
 
 // The lock file beside the project ("Trip.vv1" has ".Trip.vv1.lock") that one
 // save of it holds at a time, across editors: a save waits for another

@@ -346,6 +346,9 @@ private Q_SLOTS:
                                             "Choose images with number patterns such as : \n"
                                             "Image01.bmp, Image1.gif, Image214.jpg");
         QTest::newRow("none") << 0 << "" << none;
+        QTest::newRow("none, the chosen picture unusable")
+            << 0 << "Image01.bmp: bad"
+            << none + "\nThe picture you chose could not be used: Image01.bmp: bad";
         QTest::newRow("one") << 1 << ""
                              << "I found only 1 compatible image.";
         QTest::newRow("one, then a stop")

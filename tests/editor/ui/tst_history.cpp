@@ -413,6 +413,37 @@ private Q_SLOTS:
             QCOMPARE(QImageReader(project().Panes[pane].WorkPicture).size(), side);
     }
 
+    // On a disk running short the history lets go of its oldest steps and their
+    // bitmaps rather than fill the disk; a setup with no room changes nothing.
+    void theHistoryKeepsWithinTheFreeSpace() {
+        // Pictures in 35 more entries, most of them hidden: 39 bitmaps a layout.
+        for (int pane = 6; pane <= 40; ++pane)
+            QVERIFY(!givePicture(*m_window, pane, QImage(file(QStringLiteral("P1.bmp"))),
+                                 file(QStringLiteral("Hidden%1.bmp").arg(pane)))
+                         .isEmpty());
+        // 64 MB free: 16 MB for the history, less than two layouts' bitmaps.
+        m_platform->setFreeSpace(qint64(64) << 20);
+        setUp(1, QStringLiteral("3"), false);
+        setUp(0, QStringLiteral("2"), false);
+        setUp(1, QStringLiteral("3"), false);
+        QCOMPARE(m_window->history().count(), 1);
+        // Those on show, and those of one layout for the undo.
+        const QDir work(m_window->workFolder().path());
+        QCOMPARE(work.entryList({QStringLiteral("*.BMP")}, QDir::Files).size(), 2 * 39);
+        QVERIFY(!m_window->history().isClean());
+        trigger("mnu_Undo");
+        QCOMPARE(project().GridSize, qint16(2));
+        QVERIFY(!m_window->history().canUndo());
+        QVERIFY(QFile::exists(project().Panes[1].WorkPicture));
+
+        m_platform->setFreeSpace(qint64(1) << 20);
+        const Snapshot before = snapshot();
+        m_platform->expectMessage(QStringLiteral("Vistavel : Board Setup"));
+        setUp(1, QStringLiteral("3"), false);
+        verifySame(snapshot(), before);
+        QVERIFY(m_window->history().canRedo());
+    }
+
     void theQuestionBeforeUnsavedWorkIsClosed_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("changed");
