@@ -3,6 +3,7 @@
 
 #include "editor/ui/frmabout.h"
 #include "editor/ui/frmhelp.h"
+#include "editor/ui/frmmain.h"
 #include "editor/ui/frmmsgbox.h"
 #include "fakeplatform.h"
 #include "sentences/ui/frmmain.h"
@@ -107,6 +108,13 @@ private Q_SLOTS:
         QStringList cut;
         for (QWidget* form : forms)
             cut << cutCaptions(*form);
+        // The editor's dialogs laid out by their layouts take their places when shown.
+        editor::frmMain editorWindow(desktop);
+        for (QDialog* dialog : editorWindow.findChildren<QDialog*>()) {
+            dialog->show();
+            cut << cutCaptions(*dialog);
+            dialog->hide();
+        }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
         if (drawnSize) {
             QCOMPARE(generator.centralWidget()->size(), QSize(400, 400));
