@@ -1,5 +1,5 @@
-// The forms of both programs placed control by control, at the font they were
-// drawn for and at the larger fonts desktops default to.
+// The forms of both programs, placed control by control or laid out, at the font
+// they were drawn for and at the larger fonts desktops default to.
 
 #include "editor/ui/frmabout.h"
 #include "editor/ui/frmhelp.h"
