@@ -16,6 +16,9 @@
 
 #include <memory>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace editor {
 namespace {
 
@@ -60,6 +63,15 @@ QString printerName(const QPrinter& printer) {
     return printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName();
 }
 
+// The user's name as the system's account holds it ("Ada Lovelace,Room 4,..."),
+// empty when it holds none.
+QString userFullName() {
+    const passwd* account = getpwuid(getuid());
+    if (!account || !account->pw_gecos)
+        return {};
+    return QString::fromLocal8Bit(account->pw_gecos).section(QLatin1Char(','), 0, 0).trimmed();
+}
+
 } // namespace
 
 QPageSize::PageSizeId systemDefaultPaper() {
@@ -71,8 +83,7 @@ QPageSize::PageSizeId systemDefaultPaper() {
 
 void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
                        const QString& projectFile, frmPaper& paper) {
-    const std::optional<PaperOptions> options =
-        paper.Ask(frmPaper::Use::PdfExport, project.BoardCount);
+    const std::optional<PaperOptions> options = paper.Ask(frmPaper::Use::PdfExport, project);
     if (!options)
         return;
     platform::FileChooserRequest request;
@@ -98,7 +109,7 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     {
         PageProgress progress(parent,
                               QCoreApplication::translate("PaperCommands", "Export As PDF"));
-        outcome = exportPdf(project, *options, fileName, progress.callback());
+        outcome = exportPdf(project, *options, fileName, progress.callback(), userFullName());
     }
     if (outcome.result == PaperOutcome::Result::Done)
         paper.setLastPdfFolder(QFileInfo(fileName).path());
@@ -110,11 +121,11 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
 
 void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
                  frmPaper& paper) {
-    const std::optional<PaperOptions> options = paper.Ask(frmPaper::Use::Print, project.BoardCount);
+    const std::optional<PaperOptions> options = paper.Ask(frmPaper::Use::Print, project);
     if (!options)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(paperPageLayout(*options));
+    printer.setPageLayout(paperPageLayout(project, *options));
     printer.setDocName(project.BoardTitle != kUnsetText ? project.BoardTitle
                                                         : QStringLiteral("Boards"));
     if (!printer.isValid()) {

@@ -6,11 +6,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -95,19 +97,25 @@ private Q_SLOTS:
     void dialogKeepsItsChoices() {
         answerPaper([](QDialog* dialog) {
             QCOMPARE(part<QSpinBox>(dialog, "spin_LastBoard")->value(), 2);
-            QVERIFY(part<QRadioButton>(dialog, "option_Landscape")->isChecked());
-            auto* arrangement = part<QComboBox>(dialog, "combo_Arrangement");
-            arrangement->setCurrentIndex(2);
-            Q_EMIT arrangement->activated(2);
-            QVERIFY(part<QRadioButton>(dialog, "option_Portrait")->isChecked());
+            // The orientation is the best fit until the user picks one.
+            QVERIFY(part<QRadioButton>(dialog, "option_BestFit")->isChecked());
+            auto* continuous = part<QCheckBox>(dialog, "check_Continuous");
+            QVERIFY(!continuous->isEnabled());
+            // The dialog says how much of a note the choices keep.
+            auto* noteLines = part<QLabel>(dialog, "label_NoteLines");
+            const QString inGrid = noteLines->text();
+            QVERIFY2(inGrid.contains(QRegularExpression(QStringLiteral("\\d+ lines?"))),
+                     qPrintable(inGrid));
+            part<QCheckBox>(dialog, "check_NotesInFull")->setChecked(true);
+            QVERIFY(noteLines->text().contains(QStringLiteral("whole")));
+            part<QCheckBox>(dialog, "check_NotesInFull")->setChecked(false);
+            part<QComboBox>(dialog, "combo_Arrangement")->setCurrentIndex(2);
+            QVERIFY(continuous->isEnabled());
+            QVERIFY(!part<QCheckBox>(dialog, "check_NotesInFull")->isEnabled());
+            QVERIFY(noteLines->text() != inGrid);
+            continuous->setChecked(true);
+            part<QCheckBox>(dialog, "check_Proportions")->setChecked(false);
             part<QComboBox>(dialog, "combo_Paper")->setCurrentIndex(3);
-            // An orientation the user chose stays when the arrangement changes.
-            part<QRadioButton>(dialog, "option_Landscape")->click();
-            arrangement->setCurrentIndex(0);
-            Q_EMIT arrangement->activated(0);
-            arrangement->setCurrentIndex(2);
-            Q_EMIT arrangement->activated(2);
-            QVERIFY(part<QRadioButton>(dialog, "option_Landscape")->isChecked());
             part<QRadioButton>(dialog, "option_Portrait")->click();
         });
         m_platform->answerSave(m_dir.filePath(QStringLiteral("first.pdf")));
@@ -120,6 +128,8 @@ private Q_SLOTS:
                 QCOMPARE(part<QComboBox>(dialog, "combo_Paper")->currentText(),
                          QStringLiteral("A5"));
                 QVERIFY(part<QRadioButton>(dialog, "option_Portrait")->isChecked());
+                QVERIFY(part<QCheckBox>(dialog, "check_Continuous")->isChecked());
+                QVERIFY(!part<QCheckBox>(dialog, "check_Proportions")->isChecked());
                 QCOMPARE(part<QSpinBox>(dialog, "spin_LastBoard")->value(), 3);
             },
             false);
