@@ -89,8 +89,7 @@ void frmPaper::createControls() {
     showsLayout->addWidget(check_NotesInFull, 2, 0, 1, 4);
 
     check_Continuous =
-        named(new QCheckBox(QStringLiteral("Continuous rows: a board may start on the page before"),
-                            this),
+        named(new QCheckBox(QStringLiteral("Continuous rows: boards share pages"), this),
               "check_Continuous");
     check_Continuous->setAccessibleName(tr("Continuous rows"));
     check_Continuous->setEnabled(false);
@@ -149,10 +148,9 @@ void frmPaper::showNoteLines() {
         return;
     }
     const int lines = paperNoteLines(*m_project, chosen);
-    label_NoteLines->setText(
-        QStringLiteral("A note shows %1 line%2 at most; a longer one is cut with \u2026.")
-            .arg(lines)
-            .arg(lines == 1 ? QString() : QStringLiteral("s")));
+    label_NoteLines->setText(QStringLiteral("A note shows at most %1 line%2; the rest is cut.")
+                                 .arg(lines)
+                                 .arg(lines == 1 ? QString() : QStringLiteral("s")));
 }
 
 std::optional<PaperOptions> frmPaper::Ask(Use use, const ProjectRecord& project) {

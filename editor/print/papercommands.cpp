@@ -2,14 +2,14 @@
 
 #include "editor/model/storage/writeplace.h"
 #include "editor/print/frmpaper.h"
+#include "editor/print/frmpaperpreview.h"
 #include "editor/print/pdfexport.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPaintEngine>
-#include <QPrintPreviewDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
@@ -134,26 +134,26 @@ void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRec
                    .arg(printerName(printer)));
         return;
     }
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setObjectName(QStringLiteral("printPreview"));
-    QObject::connect(
-        &preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
-            // The preview holds every page it shows, pictures and all, so its
-            // pictures are drawn at a screen's resolution; the printer gets them
-            // at the full one.
-            const bool previewing = target->paintEngine()->type() == QPaintEngine::Picture;
-            PaperOutcome outcome;
-            {
-                PageProgress progress(&preview,
-                                      QCoreApplication::translate("PaperCommands", "Print"));
-                outcome = drawPaper(project, *options, *target, progress.callback(),
-                                    previewing ? kPreviewPictureDpi : kPaperPictureDpi);
-            }
-            if (outcome.result == PaperOutcome::Result::Failed)
-                report(platform, kPrintTitle,
-                       QStringLiteral("I could not print to %1.\n%2")
-                           .arg(printerName(*target), outcome.reason));
-        });
+    // The preview draws the page it shows and no other; the printer gets every
+    // page with its pictures at full resolution.
+    frmPaperPreview preview(project, *options, parent);
+    QObject::connect(&preview, &frmPaperPreview::printRequested, &preview, [&] {
+        QPrintDialog chooser(&printer, &preview);
+        chooser.setObjectName(QStringLiteral("printChooser"));
+        if (chooser.exec() != QDialog::Accepted)
+            return;
+        PaperOutcome outcome;
+        {
+            PageProgress progress(&preview, QCoreApplication::translate("PaperCommands", "Print"));
+            outcome = drawPaper(project, *options, printer, progress.callback());
+        }
+        if (outcome.result == PaperOutcome::Result::Failed)
+            report(platform, kPrintTitle,
+                   QStringLiteral("I could not print to %1.\n%2")
+                       .arg(printerName(printer), outcome.reason));
+        else
+            preview.accept();
+    });
     preview.exec();
 }
 

@@ -120,6 +120,8 @@ public:
     // The room the pictures of a full page take, in square inches.
     qreal roomOnPage() const { return m_roomOnPage; }
 
+    void setPictureDpi(int dpi) { m_pictureDpi = dpi; }
+
     // The most pixels a picture may have in slot `slot` at the most dots per inch.
     QSize pictureBox(int slot) const {
         const QRectF cell = m_geometry.slots.at(slot).picture;
@@ -438,8 +440,9 @@ int paperNoteLines(const ProjectRecord& project, const PaperOptions& options) {
 }
 
 PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options,
-                       QPagedPaintDevice& device, const PaperProgress& progress, int pictureDpi) {
-    PaperPainter layout(project, options, device, pictureDpi, paperCellAspect(project, options));
+                       QPagedPaintDevice& device, const PaperProgress& progress) {
+    PaperPainter layout(project, options, device, kPaperPictureDpi,
+                        paperCellAspect(project, options));
     const QList<PaperPage> pages = layout.withNotes(
         paperPages(project, options, layout.geometry().perRow, layout.geometry().rows()));
     const int pageCount = static_cast<int>(pages.size());
@@ -475,6 +478,69 @@ PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options
         outcome.reason = QStringLiteral("the pages could not be finished");
     }
     return outcome;
+}
+
+struct PaperPreview::Pages {
+    Pages(const ProjectRecord& project, const PaperOptions& options)
+        : project(project), options(options), layout(paperPageLayout(project, options)) {
+        // Laid out on the PDF's sheet, so the preview breaks pages where the PDF does.
+        sheet.setResolution(kPaperPictureDpi);
+        sheet.setPageLayout(layout);
+        painter = std::make_unique<PaperPainter>(project, options, sheet, kPaperPictureDpi,
+                                                 paperCellAspect(project, options));
+        pages = painter->withNotes(
+            paperPages(project, options, painter->geometry().perRow, painter->geometry().rows()));
+    }
+
+    const ProjectRecord& project;
+    PaperOptions options;
+    QPageLayout layout;
+    QBuffer nowhere;
+    QPdfWriter sheet{&nowhere};
+    std::unique_ptr<PaperPainter> painter;
+    QList<PaperPage> pages;
+};
+
+PaperPreview::PaperPreview(const ProjectRecord& project, const PaperOptions& options)
+    : m_pages(std::make_unique<Pages>(project, options)) {}
+
+PaperPreview::~PaperPreview() = default;
+
+const QPageLayout& PaperPreview::layout() const {
+    return m_pages->layout;
+}
+
+int PaperPreview::pageCount() const {
+    return static_cast<int>(m_pages->pages.size());
+}
+
+QImage PaperPreview::page(int page, int width) {
+    if (page < 0 || page >= pageCount() || width <= 0)
+        return {};
+    const QRectF sheet = m_pages->layout.fullRect(QPageLayout::Point);
+    const QRectF printable = m_pages->layout.paintRect(QPageLayout::Point);
+    const qreal perPoint = width / sheet.width();
+    QImage image(width, static_cast<int>(std::lround(sheet.height() * perPoint)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    // Text is measured in the sheet's pixels and scaled down with the rest.
+    const int sheetDpm = static_cast<int>(std::lround(kPaperPictureDpi / 0.0254));
+    image.setDotsPerMeterX(sheetDpm);
+    image.setDotsPerMeterY(sheetDpm);
+    PaperPainter& painter = *m_pages->painter;
+    painter.setPictureDpi(std::max(1, static_cast<int>(std::lround(perPoint * 72))));
+    const QList<QImage> pictures = startPictures(m_pages->project, m_pages->pages.at(page), painter,
+                                                 m_pages->options.keepProportions)
+                                       .results();
+    QPainter on(&image);
+    on.setRenderHint(QPainter::SmoothPixmapTransform);
+    on.setRenderHint(QPainter::Antialiasing);
+    on.setRenderHint(QPainter::TextAntialiasing);
+    on.translate(printable.left() * perPoint, printable.top() * perPoint);
+    on.scale(perPoint * 72 / kPaperPictureDpi, perPoint * 72 / kPaperPictureDpi);
+    PaperOutcome marks;
+    painter.drawPage(on, page, m_pages->pages.at(page), pictures, pageCount(), marks);
+    return image;
 }
 
 } // namespace editor

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
 class QPagedPaintDevice;
 
@@ -63,9 +64,27 @@ int paperNoteLines(const ProjectRecord& project, const PaperOptions& options);
 // is set, the panes with their pictures, numbers and words, and the footer with
 // "Board n of m · page p of q" at the bottom. Pictures are prepared on all cores,
 // the next page's while this one is drawn. Nothing of the project changes.
-// Pictures are held at `pictureDpi` at most.
+// Pictures are held at kPaperPictureDpi at most.
 PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options,
-                       QPagedPaintDevice& device, const PaperProgress& progress = {},
-                       int pictureDpi = kPaperPictureDpi);
+                       QPagedPaintDevice& device, const PaperProgress& progress = {});
+
+// The pages of a print drawn one at a time, on demand, for a preview: only the
+// pictures of the page asked for are read, so its memory does not grow with the
+// number of pages. The pages are laid out as the PDF lays them out, on the sheet
+// paperPageLayout() gives.
+class PaperPreview {
+public:
+    PaperPreview(const ProjectRecord& project, const PaperOptions& options);
+    ~PaperPreview();
+
+    const QPageLayout& layout() const;
+    int pageCount() const;
+    // Page `page` (from 0), the whole sheet `width` pixels wide.
+    QImage page(int page, int width);
+
+private:
+    struct Pages;
+    std::unique_ptr<Pages> m_pages;
+};
 
 } // namespace editor

@@ -10,8 +10,6 @@ namespace editor {
 
 // The dots per inch a picture on paper never exceeds.
 inline constexpr int kPaperPictureDpi = 300;
-// The dots per inch of a picture in the print preview, which keeps all its pages.
-inline constexpr int kPreviewPictureDpi = 96;
 
 // A pane's picture for paper, at most `box` in size: read from its source picture
 // while that is still the file the prepared bitmap was made from and decodes

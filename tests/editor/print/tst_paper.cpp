@@ -67,6 +67,16 @@ QPointF centreOf(const QImage& page, QRgb colour, const QRectF& region) {
     return {double(x) / count / page.width(), double(y) / count / page.height()};
 }
 
+qint64 residentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.simplified().split(' ').value(1).toLongLong() / 1024;
+    return 0;
+}
+
 // The bounding box of a colour's pixels on a page.
 QRect boundsOf(const QImage& page, QRgb colour) {
     QRect bounds;
@@ -767,6 +777,30 @@ private Q_SLOTS:
         // The label starts at the picture's left edge; the Arabic text ends near its right one.
         QVERIFY2(right - labelLeft > 140,
                  qPrintable(QStringLiteral("%1 %2").arg(labelLeft).arg(right)));
+    }
+
+    // The preview breaks pages where the PDF does and draws only the page asked for,
+    // so a print of hundreds of pages holds no more pictures than one page has.
+    void previewDrawsOnePageAtATime() {
+        const QString photo = m_dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(solid(kBlue, 800).save(photo, "JPEG", 90));
+        const ProjectRecord project = boardsOf(5, 16, photo, false);
+        PaperOptions options;
+        options.arrangement = PaneArrangement::OnePerRow;
+        options.lastBoard = 16;
+        const int printed = pageCount(exportedOf(project, options, QStringLiteral("long.pdf")));
+        QVERIFY(printed > 100);
+        const qint64 before = residentMegabytes();
+        PaperPreview preview(project, options);
+        QCOMPARE(preview.pageCount(), printed);
+        for (const int page : {0, printed / 2, printed - 1}) {
+            const QImage shown = preview.page(page, 600);
+            QCOMPARE(shown.width(), 600);
+            QVERIFY(!boundsOf(shown, kBlue).isEmpty());
+        }
+        QVERIFY2(residentMegabytes() - before < 40,
+                 qPrintable(QString::number(residentMegabytes() - before)));
+        QVERIFY(preview.page(printed, 600).isNull());
     }
 
     // Paper shows what the stage shows: a source replaced since the pane's bitmap

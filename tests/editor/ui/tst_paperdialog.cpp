@@ -1,4 +1,5 @@
 #include "editor/print/frmpaper.h"
+#include "editor/print/frmpaperpreview.h"
 #include "editortesting.h"
 #include "modalanswer.h"
 #include "testmain.h"
@@ -7,8 +8,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -158,19 +157,27 @@ private Q_SLOTS:
         QCOMPARE(QDir(requests.last().startFolder), QDir(m_dir.filePath(QStringLiteral("sub"))));
     }
 
-    // Print shows its pages in a preview drawn by the same code; no printer is needed.
+    // Print shows its pages in a preview drawn by the same code, a page at a time;
+    // no printer is needed.
     void printPreviewShowsEveryPage() {
         int previewed = -1;
+        bool stepped = false;
         answerPaper([&](QDialog*) {
             answerModal(this, [&](QDialog* preview) {
-                QVERIFY(qobject_cast<QPrintPreviewDialog*>(preview));
-                auto* pages = preview->findChild<QPrintPreviewWidget*>();
-                QTRY_VERIFY(pages->pageCount() > 0);
+                auto* pages = qobject_cast<frmPaperPreview*>(preview);
+                QVERIFY(pages);
                 previewed = pages->pageCount();
+                QVERIFY(!part<QPushButton>(preview, "button_Previous")->isEnabled());
+                part<QPushButton>(preview, "button_Next")->click();
+                stepped = pages->currentPage() == 1 &&
+                          !part<QPushButton>(preview, "button_Next")->isEnabled() &&
+                          !part<QLabel>(preview, "label_Page")->pixmap().isNull();
+                part<QPushButton>(preview, "button_Close")->click();
             });
         });
         trigger("mnu_Print");
         QTRY_COMPARE(previewed, 2);
+        QVERIFY(stepped);
     }
 };
 
