@@ -173,8 +173,10 @@ private:
         QList<PaperNoteLine> lines;
         const qreal width = m_geometry.body.width() - noteIndent();
         for (const int pane : panes) {
+            if (pane <= 0)
+                continue;
             const QString& text = m_project.Panes[pane].Text;
-            if (pane <= 0 || !isSet(text))
+            if (!isSet(text))
                 continue;
             const QStringList wrapped =
                 fitText(m_printable(text), m_words, &m_device, width, kAllLines);

@@ -3,6 +3,7 @@
 #include "editor/print/paperlink.h"
 #include "editor/print/paperpicture.h"
 #include "editor/print/pdfexport.h"
+#include "editor/print/pdftrail.h"
 #include "testmain.h"
 #include "testpictures.h"
 
@@ -744,6 +745,39 @@ private Q_SLOTS:
         rows.arrangement = PaneArrangement::OnePerRow;
         QCOMPARE(paperNoteLines(m_project, {}), 3);
         QVERIFY(paperNoteLines(m_project, rows) > 3);
+    }
+
+    // However the writer's bytes are cut into writes, the trail finds the same
+    // catalog, pages and annotations.
+    void trailFindsThePdfsObjectsInAnyWrites_data() {
+        QTest::addColumn<int>("chunk");
+        QTest::newRow("a byte at a time") << 1;
+        QTest::newRow("7 bytes") << 7;
+        QTest::newRow("4 KiB") << 4096;
+    }
+    void trailFindsThePdfsObjectsInAnyWrites() {
+        QFETCH(int, chunk);
+        PaperOptions options;
+        options.lastBoard = 3;
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        QCOMPARE(writePdf(m_project, options, whole, {}).result, PaperOutcome::Result::Done);
+        // Qt's own file, before the update: up to the first end of file.
+        const QByteArray& bytes = whole.data();
+        const QByteArray first = bytes.left(bytes.indexOf("%%EOF") + 6);
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        PdfTrail trail(sink);
+        for (qsizetype at = 0; at < first.size(); at += chunk)
+            QCOMPARE(trail.write(first.mid(at, chunk)), std::min<qint64>(chunk, first.size() - at));
+        QVERIFY(trail.finish());
+        QCOMPARE(trail.pageObjects().size(), 3);
+        QVERIFY(trail.catalogDictionary().contains("/Type /Catalog"));
+        QCOMPARE(trail.written(), first.size());
+        // Pane 6's address is Qt's own link on page 1.
+        QVERIFY(!trail.annotationsArray(0).isEmpty());
+        QVERIFY(trail.annotationsArray(1).isEmpty());
+        QVERIFY(bytes.mid(first.size()).contains("/Outlines"));
     }
 
     // A right-to-left text reads from the right edge of its box.
