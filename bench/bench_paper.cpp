@@ -1,5 +1,5 @@
 // The PDF of the largest project (40 boards of 5 x 5, 1000 JPEG pictures of
-// 204 x 204, a label and a text each) on A4 across, through the export's own
+// 204 x 204, a label and a text each) on A4 as the export lays it out, through its own
 // path, against the floor of the job: decoding the same pictures, encoding each
 // with TurboJPEG at the printed pixel size and the quality the PDF's pictures
 // get (94), on all cores, and writing them all into one file.
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const qint64 pdfBytes = QFileInfo(pdf).size();
-    std::printf("PDF of %d pictures of %d x %d (40 boards of 5 x 5, A4 across, pictures of %d x %d "
+    std::printf("PDF of %d pictures of %d x %d (40 boards of 5 x 5, A4, pictures of %d x %d "
                 "in the PDF), median of %d rounds:\n",
                 kPanes, kSize, kSize, side, side, kRounds);
     std::printf(

@@ -1,10 +1,12 @@
 #include "editor/print/frmpaper.h"
 
+#include "editor/print/paperdrawing.h"
 #include "platform/boardrange.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,17 +57,21 @@ void frmPaper::createControls() {
     combo_Paper->setAccessibleName(tr("Paper"));
     for (QPageSize::PageSizeId size : kPaperSizes)
         combo_Paper->addItem(QPageSize::name(size));
+    // Until the user picks one, each print takes the orientation that gives its
+    // pictures the most room; a choice stays until the user changes it.
+    option_BestFit = named(new QRadioButton(QStringLiteral("Best fit"), this), "option_BestFit");
     option_Landscape =
         named(new QRadioButton(QStringLiteral("Landscape"), this), "option_Landscape");
     option_Portrait = named(new QRadioButton(QStringLiteral("Portrait"), this), "option_Portrait");
-    option_Landscape->setChecked(true);
+    option_BestFit->setChecked(true);
     auto* orientation = new QHBoxLayout;
+    orientation->addWidget(option_BestFit);
     orientation->addWidget(option_Landscape);
     orientation->addWidget(option_Portrait);
     orientation->addStretch();
 
     auto* shows = named(new QGroupBox(QStringLiteral("Each pane shows"), this), "frame_Shows");
-    auto* showsLayout = new QHBoxLayout(shows);
+    auto* showsLayout = new QGridLayout(shows);
     const char* names[] = {"check_Number", "check_Label", "check_Text", "check_Address"};
     const QString captions[] = {QStringLiteral("Number"), QStringLiteral("Label"),
                                 QStringLiteral("Text"), QStringLiteral("Web address")};
@@ -73,8 +79,25 @@ void frmPaper::createControls() {
         check_Shows[i] = named(new QCheckBox(captions[i], shows), names[i]);
         check_Shows[i]->setChecked(true);
         check_Shows[i]->setAccessibleName(tr("Each pane shows its %1").arg(captions[i].toLower()));
-        showsLayout->addWidget(check_Shows[i]);
+        showsLayout->addWidget(check_Shows[i], 0, i);
     }
+    check_NotesInFull = named(new QCheckBox(QStringLiteral("Notes in full below the board"), shows),
+                              "check_NotesInFull");
+    check_NotesInFull->setAccessibleName(tr("Notes in full below the board"));
+    label_NoteLines = named(new QLabel(shows), "label_NoteLines");
+    showsLayout->addWidget(label_NoteLines, 1, 0, 1, 4);
+    showsLayout->addWidget(check_NotesInFull, 2, 0, 1, 4);
+
+    check_Continuous =
+        named(new QCheckBox(QStringLiteral("Continuous rows: boards share pages"), this),
+              "check_Continuous");
+    check_Continuous->setAccessibleName(tr("Continuous rows"));
+    check_Continuous->setEnabled(false);
+    check_Proportions =
+        named(new QCheckBox(QStringLiteral("Keep each picture's proportions"), this),
+              "check_Proportions");
+    check_Proportions->setAccessibleName(tr("Keep each picture's proportions"));
+    check_Proportions->setChecked(true);
 
     button_Go = named(new QPushButton(this), "button_Go");
     button_Go->setDefault(true);
@@ -87,34 +110,60 @@ void frmPaper::createControls() {
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Boards"), range);
     form->addRow(QStringLiteral("Panes on a page"), combo_Arrangement);
+    form->addRow(QString(), check_Continuous);
     form->addRow(QStringLiteral("Paper"), combo_Paper);
     form->addRow(QStringLiteral("Orientation"), orientation);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(shows);
+    layout->addWidget(check_Proportions);
     layout->addLayout(buttons);
 
-    connect(combo_Arrangement, &QComboBox::activated, this, &frmPaper::arrangementChanged);
-    for (QRadioButton* orientation : {option_Landscape, option_Portrait})
-        connect(orientation, &QRadioButton::clicked, this, [this] { m_orientationChosen = true; });
+    connect(combo_Arrangement, &QComboBox::currentIndexChanged, this,
+            &frmPaper::arrangementChanged);
     connect(spin_FirstBoard, &QSpinBox::valueChanged, this,
             [this](int first) { spin_LastBoard->setMinimum(first); });
+    connect(combo_Paper, &QComboBox::currentIndexChanged, this, &frmPaper::showNoteLines);
+    for (QRadioButton* orientation : {option_BestFit, option_Landscape, option_Portrait})
+        connect(orientation, &QRadioButton::toggled, this, &frmPaper::showNoteLines);
+    for (QCheckBox* check : {check_Shows[1], check_Shows[2], check_Shows[3], check_NotesInFull})
+        connect(check, &QCheckBox::toggled, this, &frmPaper::showNoteLines);
     connect(button_Go, &QPushButton::clicked, this, &QDialog::accept);
     connect(button_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void frmPaper::arrangementChanged() {
-    if (!m_orientationChosen)
-        (combo_Arrangement->currentIndex() == 0 ? option_Landscape : option_Portrait)
-            ->setChecked(true);
+    check_Continuous->setEnabled(combo_Arrangement->currentIndex() != 0);
+    check_NotesInFull->setEnabled(combo_Arrangement->currentIndex() == 0);
+    showNoteLines();
 }
 
-std::optional<PaperOptions> frmPaper::Ask(Use use, int boardCount) {
+void frmPaper::showNoteLines() {
+    if (!m_project)
+        return;
+    const PaperOptions chosen = options();
+    if (chosen.notesInFull) {
+        label_NoteLines->setText(
+            QStringLiteral("Each note is printed whole in a list under its board."));
+        return;
+    }
+    const int lines = paperNoteLines(*m_project, chosen);
+    label_NoteLines->setText(QStringLiteral("A note shows at most %1 line%2; the rest is cut.")
+                                 .arg(lines)
+                                 .arg(lines == 1 ? QString() : QStringLiteral("s")));
+}
+
+std::optional<PaperOptions> frmPaper::Ask(Use use, const ProjectRecord& project) {
+    const int boardCount = project.BoardCount;
     setWindowTitle(use == Use::Print ? QStringLiteral("Print") : QStringLiteral("Export As PDF"));
     button_Go->setText(use == Use::Print ? QStringLiteral("Preview ...")
                                          : QStringLiteral("Export ..."));
     platform::fitBoardRange(*spin_FirstBoard, *spin_LastBoard, m_allBoards, boardCount);
-    if (exec() != QDialog::Accepted)
+    m_project = &project;
+    showNoteLines();
+    const bool accepted = exec() == QDialog::Accepted;
+    m_project = nullptr;
+    if (!accepted)
         return std::nullopt;
     m_allBoards = platform::coversAllBoards(*spin_FirstBoard, *spin_LastBoard, boardCount);
     return options();
@@ -126,8 +175,15 @@ PaperOptions frmPaper::options() const {
     options.lastBoard = spin_LastBoard->value();
     options.arrangement = PaneArrangement(combo_Arrangement->currentIndex());
     options.paperSize = kPaperSizes.at(combo_Paper->currentIndex());
-    options.orientation =
-        option_Landscape->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (option_Landscape->isChecked())
+        options.orientation = QPageLayout::Landscape;
+    else if (option_Portrait->isChecked())
+        options.orientation = QPageLayout::Portrait;
+    options.continuous =
+        check_Continuous->isChecked() && options.arrangement != PaneArrangement::BoardGrid;
+    options.keepProportions = check_Proportions->isChecked();
+    options.notesInFull =
+        check_NotesInFull->isChecked() && options.arrangement == PaneArrangement::BoardGrid;
     options.paneNumbers = check_Shows[0]->isChecked();
     options.labels = check_Shows[1]->isChecked();
     options.texts = check_Shows[2]->isChecked();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/model/project/projectrecord.h"
 #include "editor/print/paperoptions.h"
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -27,9 +29,9 @@ public:
     // `defaultPaper` is the sheet offered until the user picks another.
     explicit frmPaper(QPageSize::PageSizeId defaultPaper, QWidget* parent = nullptr);
 
-    // Shows the dialog modally for a project of `boardCount` boards. The choices
-    // when the user went on; nothing when the dialog was closed.
-    std::optional<PaperOptions> Ask(Use use, int boardCount);
+    // Shows the dialog modally for `project`. The choices when the user went on;
+    // nothing when the dialog was closed.
+    std::optional<PaperOptions> Ask(Use use, const ProjectRecord& project);
 
     PaperOptions options() const;
 
@@ -39,20 +41,26 @@ public:
 
 private:
     void createControls();
-    // The board's grid reads best across the sheet, rows of panes down it, until the
-    // user chooses an orientation, which then stays.
+    // Continuous rows mean nothing to the board's grid, notes in full nothing to rows.
     void arrangementChanged();
+    // Says how many lines of a note the choices leave.
+    void showNoteLines();
 
     bool m_allBoards = true;
-    bool m_orientationChosen = false;
+    const ProjectRecord* m_project = nullptr; // while the dialog is shown
     QString m_lastPdfFolder;
 
     QSpinBox* spin_FirstBoard = nullptr;
     QSpinBox* spin_LastBoard = nullptr;
     QComboBox* combo_Arrangement = nullptr;
     QComboBox* combo_Paper = nullptr;
+    QRadioButton* option_BestFit = nullptr;
     QRadioButton* option_Landscape = nullptr;
     QRadioButton* option_Portrait = nullptr;
+    QCheckBox* check_Continuous = nullptr;
+    QCheckBox* check_Proportions = nullptr;
+    QCheckBox* check_NotesInFull = nullptr;
+    QLabel* label_NoteLines = nullptr;
     std::array<QCheckBox*, 4> check_Shows{};
     QPushButton* button_Go = nullptr;
     QPushButton* button_Cancel = nullptr;

@@ -2,19 +2,22 @@
 
 #include "editor/model/storage/writeplace.h"
 #include "editor/print/frmpaper.h"
+#include "editor/print/frmpaperpreview.h"
 #include "editor/print/pdfexport.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPaintEngine>
-#include <QPrintPreviewDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 
 #include <memory>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace editor {
 namespace {
@@ -60,6 +63,15 @@ QString printerName(const QPrinter& printer) {
     return printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName();
 }
 
+// The user's name as the system's account holds it ("Ada Lovelace,Room 4,..."),
+// empty when it holds none.
+QString userFullName() {
+    const passwd* account = getpwuid(getuid());
+    if (!account || !account->pw_gecos)
+        return {};
+    return QString::fromLocal8Bit(account->pw_gecos).section(QLatin1Char(','), 0, 0).trimmed();
+}
+
 } // namespace
 
 QPageSize::PageSizeId systemDefaultPaper() {
@@ -71,8 +83,7 @@ QPageSize::PageSizeId systemDefaultPaper() {
 
 void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
                        const QString& projectFile, frmPaper& paper) {
-    const std::optional<PaperOptions> options =
-        paper.Ask(frmPaper::Use::PdfExport, project.BoardCount);
+    const std::optional<PaperOptions> options = paper.Ask(frmPaper::Use::PdfExport, project);
     if (!options)
         return;
     platform::FileChooserRequest request;
@@ -98,7 +109,7 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     {
         PageProgress progress(parent,
                               QCoreApplication::translate("PaperCommands", "Export As PDF"));
-        outcome = exportPdf(project, *options, fileName, progress.callback());
+        outcome = exportPdf(project, *options, fileName, progress.callback(), userFullName());
     }
     if (outcome.result == PaperOutcome::Result::Done)
         paper.setLastPdfFolder(QFileInfo(fileName).path());
@@ -110,11 +121,11 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
 
 void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
                  frmPaper& paper) {
-    const std::optional<PaperOptions> options = paper.Ask(frmPaper::Use::Print, project.BoardCount);
+    const std::optional<PaperOptions> options = paper.Ask(frmPaper::Use::Print, project);
     if (!options)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(paperPageLayout(*options));
+    printer.setPageLayout(paperPageLayout(project, *options));
     printer.setDocName(project.BoardTitle != kUnsetText ? project.BoardTitle
                                                         : QStringLiteral("Boards"));
     if (!printer.isValid()) {
@@ -123,26 +134,26 @@ void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRec
                    .arg(printerName(printer)));
         return;
     }
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setObjectName(QStringLiteral("printPreview"));
-    QObject::connect(
-        &preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
-            // The preview holds every page it shows, pictures and all, so its
-            // pictures are drawn at a screen's resolution; the printer gets them
-            // at the full one.
-            const bool previewing = target->paintEngine()->type() == QPaintEngine::Picture;
-            PaperOutcome outcome;
-            {
-                PageProgress progress(&preview,
-                                      QCoreApplication::translate("PaperCommands", "Print"));
-                outcome = drawPaper(project, *options, *target, progress.callback(),
-                                    previewing ? kPreviewPictureDpi : kPaperPictureDpi);
-            }
-            if (outcome.result == PaperOutcome::Result::Failed)
-                report(platform, kPrintTitle,
-                       QStringLiteral("I could not print to %1.\n%2")
-                           .arg(printerName(*target), outcome.reason));
-        });
+    // The preview draws the page it shows and no other; the printer gets every
+    // page with its pictures at full resolution.
+    frmPaperPreview preview(project, *options, parent);
+    QObject::connect(&preview, &frmPaperPreview::printRequested, &preview, [&] {
+        QPrintDialog chooser(&printer, &preview);
+        chooser.setObjectName(QStringLiteral("printChooser"));
+        if (chooser.exec() != QDialog::Accepted)
+            return;
+        PaperOutcome outcome;
+        {
+            PageProgress progress(&preview, QCoreApplication::translate("PaperCommands", "Print"));
+            outcome = drawPaper(project, *options, printer, progress.callback());
+        }
+        if (outcome.result == PaperOutcome::Result::Failed)
+            report(platform, kPrintTitle,
+                   QStringLiteral("I could not print to %1.\n%2")
+                       .arg(printerName(printer), outcome.reason));
+        else
+            preview.accept();
+    });
     preview.exec();
 }
 

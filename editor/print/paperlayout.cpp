@@ -20,43 +20,59 @@ int panesPerRow(PaneArrangement arrangement) {
     return 0;
 }
 
-QList<PaperSlot> gridSlots(const QRectF& body, int gridSize, qreal lineHeight, int wordLines) {
-    const qreal cellWidth = body.width() / gridSize;
-    const qreal cellHeight = body.height() / gridSize;
+int ceilDiv(int a, int b) {
+    return (a + b - 1) / b;
+}
+
+QList<PaperSlot> gridSlots(const QRectF& body, int gridSize, qreal lineHeight, int wordLines,
+                           qreal aspect) {
     const qreal gap = lineHeight * 0.6;
-    const qreal words = wordLines * lineHeight;
-    // The picture gives way to the words only down to half the cell.
-    const qreal side = std::max(std::min(cellWidth, cellHeight) * 0.5,
-                                std::min(cellWidth - gap, cellHeight - gap - words));
+    const qreal lead = lineHeight * 0.15;
+    const qreal words = wordLines > 0 ? wordLines * lineHeight + lead : 0;
+    const qreal pitchWidth = body.width() / gridSize;
+    const qreal pitchHeight = body.height() / gridSize;
+    // The pictures take what the words leave, but never less than half what they
+    // would have without words.
+    const qreal widest = std::min(pitchWidth - gap, (pitchHeight - gap) * aspect);
+    const qreal width =
+        std::max(widest * 0.5, std::min(pitchWidth - gap, (pitchHeight - gap - words) * aspect));
+    const qreal height = width / aspect;
+    const qreal columnPitch = width + gap;
+    const qreal rowPitch = std::min(pitchHeight, height + words + gap);
+    // The grid as a whole stands in the middle of the page.
+    const QPointF origin(body.left() + (body.width() - gridSize * columnPitch + gap) / 2,
+                         body.top() + (body.height() - gridSize * rowPitch + gap) / 2);
     QList<PaperSlot> slots;
     for (int row = 0; row < gridSize; ++row)
         for (int column = 0; column < gridSize; ++column) {
-            const QRectF cell(body.left() + column * cellWidth, body.top() + row * cellHeight,
-                              cellWidth, cellHeight);
-            const QRectF picture(cell.left() + (cellWidth - side) / 2, cell.top(), side, side);
-            // The words start under the picture's left edge and may run on to the cell's end.
-            const QRectF wordBox(picture.left(), picture.bottom() + lineHeight * 0.15,
-                                 cell.right() - gap / 2 - picture.left(),
-                                 cell.bottom() - gap / 2 - picture.bottom() - lineHeight * 0.15);
+            const QRectF picture(origin.x() + column * columnPitch, origin.y() + row * rowPitch,
+                                 width, height);
+            const QRectF wordBox(picture.left(), picture.bottom() + lead, width,
+                                 rowPitch - gap - height - lead);
             slots.append({picture, wordBox});
         }
     return slots;
 }
 
-QList<PaperSlot> rowSlots(const QRectF& body, int perRow, qreal lineHeight) {
+QList<PaperSlot> rowSlots(const QRectF& body, int perRow, qreal lineHeight, qreal aspect,
+                          int rows) {
     const qreal gap = lineHeight;
     const qreal columnWidth = body.width() / perRow;
-    const qreal side = std::min(columnWidth * 0.42, body.height() / 2);
-    const int rows =
-        std::max(1, static_cast<int>(std::floor((body.height() + gap) / (side + gap))));
-    const qreal rowHeight = body.height() / rows;
+    // Wide frames take a larger share of the row; a picture never takes over half the page.
+    qreal width = columnWidth * (aspect > 1.2 ? 0.5 : 0.42);
+    width = std::min(width, body.height() / 2 * aspect);
+    const qreal height = width / aspect;
+    const int fit =
+        std::max(1, static_cast<int>(std::floor((body.height() + gap) / (height + gap))));
+    const int used = rows > 0 ? std::min(rows, fit) : fit;
+    const qreal rowHeight = body.height() / used;
     QList<PaperSlot> slots;
-    for (int row = 0; row < rows; ++row)
+    for (int row = 0; row < used; ++row)
         for (int column = 0; column < perRow; ++column) {
             const QRectF picture(body.left() + column * columnWidth, body.top() + row * rowHeight,
-                                 side, side);
-            const QRectF wordBox(picture.right() + gap / 2, picture.top(), columnWidth - side - gap,
-                                 side);
+                                 width, height);
+            const QRectF wordBox(picture.right() + gap / 2, picture.top(),
+                                 columnWidth - width - gap, std::max(height, rowHeight - gap));
             slots.append({picture, wordBox});
         }
     return slots;
@@ -74,7 +90,8 @@ int gridWordLines(int gridSize, const PaperOptions& options) {
 }
 
 PaperGeometry paperGeometry(QSizeF area, const PaperOptions& options, int gridSize,
-                            qreal lineHeight, bool withTitle, int wordLines) {
+                            qreal lineHeight, bool withTitle, int wordLines, qreal cellAspect,
+                            int rows) {
     PaperGeometry geometry;
     qreal top = 0;
     if (withTitle) {
@@ -83,25 +100,66 @@ PaperGeometry paperGeometry(QSizeF area, const PaperOptions& options, int gridSi
     }
     geometry.footer = QRectF(0, area.height() - lineHeight * 1.2, area.width(), lineHeight * 1.2);
     const QRectF body(0, top, area.width(), geometry.footer.top() - lineHeight * 0.6 - top);
+    geometry.body = body;
     const int perRow = panesPerRow(options.arrangement);
-    geometry.slots = perRow == 0 ? gridSlots(body, gridSize, lineHeight, wordLines)
-                                 : rowSlots(body, perRow, lineHeight);
+    const qreal aspect = cellAspect > 0 ? cellAspect : 1;
+    geometry.perRow = perRow == 0 ? gridSize : perRow;
+    geometry.slots = perRow == 0 ? gridSlots(body, gridSize, lineHeight, wordLines, aspect)
+                                 : rowSlots(body, perRow, lineHeight, aspect, rows);
     return geometry;
 }
 
-QList<PaperPage> paperPages(const ProjectRecord& project, const PaperOptions& options,
-                            int slotsPerPage) {
+int paperRowsOnPage(const ProjectRecord& project, const PaperOptions& options, int perRow,
+                    int rowsThatFit) {
+    const int fit = std::max(1, rowsThatFit);
+    if (options.continuous)
+        return fit;
+    const int boardRows = ceilDiv(project.panesPerBoard(), std::max(1, perRow));
+    return ceilDiv(boardRows, ceilDiv(boardRows, fit));
+}
+
+QList<PaperPage> paperPages(const ProjectRecord& project, const PaperOptions& options, int perRow,
+                            int rows) {
     const int last = std::clamp(options.lastBoard, 1, static_cast<int>(project.BoardCount));
     const int first = std::clamp(options.firstBoard, 1, last);
     const int perBoard = project.panesPerBoard();
-    const int perPage = std::max(1, slotsPerPage);
+    const int width = std::max(1, perRow);
+    const int height = std::max(1, rows);
+    const int boardRows = ceilDiv(perBoard, width);
     QList<PaperPage> pages;
+    if (options.continuous && options.arrangement != PaneArrangement::BoardGrid) {
+        // Each board starts a row; a page takes rows until it is full.
+        int rowsTaken = height;
+        for (int board = first; board <= last; ++board) {
+            const int firstPane = project.firstPaneOfBoard(board);
+            for (int row = 0; row < boardRows; ++row) {
+                if (rowsTaken == height) {
+                    pages.append({board, board, {}, {}, 0});
+                    rowsTaken = 0;
+                }
+                PaperPage& page = pages.last();
+                page.lastBoard = board;
+                for (int column = 0; column < width; ++column) {
+                    const int slot = row * width + column;
+                    page.panes.append(slot < perBoard ? firstPane + slot : 0);
+                }
+                ++rowsTaken;
+            }
+        }
+        return pages;
+    }
+    // As few pages as hold the board's rows, the rows shared out evenly over them.
+    const int pageCount = ceilDiv(boardRows, height);
     for (int board = first; board <= last; ++board) {
         const int firstPane = project.firstPaneOfBoard(board);
-        for (int start = 0; start < perBoard; start += perPage) {
-            PaperPage page{board, {}};
-            for (int slot = start; slot < std::min(perBoard, start + perPage); ++slot)
+        int row = 0;
+        for (int p = 0; p < pageCount; ++p) {
+            const int rowsHere = boardRows / pageCount + (p < boardRows % pageCount ? 1 : 0);
+            PaperPage page{board, board, {}, {}, 0};
+            for (int slot = row * width; slot < std::min(perBoard, (row + rowsHere) * width);
+                 ++slot)
                 page.panes.append(firstPane + slot);
+            row += rowsHere;
             pages.append(page);
         }
     }

@@ -12,8 +12,8 @@ QPageSize::PageSizeId defaultPaperSize(std::optional<QPageSize::PageSizeId> prin
     return measurement == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
 }
 
-QPageLayout paperPageLayout(const PaperOptions& options) {
-    return QPageLayout(QPageSize(options.paperSize), options.orientation, QMarginsF(10, 10, 10, 10),
+QPageLayout paperPageLayout(const PaperOptions& options, QPageLayout::Orientation orientation) {
+    return QPageLayout(QPageSize(options.paperSize), orientation, QMarginsF(10, 10, 10, 10),
                        QPageLayout::Millimeter);
 }
 

@@ -24,7 +24,16 @@ struct PaperOptions {
     int lastBoard = 1;
     PaneArrangement arrangement = PaneArrangement::BoardGrid;
     QPageSize::PageSizeId paperSize = QPageSize::A4;
-    QPageLayout::Orientation orientation = QPageLayout::Landscape;
+    // None: whichever orientation gives the pictures the most room on the page.
+    std::optional<QPageLayout::Orientation> orientation;
+    // In rows, a board goes on on the page the board before it ends.
+    bool continuous = false;
+    // Pictures in their own proportions in cells of the project's commonest shape;
+    // otherwise squares, as on the stage.
+    bool keepProportions = true;
+    // In the board's grid, the panes' texts whole in a list under the board (or on
+    // the pages after it) instead of cut under each picture.
+    bool notesInFull = false;
     bool paneNumbers = true;
     bool labels = true;
     bool texts = true;
@@ -37,7 +46,7 @@ struct PaperOptions {
 QPageSize::PageSizeId defaultPaperSize(std::optional<QPageSize::PageSizeId> printerSize,
                                        QLocale::MeasurementSystem measurement);
 
-// The sheet's layout with the margins every page keeps.
-QPageLayout paperPageLayout(const PaperOptions& options);
+// The sheet's layout in `orientation` with the margins every page keeps.
+QPageLayout paperPageLayout(const PaperOptions& options, QPageLayout::Orientation orientation);
 
 } // namespace editor

@@ -1,12 +1,15 @@
 #include "editor/print/fittedtext.h"
+#include "editor/print/paperlayout.h"
 #include "editor/print/paperlink.h"
 #include "editor/print/paperpicture.h"
 #include "editor/print/pdfexport.h"
+#include "editor/print/pdftrail.h"
 #include "testmain.h"
 #include "testpictures.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QHash>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -65,6 +68,49 @@ QPointF centreOf(const QImage& page, QRgb colour, const QRectF& region) {
     return {double(x) / count / page.width(), double(y) / count / page.height()};
 }
 
+qint64 residentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.simplified().split(' ').value(1).toLongLong() / 1024;
+    return 0;
+}
+
+// The bounding box of a colour's pixels on a page.
+QRect boundsOf(const QImage& page, QRgb colour) {
+    QRect bounds;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb p = page.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(colour)) < 40 &&
+                std::abs(qGreen(p) - qGreen(colour)) < 40 &&
+                std::abs(qBlue(p) - qBlue(colour)) < 40)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    return bounds;
+}
+
+// The runs of a colour along a row of a page: where each picture starts and ends.
+QList<QPair<int, int>> runsAlong(const QImage& page, int y, QRgb colour) {
+    QList<QPair<int, int>> runs;
+    int start = -1;
+    for (int x = 0; x <= page.width(); ++x) {
+        const QRgb p = x < page.width() ? page.pixel(x, y) : qRgb(255, 255, 255);
+        const bool in = std::abs(qRed(p) - qRed(colour)) < 40 &&
+                        std::abs(qGreen(p) - qGreen(colour)) < 40 &&
+                        std::abs(qBlue(p) - qBlue(colour)) < 40;
+        if (in && start < 0)
+            start = x;
+        if (!in && start >= 0) {
+            runs.append({start, x});
+            start = -1;
+        }
+    }
+    return runs;
+}
+
 // A disk that fills after `room` bytes: the write that reaches it falls short,
 // every later one fails.
 class FillingDevice : public QIODevice {
@@ -106,10 +152,41 @@ private:
         return image;
     }
     QString exported(const PaperOptions& options, const QString& name) {
+        return exportedOf(m_project, options, name);
+    }
+    QString exportedOf(const ProjectRecord& project, const PaperOptions& options,
+                       const QString& name) {
         const QString file = m_dir.filePath(name);
-        const PaperOutcome outcome = exportPdf(m_project, options, file);
+        const PaperOutcome outcome = exportPdf(project, options, file, {}, QStringLiteral("Ada"));
         [&] { QCOMPARE(outcome.result, PaperOutcome::Result::Done); }();
         return file;
+    }
+    // Page `page` of a PDF as pdftoppm draws it at `dpi`.
+    QImage rendered(const QString& pdf, int page, int dpi) {
+        const QString stem = m_dir.filePath(QStringLiteral("render"));
+        QFile::remove(stem + QStringLiteral(".png"));
+        const QString n = QString::number(page);
+        run("pdftoppm",
+            {"-r", QString::number(dpi), "-f", n, "-l", n, "-singlefile", "-png", pdf, stem});
+        return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    }
+    // `boards` boards of `grid` x `grid` panes, each showing `picture`, a label and,
+    // with `words`, a text; no title, so the grid has the whole page.
+    ProjectRecord boardsOf(int grid, int boards, const QString& picture, bool words) {
+        ProjectRecord project;
+        project.GridSize = grid;
+        project.BoardCount = boards;
+        for (int p = 1; p <= grid * grid * boards; ++p) {
+            PaneRecord& pane = project.Panes[p];
+            pane.SourcePicture = picture;
+            pane.WorkPicture = picture;
+            pane.PictureName = QStringLiteral("picture");
+            pane.Label = QStringLiteral("Label%1").arg(p);
+            pane.Text =
+                words ? QStringLiteral("The camera follows the road into town.") : QString();
+            pane.URL.clear();
+        }
+        return project;
     }
 
 private Q_SLOTS:
@@ -197,8 +274,9 @@ private Q_SLOTS:
         QVERIFY(text.contains(QStringLiteral("The long take begins.")));
         QVERIFY(text.contains(QStringLiteral("\u2026")));
         QVERIFY(!text.contains(QStringLiteral("LASTWORD")));
+        // The address and the picture over it.
         QCOMPARE(run("pdfinfo", {"-url", pdf}).count(QStringLiteral("https://example.com/board/6")),
-                 1);
+                 2);
         QVERIFY(run("pdffonts", {pdf}).contains(QStringLiteral("DejaVuSans")));
     }
 
@@ -231,12 +309,15 @@ private Q_SLOTS:
     }
 
     // Under the pictures of the board's grid only the lines the printed words take
-    // are kept: with labels alone the pictures print larger.
+    // are kept: with labels alone the pictures print larger (across the sheet, where
+    // the height bounds them).
     void wordsKeepOnlyTheRoomTheyTake() {
         // Pane 7's photograph is the widest picture, printed at 300 dots per inch.
         const auto photoWidth = [this](const QString& name) {
+            PaperOptions options;
+            options.orientation = QPageLayout::Landscape;
             int widest = 0;
-            for (const QStringList& row : pictureRows(exported({}, name)))
+            for (const QStringList& row : pictureRows(exported(options, name)))
                 widest = std::max(widest, row.at(3).toInt());
             return widest;
         };
@@ -259,7 +340,7 @@ private Q_SLOTS:
         printer.setOutputFileName(m_dir.filePath(QStringLiteral("printed.pdf")));
         PaperOptions options;
         options.lastBoard = 3;
-        printer.setPageLayout(paperPageLayout(options));
+        printer.setPageLayout(paperPageLayout(m_project, options));
         QCOMPARE(drawPaper(m_project, options, printer).result, PaperOutcome::Result::Done);
         QCOMPARE(pageCount(printer.outputFileName()), 3);
     }
@@ -433,6 +514,329 @@ private Q_SLOTS:
                  paper);
     }
 
+    // In the board's grid the orientation left to the editor is the one that gives
+    // the larger pictures, and the grid stands in the middle of the sheet.
+    void picturesFillTheSheet_data() {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<bool>("words");
+        for (const int grid : {2, 3, 5})
+            for (const auto paper : {QPageSize::A4, QPageSize::Letter})
+                for (const bool words : {false, true})
+                    QTest::addRow("%dx%d %s%s", grid, grid,
+                                  paper == QPageSize::A4 ? "A4" : "Letter",
+                                  words ? " with words" : "")
+                        << grid << int(paper) << words;
+    }
+    void picturesFillTheSheet() {
+        QFETCH(int, grid);
+        QFETCH(int, paper);
+        QFETCH(bool, words);
+        const ProjectRecord project =
+            boardsOf(grid, 1, picture(QStringLiteral("fill.png"), solid(kRed, 400)), words);
+        PaperOptions options;
+        options.paperSize = QPageSize::PageSizeId(paper);
+        options.paneNumbers = false;
+        constexpr int kDpi = 60;
+        QImage page;
+        const auto widthWith = [&](std::optional<QPageLayout::Orientation> orientation) {
+            options.orientation = orientation;
+            page = rendered(exportedOf(project, options, QStringLiteral("fill.pdf")), 1, kDpi);
+            const QRect bounds = boundsOf(page, kRed);
+            const auto runs = runsAlong(page, bounds.top() + 2, kRed);
+            [&] { QCOMPARE(runs.size(), grid); }();
+            return runs.isEmpty() ? 0 : runs.first().second - runs.first().first;
+        };
+        const int across = widthWith(QPageLayout::Landscape);
+        const int down = widthWith(QPageLayout::Portrait);
+        const int best = widthWith(std::nullopt);
+        QVERIFY2(best >= std::max(across, down) - 1,
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(best).arg(across).arg(down)));
+        const QRect bounds = boundsOf(page, kRed);
+        const double gapsApart = std::abs(bounds.left() - (page.width() - 1 - bounds.right()));
+        QVERIFY2(gapsApart * 25.4 / kDpi <= 1.0, qPrintable(QString::number(gapsApart)));
+    }
+
+    // A 2 x 2 board with labels only fills most of an A4 page.
+    void aSmallBoardFillsThePage() {
+        const ProjectRecord project =
+            boardsOf(2, 1, picture(QStringLiteral("fill.png"), solid(kRed, 400)), false);
+        PaperOptions options;
+        options.paneNumbers = false;
+        const QImage page =
+            rendered(exportedOf(project, options, QStringLiteral("small.pdf")), 1, 30);
+        qint64 covered = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                covered += qRed(page.pixel(x, y)) > 200 && qGreen(page.pixel(x, y)) < 60;
+        QVERIFY2(covered * 2 > qint64(page.width()) * page.height(),
+                 qPrintable(QString::number(double(covered) / (page.width() * page.height()))));
+    }
+
+    // Wide frames print in their own shape in cells of that shape; otherwise squares.
+    void picturesKeepTheirProportions_data() {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<double>("aspect");
+        QTest::newRow("kept") << true << 16.0 / 9;
+        QTest::newRow("squares") << false << 1.0;
+    }
+    void picturesKeepTheirProportions() {
+        QFETCH(bool, keep);
+        QFETCH(double, aspect);
+        QImage wide(640, 360, QImage::Format_RGB32);
+        wide.fill(kRed);
+        const ProjectRecord project =
+            boardsOf(2, 1, picture(QStringLiteral("wide.png"), wide), true);
+        PaperOptions options;
+        options.paneNumbers = false;
+        options.keepProportions = keep;
+        const QImage page =
+            rendered(exportedOf(project, options, QStringLiteral("wide.pdf")), 1, 100);
+        const QRect bounds = boundsOf(page, kRed);
+        const auto across = runsAlong(page, bounds.top() + 3, kRed);
+        QCOMPARE(across.size(), 2);
+        const int x = (across.first().first + across.first().second) / 2;
+        int top = bounds.top(), bottom = top;
+        while (bottom + 1 < page.height() && qRed(page.pixel(x, bottom + 1)) > 200 &&
+               qGreen(page.pixel(x, bottom + 1)) < 60)
+            ++bottom;
+        const double drawn =
+            double(across.first().second - across.first().first) / (bottom - top + 1);
+        QVERIFY2(std::abs(drawn / aspect - 1) < 0.01, qPrintable(QString::number(drawn)));
+    }
+
+    // Rows fill whole pages: a board's rows are shared out over its pages, so no
+    // page ends a board with a pane or two; continuous rows let boards share a page.
+    void rowsLeaveNoOrphanPages_data() {
+        QTest::addColumn<int>("arrangement");
+        QTest::addColumn<bool>("continuous");
+        QTest::addColumn<int>("rowsThatFit");
+        QTest::addColumn<QList<int>>("panes");
+        QTest::addColumn<QList<int>>("lastBoards");
+        QTest::newRow("rows of 3") << int(PaneArrangement::ThreePerRow) << false << 8
+                                   << QList<int>{15, 10, 15, 10} << QList<int>{1, 1, 2, 2};
+        QTest::newRow("rows of 1")
+            << int(PaneArrangement::OnePerRow) << false << 3
+            << QList<int>{3, 3, 3, 3, 3, 3, 3, 2, 2, 3, 3, 3, 3, 3, 3, 3, 2, 2}
+            << QList<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+        // Each board starts a row: board 1's last row holds one pane.
+        QTest::newRow("continuous rows of 3") << int(PaneArrangement::ThreePerRow) << true << 8
+                                              << QList<int>{24, 22, 4} << QList<int>{1, 2, 2};
+    }
+    void rowsLeaveNoOrphanPages() {
+        QFETCH(int, arrangement);
+        QFETCH(bool, continuous);
+        QFETCH(int, rowsThatFit);
+        QFETCH(QList<int>, panes);
+        QFETCH(QList<int>, lastBoards);
+        ProjectRecord project;
+        project.GridSize = 5;
+        project.BoardCount = 2;
+        PaperOptions options;
+        options.arrangement = PaneArrangement(arrangement);
+        options.continuous = continuous;
+        options.lastBoard = 2;
+        const int perRow = arrangement == int(PaneArrangement::ThreePerRow) ? 3 : 1;
+        QList<int> counted, boards;
+        QList<int> seen;
+        for (const PaperPage& page :
+             paperPages(project, options, perRow,
+                        paperRowsOnPage(project, options, perRow, rowsThatFit))) {
+            counted.append(static_cast<int>(page.panes.size() - page.panes.count(0)));
+            boards.append(page.lastBoard);
+            for (const int pane : page.panes)
+                if (pane > 0)
+                    seen.append(pane);
+        }
+        QCOMPARE(counted, panes);
+        QCOMPARE(boards, lastBoards);
+        QCOMPARE(seen.size(), 50);
+        QCOMPARE(seen.last(), 50);
+    }
+
+    // The largest project in rows of 3: every page holds at least two rows.
+    void fortyBoardsInRowsOfThree() {
+        ProjectRecord project;
+        project.GridSize = 5;
+        project.BoardCount = 40;
+        for (int p = 1; p <= 1000; ++p) {
+            project.Panes[p].makeBlank();
+            project.Panes[p].Label = QStringLiteral("Lbl%1").arg(p);
+        }
+        PaperOptions options;
+        options.arrangement = PaneArrangement::ThreePerRow;
+        options.lastBoard = 40;
+        const QString pdf = exportedOf(project, options, QStringLiteral("forty.pdf"));
+        const QStringList pages =
+            run("pdftotext", {pdf, "-"}).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), pageCount(pdf));
+        for (const QString& page : pages)
+            QVERIFY2(page.count(QStringLiteral("Lbl")) >= 6, qPrintable(page.left(80)));
+    }
+
+    // A bookmark for each board, the document's properties, and a link over the
+    // picture of a pane with a web address.
+    void pdfHasBookmarksLinksAndProperties() {
+        ProjectRecord project = m_project;
+        project.Panes[6].SourcePicture = picture(QStringLiteral("cyan.png"), solid(0xFF00C8C8));
+        PaperOptions options;
+        options.lastBoard = 3;
+        const QString pdf = exportedOf(project, options, QStringLiteral("navigation.pdf"));
+        const QString outline = run("pdftohtml", {"-xml", "-i", "-stdout", "-q", pdf});
+        QCOMPARE(outline.count(QStringLiteral("<item")), 3);
+        QVERIFY(outline.contains(QStringLiteral("Board 2 \u00b7 Harbour at dawn")));
+        const QString info = run("pdfinfo", {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Author:\\s+Ada\\n"))),
+                 qPrintable(info));
+        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Harbour at dawn\\n"))));
+        QVERIFY(info.contains(
+            QRegularExpression(QStringLiteral("Subject:\\s+Storyboard, boards 1 to 3 of 3\\n"))));
+        QCOMPARE(pageCount(pdf), 3);
+
+        // The widest link to the pane's address lies over its picture.
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString bytes = QString::fromLatin1(file.readAll());
+        const QRegularExpression link(
+            QStringLiteral("/Rect \\[([\\d.]+) ([\\d.]+) ([\\d.]+) ([\\d.]+)\\][^>]*/URI "
+                           "\\(https://example.com/board/6\\)"));
+        QRectF widest;
+        for (const auto& match : link.globalMatch(bytes)) {
+            const QRectF area(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                              QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()));
+            if (area.width() > widest.width())
+                widest = area;
+        }
+        const QImage page = rendered(pdf, 1, 72);
+        const QRect cyan = boundsOf(page, 0xFF00C8C8);
+        QVERIFY(!cyan.isEmpty());
+        const QRectF pictureArea(cyan.left(), page.height() - cyan.bottom() - 1, cyan.width(),
+                                 cyan.height());
+        QVERIFY2(std::abs(widest.left() - pictureArea.left()) < 2 &&
+                     std::abs(widest.right() - pictureArea.right()) < 2 &&
+                     std::abs(widest.top() - pictureArea.top()) < 2 &&
+                     std::abs(widest.bottom() - pictureArea.bottom()) < 2,
+                 qPrintable(QStringLiteral("%1 %2 %3 %4 against %5 %6 %7 %8")
+                                .arg(widest.left())
+                                .arg(widest.top())
+                                .arg(widest.right())
+                                .arg(widest.bottom())
+                                .arg(pictureArea.left())
+                                .arg(pictureArea.top())
+                                .arg(pictureArea.right())
+                                .arg(pictureArea.bottom())));
+    }
+
+    // Notes in full: each text whole in a list after its board's grid, none cut.
+    void notesInFullListEveryTextWhole() {
+        PaperOptions options;
+        options.notesInFull = true;
+        options.lastBoard = 3;
+        const QString pdf = exported(options, QStringLiteral("notes.pdf"));
+        const QString text = run("pdftotext", {pdf, "-"}).simplified();
+        QVERIFY(text.contains(QStringLiteral("LASTWORD")));
+        QVERIFY(!text.contains(QStringLiteral("\u2026")));
+        QCOMPARE(text.count(QStringLiteral("The long take begins.")), 40);
+        // Board 1's notes come before board 2's grid.
+        QVERIFY(text.indexOf(QStringLiteral("words09")) < text.indexOf(QStringLiteral("Label10")));
+        QVERIFY(pageCount(pdf) > 3);
+        // Rows keep more lines of a note than the grid does.
+        PaperOptions rows;
+        rows.arrangement = PaneArrangement::OnePerRow;
+        QCOMPARE(paperNoteLines(m_project, {}), 3);
+        QVERIFY(paperNoteLines(m_project, rows) > 3);
+    }
+
+    // However the writer's bytes are cut into writes, the trail finds the same
+    // catalog, pages and annotations.
+    void trailFindsThePdfsObjectsInAnyWrites_data() {
+        QTest::addColumn<int>("chunk");
+        QTest::newRow("a byte at a time") << 1;
+        QTest::newRow("7 bytes") << 7;
+        QTest::newRow("4 KiB") << 4096;
+    }
+    void trailFindsThePdfsObjectsInAnyWrites() {
+        QFETCH(int, chunk);
+        PaperOptions options;
+        options.lastBoard = 3;
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        QCOMPARE(writePdf(m_project, options, whole, {}).result, PaperOutcome::Result::Done);
+        // Qt's own file, before the update: up to the first end of file.
+        const QByteArray& bytes = whole.data();
+        const QByteArray first = bytes.left(bytes.indexOf("%%EOF") + 6);
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        PdfTrail trail(sink);
+        for (qsizetype at = 0; at < first.size(); at += chunk)
+            QCOMPARE(trail.write(first.mid(at, chunk)), std::min<qint64>(chunk, first.size() - at));
+        QVERIFY(trail.finish());
+        QCOMPARE(trail.pageObjects().size(), 3);
+        QVERIFY(trail.catalogDictionary().contains("/Type /Catalog"));
+        QCOMPARE(trail.written(), first.size());
+        // Pane 6's address is Qt's own link on page 1.
+        QVERIFY(!trail.annotationsArray(0).isEmpty());
+        QVERIFY(trail.annotationsArray(1).isEmpty());
+        QVERIFY(bytes.mid(first.size()).contains("/Outlines"));
+    }
+
+    // A right-to-left text reads from the right edge of its box.
+    void arabicReadsFromTheRight() {
+        ProjectRecord project = m_project;
+        const QString first = QStringLiteral("\u0645\u0631\u062d\u0628\u0627");
+        const QString second = QStringLiteral("\u0628\u0627\u0644\u0639\u0627\u0644\u0645");
+        project.Panes[1].Text = first + QLatin1Char(' ') + second;
+        const QString pdf = exportedOf(project, {}, QStringLiteral("arabic.pdf"));
+        const QString boxes = run("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+        // pdftotext gives each Arabic letter a box of its own: where the first letter
+        // of a kind begins and the rightmost letter ends.
+        QHash<QString, double> left;
+        double right = 0;
+        double labelLeft = -1;
+        const QRegularExpression word(
+            QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"[^>]*>([^<]+)<"));
+        for (const auto& match : word.globalMatch(boxes)) {
+            const QString text = match.captured(3);
+            if (text == QLatin1String("Label01"))
+                labelLeft = match.captured(1).toDouble();
+            if (text.size() != 1 || !text.isRightToLeft())
+                continue;
+            left.insert(text, match.captured(1).toDouble());
+            right = std::max(right, match.captured(2).toDouble());
+        }
+        // Only the first word has a ح, only the second a ع.
+        QVERIFY2(left.contains(QStringLiteral("\u062d")) && left.contains(QStringLiteral("\u0639")),
+                 qPrintable(boxes.mid(boxes.indexOf(QStringLiteral("Label01")), 1200)));
+        QVERIFY(left.value(QStringLiteral("\u062d")) > left.value(QStringLiteral("\u0639")));
+        // The label starts at the picture's left edge; the Arabic text ends near its right one.
+        QVERIFY2(right - labelLeft > 140,
+                 qPrintable(QStringLiteral("%1 %2").arg(labelLeft).arg(right)));
+    }
+
+    // The preview breaks pages where the PDF does and draws only the page asked for,
+    // so a print of hundreds of pages holds no more pictures than one page has.
+    void previewDrawsOnePageAtATime() {
+        const QString photo = m_dir.filePath(QStringLiteral("photo.jpg"));
+        QVERIFY(solid(kBlue, 800).save(photo, "JPEG", 90));
+        const ProjectRecord project = boardsOf(5, 16, photo, false);
+        PaperOptions options;
+        options.arrangement = PaneArrangement::OnePerRow;
+        options.lastBoard = 16;
+        const int printed = pageCount(exportedOf(project, options, QStringLiteral("long.pdf")));
+        QVERIFY(printed > 100);
+        const qint64 before = residentMegabytes();
+        PaperPreview preview(project, options);
+        QCOMPARE(preview.pageCount(), printed);
+        for (const int page : {0, printed / 2, printed - 1}) {
+            const QImage shown = preview.page(page, 600);
+            QCOMPARE(shown.width(), 600);
+            QVERIFY(!boundsOf(shown, kBlue).isEmpty());
+        }
+        QVERIFY2(residentMegabytes() - before < 40,
+                 qPrintable(QString::number(residentMegabytes() - before)));
+        QVERIFY(preview.page(printed, 600).isNull());
+    }
+
     // Paper shows what the stage shows: a source replaced since the pane's bitmap
     // was made, or one cut short, prints from the bitmap.
     void sourcePrintsOnlyWhileItIsThePreparedPicture_data() {
@@ -463,7 +867,7 @@ private Q_SLOTS:
             file.close();
             pane.Stamp = SourceStamp::of(pane.SourcePicture);
         }
-        const QImage image = paperPicture(pane, 100);
+        const QImage image = paperPicture(pane, QSize(100, 100), true);
         QVERIFY(!image.isNull());
         const QRgb centre = image.pixel(50, 50);
         QVERIFY2(qAbs(qRed(centre) - qRed(printed)) < 24 &&

@@ -1,4 +1,5 @@
 #include "editor/print/frmpaper.h"
+#include "editor/print/frmpaperpreview.h"
 #include "editortesting.h"
 #include "modalanswer.h"
 #include "testmain.h"
@@ -6,11 +7,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -95,19 +96,25 @@ private Q_SLOTS:
     void dialogKeepsItsChoices() {
         answerPaper([](QDialog* dialog) {
             QCOMPARE(part<QSpinBox>(dialog, "spin_LastBoard")->value(), 2);
-            QVERIFY(part<QRadioButton>(dialog, "option_Landscape")->isChecked());
-            auto* arrangement = part<QComboBox>(dialog, "combo_Arrangement");
-            arrangement->setCurrentIndex(2);
-            Q_EMIT arrangement->activated(2);
-            QVERIFY(part<QRadioButton>(dialog, "option_Portrait")->isChecked());
+            // The orientation is the best fit until the user picks one.
+            QVERIFY(part<QRadioButton>(dialog, "option_BestFit")->isChecked());
+            auto* continuous = part<QCheckBox>(dialog, "check_Continuous");
+            QVERIFY(!continuous->isEnabled());
+            // The dialog says how much of a note the choices keep.
+            auto* noteLines = part<QLabel>(dialog, "label_NoteLines");
+            const QString inGrid = noteLines->text();
+            QVERIFY2(inGrid.contains(QRegularExpression(QStringLiteral("\\d+ lines?"))),
+                     qPrintable(inGrid));
+            part<QCheckBox>(dialog, "check_NotesInFull")->setChecked(true);
+            QVERIFY(noteLines->text().contains(QStringLiteral("whole")));
+            part<QCheckBox>(dialog, "check_NotesInFull")->setChecked(false);
+            part<QComboBox>(dialog, "combo_Arrangement")->setCurrentIndex(2);
+            QVERIFY(continuous->isEnabled());
+            QVERIFY(!part<QCheckBox>(dialog, "check_NotesInFull")->isEnabled());
+            QVERIFY(noteLines->text() != inGrid);
+            continuous->setChecked(true);
+            part<QCheckBox>(dialog, "check_Proportions")->setChecked(false);
             part<QComboBox>(dialog, "combo_Paper")->setCurrentIndex(3);
-            // An orientation the user chose stays when the arrangement changes.
-            part<QRadioButton>(dialog, "option_Landscape")->click();
-            arrangement->setCurrentIndex(0);
-            Q_EMIT arrangement->activated(0);
-            arrangement->setCurrentIndex(2);
-            Q_EMIT arrangement->activated(2);
-            QVERIFY(part<QRadioButton>(dialog, "option_Landscape")->isChecked());
             part<QRadioButton>(dialog, "option_Portrait")->click();
         });
         m_platform->answerSave(m_dir.filePath(QStringLiteral("first.pdf")));
@@ -120,6 +127,8 @@ private Q_SLOTS:
                 QCOMPARE(part<QComboBox>(dialog, "combo_Paper")->currentText(),
                          QStringLiteral("A5"));
                 QVERIFY(part<QRadioButton>(dialog, "option_Portrait")->isChecked());
+                QVERIFY(part<QCheckBox>(dialog, "check_Continuous")->isChecked());
+                QVERIFY(!part<QCheckBox>(dialog, "check_Proportions")->isChecked());
                 QCOMPARE(part<QSpinBox>(dialog, "spin_LastBoard")->value(), 3);
             },
             false);
@@ -148,19 +157,27 @@ private Q_SLOTS:
         QCOMPARE(QDir(requests.last().startFolder), QDir(m_dir.filePath(QStringLiteral("sub"))));
     }
 
-    // Print shows its pages in a preview drawn by the same code; no printer is needed.
+    // Print shows its pages in a preview drawn by the same code, a page at a time;
+    // no printer is needed.
     void printPreviewShowsEveryPage() {
         int previewed = -1;
+        bool stepped = false;
         answerPaper([&](QDialog*) {
             answerModal(this, [&](QDialog* preview) {
-                QVERIFY(qobject_cast<QPrintPreviewDialog*>(preview));
-                auto* pages = preview->findChild<QPrintPreviewWidget*>();
-                QTRY_VERIFY(pages->pageCount() > 0);
+                auto* pages = qobject_cast<frmPaperPreview*>(preview);
+                QVERIFY(pages);
                 previewed = pages->pageCount();
+                QVERIFY(!part<QPushButton>(preview, "button_Previous")->isEnabled());
+                part<QPushButton>(preview, "button_Next")->click();
+                stepped = pages->currentPage() == 1 &&
+                          !part<QPushButton>(preview, "button_Next")->isEnabled() &&
+                          !part<QLabel>(preview, "label_Page")->pixmap().isNull();
+                part<QPushButton>(preview, "button_Close")->click();
             });
         });
         trigger("mnu_Print");
         QTRY_COMPARE(previewed, 2);
+        QVERIFY(stepped);
     }
 };
 
