@@ -412,7 +412,7 @@ VideoCodecSettings videoCodecSettings(VideoOptions::FileType fileType) {
     // Pictures that stand still for seconds compress to almost nothing, so the
     // fast presets lose little and halve the time.
     if (fileType == VideoOptions::FileType::Mp4)
-        return {"libx264", {{"preset", "veryfast"}, {"crf", "23"}, {"tune", "stillimage"}}};
+        return {"libx264", {{"preset", "superfast"}, {"crf", "23"}, {"tune", "stillimage"}}};
     return {"libvpx-vp9",
             {{"deadline", "good"}, {"cpu-used", "5"}, {"row-mt", "1"}, {"crf", "32"}, {"b", "0"}}};
 }
