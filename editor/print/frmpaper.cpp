@@ -41,34 +41,31 @@ void frmPaper::createControls() {
     spin_LastBoard->setAccessibleName(tr("Last board"));
     auto* range = new QHBoxLayout;
     range->addWidget(spin_FirstBoard);
-    range->addWidget(new QLabel(QStringLiteral("to"), this));
+    range->addWidget(new QLabel(tr("to"), this));
     range->addWidget(spin_LastBoard);
     range->addStretch();
 
     combo_Arrangement = named(new QComboBox(this), "combo_Arrangement");
-    combo_Arrangement->addItems({QStringLiteral("The board's grid"),
-                                 QStringLiteral("1 pane a row, words beside"),
-                                 QStringLiteral("2 panes a row, words beside"),
-                                 QStringLiteral("3 panes a row, words beside")});
+    combo_Arrangement->addItems({tr("The board's grid"), tr("1 pane a row, words beside"),
+                                 tr("2 panes a row, words beside"),
+                                 tr("3 panes a row, words beside")});
     combo_Arrangement->setAccessibleName(tr("Panes on a page"));
     combo_Paper = named(new QComboBox(this), "combo_Paper");
     combo_Paper->setAccessibleName(tr("Paper"));
     for (QPageSize::PageSizeId size : kPaperSizes)
         combo_Paper->addItem(QPageSize::name(size));
-    option_Landscape =
-        named(new QRadioButton(QStringLiteral("Landscape"), this), "option_Landscape");
-    option_Portrait = named(new QRadioButton(QStringLiteral("Portrait"), this), "option_Portrait");
+    option_Landscape = named(new QRadioButton(tr("Landscape"), this), "option_Landscape");
+    option_Portrait = named(new QRadioButton(tr("Portrait"), this), "option_Portrait");
     option_Landscape->setChecked(true);
     auto* orientation = new QHBoxLayout;
     orientation->addWidget(option_Landscape);
     orientation->addWidget(option_Portrait);
     orientation->addStretch();
 
-    auto* shows = named(new QGroupBox(QStringLiteral("Each pane shows"), this), "frame_Shows");
+    auto* shows = named(new QGroupBox(tr("Each pane shows"), this), "frame_Shows");
     auto* showsLayout = new QHBoxLayout(shows);
     const char* names[] = {"check_Number", "check_Label", "check_Text", "check_Address"};
-    const QString captions[] = {QStringLiteral("Number"), QStringLiteral("Label"),
-                                QStringLiteral("Text"), QStringLiteral("Web address")};
+    const QString captions[] = {tr("Number"), tr("Label"), tr("Text"), tr("Web address")};
     for (int i = 0; i < 4; ++i) {
         check_Shows[i] = named(new QCheckBox(captions[i], shows), names[i]);
         check_Shows[i]->setChecked(true);
@@ -78,17 +75,17 @@ void frmPaper::createControls() {
 
     button_Go = named(new QPushButton(this), "button_Go");
     button_Go->setDefault(true);
-    button_Cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "button_Cancel");
+    button_Cancel = named(new QPushButton(tr("Cancel"), this), "button_Cancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(button_Go);
     buttons->addWidget(button_Cancel);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Boards"), range);
-    form->addRow(QStringLiteral("Panes on a page"), combo_Arrangement);
-    form->addRow(QStringLiteral("Paper"), combo_Paper);
-    form->addRow(QStringLiteral("Orientation"), orientation);
+    form->addRow(tr("Boards"), range);
+    form->addRow(tr("Panes on a page"), combo_Arrangement);
+    form->addRow(tr("Paper"), combo_Paper);
+    form->addRow(tr("Orientation"), orientation);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(shows);
@@ -110,9 +107,8 @@ void frmPaper::arrangementChanged() {
 }
 
 std::optional<PaperOptions> frmPaper::Ask(Use use, int boardCount) {
-    setWindowTitle(use == Use::Print ? QStringLiteral("Print") : QStringLiteral("Export As PDF"));
-    button_Go->setText(use == Use::Print ? QStringLiteral("Preview ...")
-                                         : QStringLiteral("Export ..."));
+    setWindowTitle(use == Use::Print ? tr("Print") : tr("Export As PDF"));
+    button_Go->setText(use == Use::Print ? tr("Preview ...") : tr("Export ..."));
     platform::fitBoardRange(*spin_FirstBoard, *spin_LastBoard, m_allBoards, boardCount);
     if (exec() != QDialog::Accepted)
         return std::nullopt;

@@ -7,6 +7,7 @@
 #include "editor/print/paperpicture.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QFuture>
 #include <QPagedPaintDevice>
@@ -248,7 +249,8 @@ PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options
     const int pageCount = static_cast<int>(pages.size());
     QPainter painter;
     if (!painter.begin(&device))
-        return {PaperOutcome::Result::Failed, QStringLiteral("the pages could not be started"), 0};
+        return {PaperOutcome::Result::Failed,
+                QCoreApplication::translate("PaperCommands", "the pages could not be started"), 0};
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -259,8 +261,9 @@ PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options
         if (i + 1 < pageCount)
             next = startPictures(project, pages.at(i + 1), layout);
         if (i > 0 && !device.newPage()) {
-            outcome = {PaperOutcome::Result::Failed,
-                       QStringLiteral("a new page could not be started"), i};
+            outcome = {
+                PaperOutcome::Result::Failed,
+                QCoreApplication::translate("PaperCommands", "a new page could not be started"), i};
             break;
         }
         layout.drawPage(painter, pages.at(i), current.results(), i + 1, pageCount);
@@ -273,7 +276,8 @@ PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options
     next.cancel();
     next.waitForFinished();
     if (!painter.end() && outcome.result == PaperOutcome::Result::Done)
-        outcome = {PaperOutcome::Result::Failed, QStringLiteral("the pages could not be finished"),
+        outcome = {PaperOutcome::Result::Failed,
+                   QCoreApplication::translate("PaperCommands", "the pages could not be finished"),
                    outcome.pages};
     return outcome;
 }
