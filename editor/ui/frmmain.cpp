@@ -339,7 +339,10 @@ void frmMain::FillDialogLists() {
 int frmMain::LayoutWindow() {
     // The window asks for no size: the desktop decides it, and where the user makes
     // it smaller than the work area the stage is cut off at its edge.
-    const WindowLayout layout = computeWindowLayout(m_platform.workArea());
+    // The caption with a few pixels either side, as a button draws it.
+    const int swapCaptionWidth =
+        cmdButton->fontMetrics().size(Qt::TextShowMnemonic, cmdButton->text()).width() + 8;
+    const WindowLayout layout = computeWindowLayout(m_platform.workArea(), swapCaptionWidth);
     picStage->move(0, 0);
     picStage->setSurfaceSize(layout.stage);
     picSideBar->setGeometry(layout.sideBar);
