@@ -58,6 +58,11 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(installed("bin/VV1_2002")).isExecutable());
         QVERIFY(QFileInfo(installed("bin/TwK")).isExecutable());
         QVERIFY(QFileInfo::exists(installed("share/man/man1/VV1_2002.1.gz")));
+        // German: the manual pages and both programs' translations.
+        for (const char* file : {"share/man/de/man1/VV1_2002.1.gz", "share/man/de/man1/TwK.1.gz",
+                                 "share/vistavel/translations/vv1_2002_de.qm",
+                                 "share/vistavel/translations/twk_de.qm"})
+            QVERIFY2(QFileInfo::exists(installed(file)), file);
         QVERIFY(QFileInfo::exists(installed("share/doc/vistavel/copyright")));
         QFile guide(installed("share/doc/vistavel/guide.html"));
         QVERIFY(guide.open(QIODevice::ReadOnly));
