@@ -576,15 +576,15 @@
     </message>
     <message>
         <source>the Output and the word lists</source>
-        <translation>die Ausgabe und die Wortlisten</translation>
+        <translation>der Ausgabe und den Wortlisten</translation>
     </message>
     <message>
         <source>the Output</source>
-        <translation>die Ausgabe</translation>
+        <translation>der Ausgabe</translation>
     </message>
     <message>
         <source>the word lists</source>
-        <translation>die Wortlisten</translation>
+        <translation>den Wortlisten</translation>
     </message>
     <message>
         <source>TwK : Save Changes</source>
@@ -598,7 +598,7 @@ Wenn Sie nicht speichern, gehen sie verloren.</translation>
     </message>
     <message>
         <source>closing</source>
-        <translation>geschlossen wird</translation>
+        <translation>TwK geschlossen wird</translation>
     </message>
 </context>
 </TS>

@@ -1507,7 +1507,7 @@ Ich habe bei einem Bild angehalten, das ich nicht verwenden konnte: </translatio
     </message>
     <message>
         <source>the new project</source>
-        <translation>das neue Projekt</translation>
+        <translation>dem neuen Projekt</translation>
     </message>
     <message>
         <source>Vistavel : Save Changes</source>
@@ -1759,10 +1759,6 @@ Wiederherstellen öffnet sie; Später hebt sie für den nächsten Start auf; Ver
         <translation>Webadresse</translation>
     </message>
     <message>
-        <source>Each pane shows its %1</source>
-        <translation>Jedes Feld zeigt: %1</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -1789,6 +1785,22 @@ Wiederherstellen öffnet sie; Später hebt sie für den nächsten Start auf; Ver
     <message>
         <source>Export ...</source>
         <translation>Exportieren ...</translation>
+    </message>
+    <message>
+        <source>Each pane shows its number</source>
+        <translation>Jedes Feld zeigt seine Nummer</translation>
+    </message>
+    <message>
+        <source>Each pane shows its label</source>
+        <translation>Jedes Feld zeigt seine Beschriftung</translation>
+    </message>
+    <message>
+        <source>Each pane shows its text</source>
+        <translation>Jedes Feld zeigt seinen Text</translation>
+    </message>
+    <message>
+        <source>Each pane shows its web address</source>
+        <translation>Jedes Feld zeigt seine Webadresse</translation>
     </message>
 </context>
 <context>

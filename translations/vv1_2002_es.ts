@@ -1719,10 +1719,6 @@ Recover opens them; Later keeps them for the next start; Discard deletes them.</
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Each pane shows its %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1748,6 +1744,22 @@ Recover opens them; Later keeps them for the next start; Discard deletes them.</
     </message>
     <message>
         <source>Export ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each pane shows its number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each pane shows its label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each pane shows its text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each pane shows its web address</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -66,10 +66,13 @@ void frmPaper::createControls() {
     auto* showsLayout = new QHBoxLayout(shows);
     const char* names[] = {"check_Number", "check_Label", "check_Text", "check_Address"};
     const QString captions[] = {tr("Number"), tr("Label"), tr("Text"), tr("Web address")};
+    const QString spoken[] = {tr("Each pane shows its number"), tr("Each pane shows its label"),
+                              tr("Each pane shows its text"),
+                              tr("Each pane shows its web address")};
     for (int i = 0; i < 4; ++i) {
         check_Shows[i] = named(new QCheckBox(captions[i], shows), names[i]);
         check_Shows[i]->setChecked(true);
-        check_Shows[i]->setAccessibleName(tr("Each pane shows its %1").arg(captions[i].toLower()));
+        check_Shows[i]->setAccessibleName(spoken[i]);
         showsLayout->addWidget(check_Shows[i]);
     }
 
