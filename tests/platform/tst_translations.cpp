@@ -67,6 +67,10 @@ private Q_SLOTS:
                                       << "&Datei";
         QTest::newRow("untranslated first") << QStringList{"it_IT", "de"} << "de"
                                             << "&Datei";
+        QTest::newRow("French") << QStringList{"fr_FR"} << "fr"
+                                << "&Fichier";
+        QTest::newRow("Spanish before German") << QStringList{"es", "de"} << "es"
+                                               << "&Archivo";
         QTest::newRow("English first") << QStringList{"en_GB", "de_DE"} << ""
                                        << "&File";
         QTest::newRow("untranslated only") << QStringList{"it_IT"} << ""
