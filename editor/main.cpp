@@ -3,6 +3,7 @@
 #include "platform/commandline.h"
 #include "platform/qtplatform.h"
 #include "platform/terminationsignals.h"
+#include "platform/translations.h"
 
 #include <QApplication>
 
@@ -30,6 +31,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (const auto status = commandLine.answerWithApplication())
         return *status;
+    const platform::Translations translations(
+        QStringLiteral("vv1_2002"),
+        platform::desktopLanguages(QProcessEnvironment::systemEnvironment()));
     platform::TerminationSignals endRequests;
     platform::QtPlatform desktop;
     editor::frmMain window(desktop);

@@ -1,5 +1,6 @@
 #include "platform/picturelimits.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -55,7 +56,9 @@ QSize claimedPictureSizeOf(const QByteArray& header, QSize readerSize) {
 QString pictureSizeRefusal(QSize size) {
     if (qint64(size.width()) * size.height() <= kMaxPicturePixels)
         return {};
-    return QStringLiteral("The picture claims %1 x %2 pixels, more than the %3 million I can read.")
+    return QCoreApplication::translate(
+               "PictureReading",
+               "The picture claims %1 x %2 pixels, more than the %3 million I can read.")
         .arg(size.width())
         .arg(size.height())
         .arg(kMaxPicturePixels / 1000000);

@@ -1,5 +1,6 @@
 #include "platform/commandline.h"
 #include "platform/qtplatform.h"
+#include "platform/translations.h"
 #include "sentences/ui/frmmain.h"
 
 #include <QApplication>
@@ -14,6 +15,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (const auto status = commandLine.answerWithApplication())
         return *status;
+    const platform::Translations translations(
+        QStringLiteral("twk"),
+        platform::desktopLanguages(QProcessEnvironment::systemEnvironment()));
     platform::QtPlatform desktop;
     sentences::frmMain window(desktop);
     window.show();

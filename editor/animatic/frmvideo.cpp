@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -36,7 +37,7 @@ QDoubleSpinBox* secondsBox(QWidget* parent, const char* name, double value) {
     box->setRange(kMinPaneSeconds, kMaxPaneSeconds);
     box->setDecimals(1);
     box->setSingleStep(0.5);
-    box->setSuffix(QStringLiteral(" s"));
+    box->setSuffix(QCoreApplication::translate("editor::frmVideo", " s"));
     box->setValue(value);
     return box;
 }

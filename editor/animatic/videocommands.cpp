@@ -12,7 +12,9 @@
 namespace editor {
 namespace {
 
-const QString kVideoTitle = QStringLiteral("Vistavel : Video Export");
+QString videoTitle() {
+    return QCoreApplication::translate("VideoExport", "Vistavel : Video Export");
+}
 
 // A progress bar by pane with Cancel, shown once the work takes half a second;
 // modal over the window, so nothing else runs meanwhile.
@@ -55,7 +57,8 @@ void ExportBoardsAsVideo(QWidget* parent, platform::Platform& platform,
     request.title = QCoreApplication::translate("VideoExport", "Export As Video ...");
     request.filter = mp4 ? QCoreApplication::translate("VideoExport", "MP4 video (*.mp4)")
                          : QCoreApplication::translate("VideoExport", "WebM video (*.webm)");
-    request.proposedName = QStringLiteral("Untitled.") + suffix;
+    request.proposedName =
+        QCoreApplication::translate("VideoExport", "Untitled") + QLatin1Char('.') + suffix;
     // The chooser adds the suffix itself, so its "replace?" question covers the real name.
     request.defaultSuffix = suffix;
     const platform::FileChoice choice = platform.chooseSaveFile(request);
@@ -63,7 +66,7 @@ void ExportBoardsAsVideo(QWidget* parent, platform::Platform& platform,
         return;
     const QString& fileName = choice.fileName;
     if (const std::optional<QString> refusal = workFolderRefusal(fileName, platform)) {
-        platform.showMessage({kVideoTitle, *refusal, platform::MessageIcon::Exclamation,
+        platform.showMessage({videoTitle(), *refusal, platform::MessageIcon::Exclamation,
                               platform::MessageButtons::Ok});
         return;
     }
@@ -74,7 +77,7 @@ void ExportBoardsAsVideo(QWidget* parent, platform::Platform& platform,
     }
     if (outcome.result == VideoOutcome::Result::Failed)
         platform.showMessage(
-            {kVideoTitle,
+            {videoTitle(),
              QCoreApplication::translate("VideoExport", "I could not write the video file %1.\n%2")
                  .arg(QDir::toNativeSeparators(fileName), outcome.reason),
              platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});

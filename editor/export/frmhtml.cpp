@@ -32,7 +32,7 @@ frmHTML::frmHTML(platform::Platform& platform, const ProjectRecord& project,
                  const HtmlWordTable& words, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_project(project), m_words(words) {
     setObjectName(QStringLiteral("frmHTML"));
-    setWindowTitle(QStringLiteral("Html Export"));
+    setWindowTitle(tr("Html Export"));
     setModal(true);
     createControls();
 
@@ -52,18 +52,16 @@ void frmHTML::createControls() {
     SSTab1->setAccessibleName(tr("Export and preview"));
     auto* exportTab = new QWidget;
     auto* previewTab = new QWidget;
-    SSTab1->addTab(exportTab, QStringLiteral("Export"));
-    SSTab1->addTab(previewTab, QStringLiteral("preview"));
+    SSTab1->addTab(exportTab, tr("Export"));
+    SSTab1->addTab(previewTab, tr("preview"));
 
     Text1 = named(new QLineEdit(exportTab), QStringLiteral("Text1"));
     Text1->setReadOnly(true);
     Text1->setAccessibleName(tr("Export folder"));
-    Command1 =
-        named(new QPushButton(QStringLiteral("path"), exportTab), QStringLiteral("Command1"));
+    Command1 = named(new QPushButton(tr("path"), exportTab), QStringLiteral("Command1"));
     Command1->setAccessibleDescription(tr("Chooses the folder the pages are written to"));
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Scale panes for : "), exportTab),
-                   QStringLiteral("Frame2"));
+    Frame2 = named(new QGroupBox(tr("Scale panes for : "), exportTab), QStringLiteral("Frame2"));
     const QString scales[] = {QStringLiteral("640 x 480"), QStringLiteral("800 x 600, 1024 x 768")};
     auto* scaleLayout = new QVBoxLayout(Frame2);
     for (int i = 0; i < 2; ++i) {
@@ -73,21 +71,18 @@ void frmHTML::createControls() {
     }
     Option1[1]->setChecked(true);
 
-    Frame1 =
-        named(new QGroupBox(QStringLiteral("Structure :"), exportTab), QStringLiteral("Frame1"));
-    const QString structure[] = {QStringLiteral("Labels dock with panes."),
-                                 QStringLiteral("Labels show as ALT tag property."),
-                                 QStringLiteral("Number every pane."),
-                                 QStringLiteral("Show border on panes with URLs."),
-                                 QStringLiteral("Show board title."),
-                                 QStringLiteral("Show footer text.")};
+    Frame1 = named(new QGroupBox(tr("Structure :"), exportTab), QStringLiteral("Frame1"));
+    const QString structure[] = {
+        tr("Labels dock with panes."), tr("Labels show as ALT tag property."),
+        tr("Number every pane."),      tr("Show border on panes with URLs."),
+        tr("Show board title."),       tr("Show footer text.")};
     auto* structureLayout = new QVBoxLayout(Frame1);
     for (int i = 0; i < 6; ++i) {
         Check1[i] = named(new QCheckBox(structure[i], Frame1), QStringLiteral("Check1_%1").arg(i));
         Check1[i]->setChecked(true);
         structureLayout->addWidget(Check1[i]);
     }
-    Label1 = named(new QLabel(QStringLiteral("Pane Grid :"), Frame1), QStringLiteral("Label1"));
+    Label1 = named(new QLabel(tr("Pane Grid :"), Frame1), QStringLiteral("Label1"));
     Combo_GridSize = named(new QComboBox(Frame1), QStringLiteral("Combo_GridSize"));
     Combo_GridSize->setAccessibleName(tr("Pane Grid"));
     auto* gridRow = new QHBoxLayout;
@@ -95,14 +90,13 @@ void frmHTML::createControls() {
     gridRow->addWidget(Combo_GridSize, 1);
     structureLayout->addLayout(gridRow);
 
-    Check2 = named(new QCheckBox(QStringLiteral("Auto-create html code"), exportTab),
-                   QStringLiteral("Check2"));
-    Button_acceptOrclose[1] = named(new QPushButton(QStringLiteral("Accept"), exportTab),
-                                    QStringLiteral("Button_acceptOrclose_1"));
-    Button_acceptOrclose[1]->setToolTip(QStringLiteral("Use"));
-    Button_acceptOrclose[0] = named(new QPushButton(QStringLiteral("Close"), exportTab),
-                                    QStringLiteral("Button_acceptOrclose_0"));
-    Button_acceptOrclose[0]->setToolTip(QStringLiteral("Discard"));
+    Check2 = named(new QCheckBox(tr("Auto-create html code"), exportTab), QStringLiteral("Check2"));
+    Button_acceptOrclose[1] =
+        named(new QPushButton(tr("Accept"), exportTab), QStringLiteral("Button_acceptOrclose_1"));
+    Button_acceptOrclose[1]->setToolTip(tr("Use"));
+    Button_acceptOrclose[0] =
+        named(new QPushButton(tr("Close"), exportTab), QStringLiteral("Button_acceptOrclose_0"));
+    Button_acceptOrclose[0]->setToolTip(tr("Discard"));
     for (QPushButton* button : Button_acceptOrclose)
         button->setAutoDefault(false);
 
@@ -157,9 +151,9 @@ ExportOptions frmHTML::options() const {
 
 void frmHTML::Command1_Click() {
     platform::FileChooserRequest request;
-    request.title = QStringLiteral("Save Project (as html) ...");
+    request.title = tr("Save Project (as html) ...");
     request.filter = QStringLiteral("htm (*.htm)");
-    request.proposedName = QStringLiteral("Untitled.htm");
+    request.proposedName = tr("Untitled.htm");
     request.defaultSuffix = QStringLiteral("htm");
     const platform::FileChoice choice = m_platform.chooseSaveFile(request);
     const std::optional<ExportTarget> target =
@@ -169,7 +163,7 @@ void frmHTML::Command1_Click() {
         return;
     }
     if (const std::optional<QString> refusal = workFolderRefusal(target->fileName, m_platform)) {
-        m_platform.showMessage({QStringLiteral("Vistavel : Export"), *refusal,
+        m_platform.showMessage({tr("Vistavel : Export"), *refusal,
                                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
         noFileChosen();
         return;
@@ -231,8 +225,8 @@ bool frmHTML::writePages() {
     }
     if (!written)
         m_platform.showMessage(
-            {QStringLiteral("Vistavel : Export"),
-             QStringLiteral("I could not write the web page %1; no pictures were converted.\n%2")
+            {tr("Vistavel : Export"),
+             tr("I could not write the web page %1; no pictures were converted.\n%2")
                  .arg(QDir::toNativeSeparators(failure.fileName), failure.reason),
              platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
     return written;

@@ -4,6 +4,7 @@
 #include "platform/cp1252.h"
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QThreadPool>
 #include <QUrl>
@@ -372,8 +373,9 @@ bool writeExportPages(const ProjectRecord& project, const HtmlWordTable& words,
             QString reason;
             return WritePageFile(pageFileName(target, page), texts.at(page - 1), &reason)
                        ? QString()
-                   : reason.isEmpty() ? QStringLiteral("unknown error")
-                                      : reason;
+                   : reason.isEmpty()
+                       ? QCoreApplication::translate("editor::PageGenerator", "unknown error")
+                       : reason;
         });
     for (int page : pages)
         if (!reasons.at(page - 1).isEmpty()) {

@@ -4,6 +4,7 @@
 #include "editor/export/pagegenerator.h"
 #include "platform/jpegencoder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -34,7 +35,7 @@ bool SaveDibAsJpeg(const cDIBSection& dib, const QString& fileName, platform::Jp
                    QString* error) {
     if (!dib.DIBSectionBitsPtr()) {
         if (error)
-            *error = QStringLiteral("no picture to encode");
+            *error = QCoreApplication::translate("editor::PageGenerator", "no picture to encode");
         return false;
     }
     const QByteArray jpeg =

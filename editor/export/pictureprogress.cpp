@@ -3,6 +3,7 @@
 #include "editor/export/pictureconversion.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QProgressDialog>
@@ -16,10 +17,11 @@ void convertPicturesWithProgress(QWidget* parent, platform::Platform& platform,
         return;
 
     // Modal from the start, so nothing else runs while the pictures are written.
-    QProgressDialog progress(QStringLiteral("Converting pictures ..."), QString(), 0,
-                             static_cast<int>(jobs.size()), parent);
+    QProgressDialog progress(
+        QCoreApplication::translate("editor::frmHTML", "Converting pictures ..."), QString(), 0,
+        static_cast<int>(jobs.size()), parent);
     progress.setObjectName(QStringLiteral("view"));
-    progress.setWindowTitle(QStringLiteral("Vistavel : Export"));
+    progress.setWindowTitle(QCoreApplication::translate("editor::frmHTML", "Vistavel : Export"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setCancelButton(nullptr);
     progress.setMinimumDuration(0);
@@ -40,7 +42,8 @@ void convertPicturesWithProgress(QWidget* parent, platform::Platform& platform,
     for (qsizetype i = 0; i < jobs.size(); ++i)
         if (future.resultAt(i) == PictureOutcome::LoadFailed)
             platform.showMessage(
-                {QStringLiteral("VV1 : Load Problem"), QStringLiteral("Could not load bmp."),
+                {QCoreApplication::translate("editor::frmHTML", "VV1 : Load Problem"),
+                 QCoreApplication::translate("editor::frmHTML", "Could not load bmp."),
                  platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 

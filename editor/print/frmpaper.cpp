@@ -43,15 +43,14 @@ void frmPaper::createControls() {
     spin_LastBoard->setAccessibleName(tr("Last board"));
     auto* range = new QHBoxLayout;
     range->addWidget(spin_FirstBoard);
-    range->addWidget(new QLabel(QStringLiteral("to"), this));
+    range->addWidget(new QLabel(tr("to"), this));
     range->addWidget(spin_LastBoard);
     range->addStretch();
 
     combo_Arrangement = named(new QComboBox(this), "combo_Arrangement");
-    combo_Arrangement->addItems({QStringLiteral("The board's grid"),
-                                 QStringLiteral("1 pane a row, words beside"),
-                                 QStringLiteral("2 panes a row, words beside"),
-                                 QStringLiteral("3 panes a row, words beside")});
+    combo_Arrangement->addItems({tr("The board's grid"), tr("1 pane a row, words beside"),
+                                 tr("2 panes a row, words beside"),
+                                 tr("3 panes a row, words beside")});
     combo_Arrangement->setAccessibleName(tr("Panes on a page"));
     combo_Paper = named(new QComboBox(this), "combo_Paper");
     combo_Paper->setAccessibleName(tr("Paper"));
@@ -59,10 +58,9 @@ void frmPaper::createControls() {
         combo_Paper->addItem(QPageSize::name(size));
     // Until the user picks one, each print takes the orientation that gives its
     // pictures the most room; a choice stays until the user changes it.
-    option_BestFit = named(new QRadioButton(QStringLiteral("Best fit"), this), "option_BestFit");
-    option_Landscape =
-        named(new QRadioButton(QStringLiteral("Landscape"), this), "option_Landscape");
-    option_Portrait = named(new QRadioButton(QStringLiteral("Portrait"), this), "option_Portrait");
+    option_BestFit = named(new QRadioButton(tr("Best fit"), this), "option_BestFit");
+    option_Landscape = named(new QRadioButton(tr("Landscape"), this), "option_Landscape");
+    option_Portrait = named(new QRadioButton(tr("Portrait"), this), "option_Portrait");
     option_BestFit->setChecked(true);
     auto* orientation = new QHBoxLayout;
     orientation->addWidget(option_BestFit);
@@ -70,49 +68,49 @@ void frmPaper::createControls() {
     orientation->addWidget(option_Portrait);
     orientation->addStretch();
 
-    auto* shows = named(new QGroupBox(QStringLiteral("Each pane shows"), this), "frame_Shows");
+    auto* shows = named(new QGroupBox(tr("Each pane shows"), this), "frame_Shows");
     auto* showsLayout = new QGridLayout(shows);
     const char* names[] = {"check_Number", "check_Label", "check_Text", "check_Address"};
-    const QString captions[] = {QStringLiteral("Number"), QStringLiteral("Label"),
-                                QStringLiteral("Text"), QStringLiteral("Web address")};
+    const QString captions[] = {tr("Number"), tr("Label"), tr("Text"), tr("Web address")};
+    const QString spoken[] = {tr("Each pane shows its number"), tr("Each pane shows its label"),
+                              tr("Each pane shows its text"),
+                              tr("Each pane shows its web address")};
     for (int i = 0; i < 4; ++i) {
         check_Shows[i] = named(new QCheckBox(captions[i], shows), names[i]);
         check_Shows[i]->setChecked(true);
-        check_Shows[i]->setAccessibleName(tr("Each pane shows its %1").arg(captions[i].toLower()));
+        check_Shows[i]->setAccessibleName(spoken[i]);
         showsLayout->addWidget(check_Shows[i], 0, i);
     }
-    check_NotesInFull = named(new QCheckBox(QStringLiteral("Notes in full below the board"), shows),
-                              "check_NotesInFull");
+    check_NotesInFull =
+        named(new QCheckBox(tr("Notes in full below the board"), shows), "check_NotesInFull");
     check_NotesInFull->setAccessibleName(tr("Notes in full below the board"));
     label_NoteLines = named(new QLabel(shows), "label_NoteLines");
     showsLayout->addWidget(label_NoteLines, 1, 0, 1, 4);
     showsLayout->addWidget(check_NotesInFull, 2, 0, 1, 4);
 
     check_Continuous =
-        named(new QCheckBox(QStringLiteral("Continuous rows: boards share pages"), this),
-              "check_Continuous");
+        named(new QCheckBox(tr("Continuous rows: boards share pages"), this), "check_Continuous");
     check_Continuous->setAccessibleName(tr("Continuous rows"));
     check_Continuous->setEnabled(false);
     check_Proportions =
-        named(new QCheckBox(QStringLiteral("Keep each picture's proportions"), this),
-              "check_Proportions");
+        named(new QCheckBox(tr("Keep each picture's proportions"), this), "check_Proportions");
     check_Proportions->setAccessibleName(tr("Keep each picture's proportions"));
     check_Proportions->setChecked(true);
 
     button_Go = named(new QPushButton(this), "button_Go");
     button_Go->setDefault(true);
-    button_Cancel = named(new QPushButton(QStringLiteral("Cancel"), this), "button_Cancel");
+    button_Cancel = named(new QPushButton(tr("Cancel"), this), "button_Cancel");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(button_Go);
     buttons->addWidget(button_Cancel);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Boards"), range);
-    form->addRow(QStringLiteral("Panes on a page"), combo_Arrangement);
+    form->addRow(tr("Boards"), range);
+    form->addRow(tr("Panes on a page"), combo_Arrangement);
     form->addRow(QString(), check_Continuous);
-    form->addRow(QStringLiteral("Paper"), combo_Paper);
-    form->addRow(QStringLiteral("Orientation"), orientation);
+    form->addRow(tr("Paper"), combo_Paper);
+    form->addRow(tr("Orientation"), orientation);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(shows);
@@ -143,21 +141,19 @@ void frmPaper::showNoteLines() {
         return;
     const PaperOptions chosen = options();
     if (chosen.notesInFull) {
-        label_NoteLines->setText(
-            QStringLiteral("Each note is printed whole in a list under its board."));
+        label_NoteLines->setText(tr("Each note is printed whole in a list under its board."));
         return;
     }
     const int lines = paperNoteLines(*m_project, chosen);
-    label_NoteLines->setText(QStringLiteral("A note shows at most %1 line%2; the rest is cut.")
-                                 .arg(lines)
-                                 .arg(lines == 1 ? QString() : QStringLiteral("s")));
+    label_NoteLines->setText(
+        lines == 1 ? tr("A note shows at most 1 line; the rest is cut.")
+                   : tr("A note shows at most %1 lines; the rest is cut.").arg(lines));
 }
 
 std::optional<PaperOptions> frmPaper::Ask(Use use, const ProjectRecord& project) {
     const int boardCount = project.BoardCount;
-    setWindowTitle(use == Use::Print ? QStringLiteral("Print") : QStringLiteral("Export As PDF"));
-    button_Go->setText(use == Use::Print ? QStringLiteral("Preview ...")
-                                         : QStringLiteral("Export ..."));
+    setWindowTitle(use == Use::Print ? tr("Print") : tr("Export As PDF"));
+    button_Go->setText(use == Use::Print ? tr("Preview ...") : tr("Export ..."));
     platform::fitBoardRange(*spin_FirstBoard, *spin_LastBoard, m_allBoards, boardCount);
     m_project = &project;
     showNoteLines();

@@ -26,7 +26,7 @@ frmPaperPreview::frmPaperPreview(const ProjectRecord& project, const PaperOption
                                  QWidget* parent)
     : QDialog(parent), m_preview(project, options) {
     setObjectName(QStringLiteral("printPreview"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     setModal(true);
 
     label_Page = named(new QLabel, "label_Page");
@@ -38,19 +38,19 @@ frmPaperPreview::frmPaperPreview(const ProjectRecord& project, const PaperOption
     scroll_Page->viewport()->installEventFilter(this);
     scroll_Page->setBackgroundRole(QPalette::Dark);
 
-    button_Previous = named(new QPushButton(QStringLiteral("Previous"), this), "button_Previous");
-    button_Next = named(new QPushButton(QStringLiteral("Next"), this), "button_Next");
+    button_Previous = named(new QPushButton(tr("Previous"), this), "button_Previous");
+    button_Next = named(new QPushButton(tr("Next"), this), "button_Next");
     spin_Page = named(new QSpinBox(this), "spin_Page");
     spin_Page->setAccessibleName(tr("Page shown"));
     spin_Page->setRange(1, std::max(1, pageCount()));
-    label_Count = named(new QLabel(QStringLiteral("of %1").arg(pageCount()), this), "label_Count");
-    button_Print = named(new QPushButton(QStringLiteral("Print ..."), this), "button_Print");
+    label_Count = named(new QLabel(tr("of %1").arg(pageCount()), this), "label_Count");
+    button_Print = named(new QPushButton(tr("Print ..."), this), "button_Print");
     button_Print->setDefault(true);
-    button_Close = named(new QPushButton(QStringLiteral("Close"), this), "button_Close");
+    button_Close = named(new QPushButton(tr("Close"), this), "button_Close");
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(button_Previous);
-    bar->addWidget(new QLabel(QStringLiteral("Page"), this));
+    bar->addWidget(new QLabel(tr("Page"), this));
     bar->addWidget(spin_Page);
     bar->addWidget(label_Count);
     bar->addWidget(button_Next);

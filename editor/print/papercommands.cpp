@@ -22,16 +22,21 @@
 namespace editor {
 namespace {
 
-const QString kPdfTitle = QStringLiteral("Vistavel : PDF Export");
-const QString kPrintTitle = QStringLiteral("Vistavel : Print");
+QString pdfTitle() {
+    return QCoreApplication::translate("PaperCommands", "Vistavel : PDF Export");
+}
+
+QString printTitle() {
+    return QCoreApplication::translate("PaperCommands", "Vistavel : Print");
+}
 
 // A progress bar by page with Cancel, shown once the work takes half a second;
 // modal over the window, so nothing else runs meanwhile.
 class PageProgress {
 public:
     PageProgress(QWidget* parent, const QString& title)
-        : m_dialog(QStringLiteral("Drawing the pages ..."), QStringLiteral("Cancel"), 0, 1,
-                   parent) {
+        : m_dialog(QCoreApplication::translate("PaperCommands", "Drawing the pages ..."),
+                   QCoreApplication::translate("PaperCommands", "Cancel"), 0, 1, parent) {
         m_dialog.setObjectName(QStringLiteral("paperProgress"));
         m_dialog.setWindowTitle(title);
         m_dialog.setWindowModality(Qt::WindowModal);
@@ -42,7 +47,9 @@ public:
     PaperProgress callback() {
         return [this](int done, int total) {
             m_dialog.setMaximum(total);
-            m_dialog.setLabelText(QStringLiteral("Page %1 of %2 ...").arg(done).arg(total));
+            m_dialog.setLabelText(QCoreApplication::translate("PaperCommands", "Page %1 of %2 ...")
+                                      .arg(done)
+                                      .arg(total));
             m_dialog.setValue(done);
             return !m_dialog.wasCanceled();
         };
@@ -60,7 +67,9 @@ void report(platform::Platform& platform, const QString& title, const QString& t
 QString printerName(const QPrinter& printer) {
     if (!printer.outputFileName().isEmpty())
         return QDir::toNativeSeparators(printer.outputFileName());
-    return printer.printerName().isEmpty() ? QStringLiteral("the printer") : printer.printerName();
+    return printer.printerName().isEmpty()
+               ? QCoreApplication::translate("PaperCommands", "the printer")
+               : printer.printerName();
 }
 
 // The user's name as the system's account holds it ("Ada Lovelace,Room 4,..."),
@@ -87,11 +96,12 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     if (!options)
         return;
     platform::FileChooserRequest request;
-    request.title = QStringLiteral("Export As PDF ...");
+    request.title = QCoreApplication::translate("PaperCommands", "Export As PDF ...");
     request.filter = QStringLiteral("PDF (*.pdf)");
     const QFileInfo projectInfo(projectFile);
     request.proposedName =
-        (projectFile.isEmpty() ? QStringLiteral("Untitled") : projectInfo.completeBaseName()) +
+        (projectFile.isEmpty() ? QCoreApplication::translate("PaperCommands", "Untitled")
+                               : projectInfo.completeBaseName()) +
         QStringLiteral(".pdf");
     request.startFolder = !paper.lastPdfFolder().isEmpty() ? paper.lastPdfFolder()
                           : projectFile.isEmpty()          ? QString()
@@ -102,7 +112,7 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
         return;
     const QString& fileName = choice.fileName;
     if (const std::optional<QString> refusal = workFolderRefusal(fileName, platform)) {
-        report(platform, kPdfTitle, *refusal);
+        report(platform, pdfTitle(), *refusal);
         return;
     }
     PaperOutcome outcome;
@@ -114,9 +124,10 @@ void ExportBoardsAsPdf(QWidget* parent, platform::Platform& platform, const Proj
     if (outcome.result == PaperOutcome::Result::Done)
         paper.setLastPdfFolder(QFileInfo(fileName).path());
     if (outcome.result == PaperOutcome::Result::Failed)
-        report(platform, kPdfTitle,
-               QStringLiteral("I could not write the PDF file %1.\n%2")
-                   .arg(QDir::toNativeSeparators(fileName), outcome.reason));
+        report(
+            platform, pdfTitle(),
+            QCoreApplication::translate("PaperCommands", "I could not write the PDF file %1.\n%2")
+                .arg(QDir::toNativeSeparators(fileName), outcome.reason));
 }
 
 void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRecord& project,
@@ -129,8 +140,9 @@ void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRec
     printer.setDocName(project.BoardTitle != kUnsetText ? project.BoardTitle
                                                         : QStringLiteral("Boards"));
     if (!printer.isValid()) {
-        report(platform, kPrintTitle,
-               QStringLiteral("I could not print to %1.\nThe printer is not available.")
+        report(platform, printTitle(),
+               QCoreApplication::translate(
+                   "PaperCommands", "I could not print to %1.\nThe printer is not available.")
                    .arg(printerName(printer)));
         return;
     }
@@ -148,8 +160,8 @@ void PrintBoards(QWidget* parent, platform::Platform& platform, const ProjectRec
             outcome = drawPaper(project, *options, printer, progress.callback());
         }
         if (outcome.result == PaperOutcome::Result::Failed)
-            report(platform, kPrintTitle,
-                   QStringLiteral("I could not print to %1.\n%2")
+            report(platform, printTitle(),
+                   QCoreApplication::translate("PaperCommands", "I could not print to %1.\n%2")
                        .arg(printerName(printer), outcome.reason));
         else
             preview.accept();

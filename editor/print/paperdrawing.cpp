@@ -8,6 +8,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QFuture>
 #include <QPagedPaintDevice>
@@ -450,7 +451,8 @@ PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options
     const int pageCount = static_cast<int>(pages.size());
     QPainter painter;
     if (!painter.begin(&device))
-        return PaperOutcome::failed(QStringLiteral("the pages could not be started"), 0);
+        return PaperOutcome::failed(
+            QCoreApplication::translate("PaperCommands", "the pages could not be started"), 0);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -463,7 +465,8 @@ PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options
             next = startPictures(project, pages.at(i + 1), layout, keep);
         if (i > 0 && !device.newPage()) {
             outcome.result = PaperOutcome::Result::Failed;
-            outcome.reason = QStringLiteral("a new page could not be started");
+            outcome.reason =
+                QCoreApplication::translate("PaperCommands", "a new page could not be started");
             break;
         }
         layout.drawPage(painter, i, pages.at(i), current.results(), pageCount, outcome);
@@ -477,7 +480,8 @@ PaperOutcome drawPaper(const ProjectRecord& project, const PaperOptions& options
     next.waitForFinished();
     if (!painter.end() && outcome.result == PaperOutcome::Result::Done) {
         outcome.result = PaperOutcome::Result::Failed;
-        outcome.reason = QStringLiteral("the pages could not be finished");
+        outcome.reason =
+            QCoreApplication::translate("PaperCommands", "the pages could not be finished");
     }
     return outcome;
 }

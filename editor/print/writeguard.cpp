@@ -20,7 +20,9 @@ qint64 WriteGuard::writeData(const char* data, qint64 size) {
         return written;
     m_failed = true;
     m_failure = m_target.errorString();
-    if (m_failure.isEmpty() || m_failure == QLatin1String("Unknown error"))
+    // Qt's own answer when the device knows no reason, in English or translated.
+    if (m_failure.isEmpty() || m_failure == QLatin1String("Unknown error") ||
+        m_failure == QCoreApplication::translate("QIODevice", "Unknown error"))
         m_failure = QCoreApplication::translate("PdfExport", "The disk may be full.");
     setErrorString(m_failure);
     return -1;

@@ -1,5 +1,6 @@
 #include "editor/ui/filenamelist.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace editor {
@@ -10,7 +11,8 @@ QString fileNameList(const QStringList& files) {
     for (qsizetype i = 0; i < files.size() && i < kNamesShown; ++i)
         names << QDir::toNativeSeparators(files.at(i));
     if (files.size() > kNamesShown)
-        names << QStringLiteral("... and %1 more.").arg(files.size() - kNamesShown);
+        names << QCoreApplication::translate("editor::FileNameList", "... and %1 more.")
+                     .arg(files.size() - kNamesShown);
     return names.join(QLatin1Char('\n'));
 }
 

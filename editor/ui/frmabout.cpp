@@ -11,7 +11,7 @@
 namespace editor {
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
     setFixedSize(platform::twipsToPixels(3825), platform::twipsToPixels(2250));
 
@@ -21,8 +21,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Image1->setPixmap(QPixmap::fromImage(loadBlankPattern()));
     Image1->setGeometry(platform::twipsRect(1672, 240, 480, 480));
 
-    const std::array<QString, 2> texts = {QStringLiteral("Vistavel 1 : 2002 Edition"),
-                                          QStringLiteral("Pictures and words, board by board.")};
+    const std::array<QString, 2> texts = {tr("Vistavel 1 : 2002 Edition"),
+                                          tr("Pictures and words, board by board.")};
     const std::array<QRect, 2> places = {platform::twipsRect(967, 1054, 1890, 225),
                                          platform::twipsRect(757, 1309, 2310, 270)};
     for (int i = 0; i < 2; ++i) {
@@ -34,7 +34,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
         Label1[i]->setGeometry(0, place.top(), width(), place.height());
     }
 
-    Command1 = new QPushButton(QStringLiteral("Okay"), this);
+    Command1 = new QPushButton(tr("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(platform::twipsRect(1402, 1639, 1020, 480));
     Command1->setDefault(true);

@@ -15,10 +15,10 @@ namespace editor {
 
 frmAddNew::frmAddNew(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAddNew"));
-    setWindowTitle(QStringLiteral("Board Setup"));
+    setWindowTitle(tr("Board Setup"));
     setModal(true);
 
-    auto* Frame2 = new QGroupBox(QStringLiteral("Structure :"), this);
+    auto* Frame2 = new QGroupBox(tr("Structure :"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Combo_MatrixSize = new QComboBox(Frame2);
     Combo_MatrixSize->setObjectName(QStringLiteral("Combo_MatrixSize"));
@@ -51,13 +51,13 @@ frmAddNew::frmAddNew(QWidget* parent) : QDialog(parent) {
     arrows->addWidget(m_up);
     arrows->addWidget(m_down);
 
-    Label1 = new QLabel(QStringLiteral(" info view"), Frame2);
+    Label1 = new QLabel(tr(" info view"), Frame2);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     auto* structure = new QGridLayout(Frame2);
-    structure->addWidget(new QLabel(QStringLiteral("Panes :"), Frame2), 0, 0);
+    structure->addWidget(new QLabel(tr("Panes :"), Frame2), 0, 0);
     structure->addWidget(Combo_MatrixSize, 0, 1, 1, 2);
-    structure->addWidget(new QLabel(QStringLiteral("Boards :"), Frame2), 1, 0);
+    structure->addWidget(new QLabel(tr("Boards :"), Frame2), 1, 0);
     auto* count = new QHBoxLayout;
     count->setSpacing(0);
     count->addWidget(Text_BoardAmount);
@@ -66,10 +66,10 @@ frmAddNew::frmAddNew(QWidget* parent) : QDialog(parent) {
     structure->addLayout(count, 1, 1, 1, 2);
     structure->addWidget(Label1, 2, 0, 1, 3);
 
-    auto* Frame1 = new QGroupBox(QStringLiteral("Properties :"), this);
+    auto* Frame1 = new QGroupBox(tr("Properties :"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1[0] = new QRadioButton(QStringLiteral("Discard all items"), Frame1);
-    Option1[1] = new QRadioButton(QStringLiteral("Keep existing"), Frame1);
+    Option1[0] = new QRadioButton(tr("Discard all items"), Frame1);
+    Option1[1] = new QRadioButton(tr("Keep existing"), Frame1);
     auto* options = new QVBoxLayout(Frame1);
     for (int i = 0; i < 2; ++i) {
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
@@ -77,8 +77,8 @@ frmAddNew::frmAddNew(QWidget* parent) : QDialog(parent) {
     }
     Option1[1]->setChecked(true);
 
-    const std::array<QString, 2> captions = {QStringLiteral("Close"), QStringLiteral("Accept")};
-    const std::array<QString, 2> tips = {QStringLiteral("Discard"), QStringLiteral("Use")};
+    const std::array<QString, 2> captions = {tr("Close"), tr("Accept")};
+    const std::array<QString, 2> tips = {tr("Discard"), tr("Use")};
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (int i : {1, 0}) {

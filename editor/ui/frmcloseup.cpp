@@ -21,7 +21,7 @@ CloseUpLayout closeUpLayout(int stageHeight, QSize buttonSize) {
 
 frmCloseUp::frmCloseUp(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCloseUp"));
-    setWindowTitle(QStringLiteral("CloseUp : "));
+    setWindowTitle(tr("CloseUp : "));
     setModal(true);
     using platform::twipsToPixels;
     resize(twipsToPixels(6630), twipsToPixels(6210));
@@ -32,7 +32,7 @@ frmCloseUp::frmCloseUp(QWidget* parent) : QDialog(parent) {
     Picture1->setSurfaceSize(QSize(twipsToPixels(6090), twipsToPixels(5220)));
     Picture1->setAccessibleName(tr("Picture"));
 
-    Command1 = new QPushButton(QStringLiteral("Okay"), this);
+    Command1 = new QPushButton(tr("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsToPixels(2805), twipsToPixels(5595), twipsToPixels(1020),
                           twipsToPixels(480));
@@ -54,7 +54,7 @@ bool frmCloseUp::ShowCloseUp(int stageHeight, const QString& pictureName,
     Picture1->move(layout.picture.topLeft());
     Picture1->setSurfaceSize(layout.picture.size());
     Command1->setGeometry(layout.button);
-    setWindowTitle(QStringLiteral("CloseUp : ") + pictureName);
+    setWindowTitle(tr("CloseUp : ") + pictureName);
     QImage shown = renderPaneImage(source, side, flipH, flipV);
     shown.setDevicePixelRatio(ratio);
     Picture1->surface().setPicture(shown);

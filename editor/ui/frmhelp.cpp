@@ -12,7 +12,7 @@
 namespace editor {
 frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setModal(true);
     setFixedSize(platform::twipsToPixels(5250), platform::twipsToPixels(5250));
 
@@ -26,11 +26,11 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(platform::twipsRect(105, 428, 5040, 4215));
     Text1->setReadOnly(true);
-    Text1->setPlainText(QStringLiteral(" info"));
+    Text1->setPlainText(tr(" info"));
     Combo_HelpTopic->setAccessibleName(tr("Help topic"));
     Text1->setAccessibleName(tr("Help text"));
 
-    Command1 = new QPushButton(QStringLiteral("Okay"), this);
+    Command1 = new QPushButton(tr("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(platform::twipsRect(4125, 4703, 1020, 480));
     connect(Command1, &QPushButton::clicked, this, &QDialog::hide);

@@ -42,7 +42,6 @@
 namespace editor {
 namespace {
 
-const QString kCaption = QStringLiteral("Vistavel 1 : 2002 Edition - [Quorvane]");
 // Steps the history keeps; the oldest goes when another comes.
 constexpr int kHistorySteps = 100;
 
@@ -63,7 +62,7 @@ constexpr std::chrono::milliseconds kBusyResizeRetry{50};
 frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Vistavel 1 : 2002 Edition - [Quorvane]"));
     setAcceptDrops(true);
     m_boardStyle = {loadBlankPattern(), paneNumberFont()};
     createControls();
@@ -94,9 +93,9 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     if (!m_workFolder)
         m_workFolder = WorkFolder::create(QDir::tempPath(), QString(), &error);
     if (!m_workFolder) {
-        m_platform.showMessage({QStringLiteral("Vistavel : Start-up Error"),
-                                QStringLiteral("I could not create a folder for my working files; "
-                                               "Please check that you can write to %1.\n%2")
+        m_platform.showMessage({tr("Vistavel : Start-up Error"),
+                                tr("I could not create a folder for my working files; "
+                                   "Please check that you can write to %1.\n%2")
                                     .arg(QDir::toNativeSeparators(firstChoice), error),
                                 platform::MessageIcon::Critical, platform::MessageButtons::Ok});
         return;
@@ -144,9 +143,9 @@ void frmMain::createControls() {
 
     Toolbar1 = new QWidget(picSideBar);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    const auto addButton = [this](const QString& key, const QString& tip,
+    const auto addButton = [this](const QString& key, const QString& caption, const QString& tip,
                                   QStyle::StandardPixmap icon, int left) {
-        auto* action = new QAction(style()->standardIcon(icon), key, this);
+        auto* action = new QAction(style()->standardIcon(icon), caption, this);
         action->setObjectName(key);
         action->setToolTip(tip);
         connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
@@ -156,9 +155,9 @@ void frmMain::createControls() {
         button->setGeometry(left, 0, 30, kToolbarHeight);
         return action;
     };
-    m_back = addButton(QStringLiteral("Back"), QStringLiteral("Navigate last Board"),
+    m_back = addButton(QStringLiteral("Back"), tr("Back"), tr("Navigate last Board"),
                        QStyle::SP_ArrowBack, 0);
-    m_next = addButton(QStringLiteral("Next"), QStringLiteral("Navigate next Board"),
+    m_next = addButton(QStringLiteral("Next"), tr("Next"), tr("Navigate next Board"),
                        QStyle::SP_ArrowForward, 32);
 
     Combo_PageView = new QComboBox(Toolbar1);
@@ -189,7 +188,7 @@ void frmMain::createControls() {
         return dropActionFor(files, 0) == DropAction::OpenProject;
     });
 
-    cmdButton = new QPushButton(QStringLiteral("swap"), picSideBar);
+    cmdButton = new QPushButton(tr("swap"), picSideBar);
     cmdButton->setObjectName(QStringLiteral("cmdButton"));
     cmdButton->setAccessibleDescription(tr("Gives the selected pane the text in the box"));
     connect(cmdButton, &QPushButton::clicked, this, &frmMain::cmdButton_Click);
@@ -222,41 +221,40 @@ void frmMain::createMenus() {
         menu->setObjectName(name);
         return menu;
     };
-    mnu_File = addMenu(QStringLiteral("&File"), QStringLiteral("mnu_File"));
-    mnu_Edit = addMenu(QStringLiteral("&Edit"), QStringLiteral("mnu_Edit"));
-    mnu_Panes = addMenu(QStringLiteral("&Pane"), QStringLiteral("mnu_Panes"));
-    mnu_Board = addMenu(QStringLiteral("&Board"), QStringLiteral("mnu_Board"));
-    mnuHelp = addMenu(QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
-    mnu_EditList = new QMenu(QStringLiteral("Edit List"), this);
+    mnu_File = addMenu(tr("&File"), QStringLiteral("mnu_File"));
+    mnu_Edit = addMenu(tr("&Edit"), QStringLiteral("mnu_Edit"));
+    mnu_Panes = addMenu(tr("&Pane"), QStringLiteral("mnu_Panes"));
+    mnu_Board = addMenu(tr("&Board"), QStringLiteral("mnu_Board"));
+    mnuHelp = addMenu(tr("&Help"), QStringLiteral("mnuHelp"));
+    mnu_EditList = new QMenu(tr("Edit List"), this);
     mnu_EditList->setObjectName(QStringLiteral("mnu_EditList"));
 
     mnu_ChangeProject =
-        addCommand(mnu_File, QStringLiteral("Change Project ..."),
-                   QStringLiteral("mnu_ChangeProject"), &frmMain::mnu_ChangeProject_Click);
+        addCommand(mnu_File, tr("Change Project ..."), QStringLiteral("mnu_ChangeProject"),
+                   &frmMain::mnu_ChangeProject_Click);
     mnu_OpenProject =
-        addCommand(mnu_File, QStringLiteral("Open Project ..."), QStringLiteral("mnu_OpenProject"),
+        addCommand(mnu_File, tr("Open Project ..."), QStringLiteral("mnu_OpenProject"),
                    &frmMain::mnu_OpenProject_Click);
     createRecentProjectsMenu();
     addSeparator(mnu_File, QStringLiteral("sep01"));
     mnu_Save = addCommand(mnu_File, tr("Save Project"), QStringLiteral("mnu_Save"),
                           &frmMain::SaveProject, QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnu_SaveAs = addCommand(mnu_File, QStringLiteral("Save Project As ..."),
-                            QStringLiteral("mnu_SaveAs"), &frmMain::mnu_SaveAs_Click);
+    mnu_SaveAs = addCommand(mnu_File, tr("Save Project As ..."), QStringLiteral("mnu_SaveAs"),
+                            &frmMain::mnu_SaveAs_Click);
     addSeparator(mnu_File, QStringLiteral("sep02"));
-    mnu_MassImage = addCommand(mnu_File, QStringLiteral("Mass Image Import ..."),
+    mnu_MassImage = addCommand(mnu_File, tr("Mass Image Import ..."),
                                QStringLiteral("mnu_MassImage"), &frmMain::mnu_MassImage_Click);
-    mnu_ExportHTML = addCommand(mnu_File, QStringLiteral("Export As Html ..."),
+    mnu_ExportHTML = addCommand(mnu_File, tr("Export As Html ..."),
                                 QStringLiteral("mnu_ExportHTML"), &frmMain::mnu_ExportHTML_Click);
-    mnu_ExportPDF = addCommand(mnu_File, QStringLiteral("Export As PDF ..."),
-                               QStringLiteral("mnu_ExportPDF"), &frmMain::mnu_ExportPDF_Click);
-    mnu_Print = addCommand(mnu_File, QStringLiteral("Print ..."), QStringLiteral("mnu_Print"),
+    mnu_ExportPDF = addCommand(mnu_File, tr("Export As PDF ..."), QStringLiteral("mnu_ExportPDF"),
+                               &frmMain::mnu_ExportPDF_Click);
+    mnu_Print = addCommand(mnu_File, tr("Print ..."), QStringLiteral("mnu_Print"),
                            &frmMain::mnu_Print_Click);
     mnu_ExportVideo =
         addCommand(mnu_File, tr("Export As Video ..."), QStringLiteral("mnu_ExportVideo"),
                    &frmMain::mnu_ExportVideo_Click);
     addSeparator(mnu_File, QStringLiteral("sep10"));
-    mnu_Exit = addCommand(mnu_File, QStringLiteral("Exit"), QStringLiteral("mnu_Exit"),
-                          &frmMain::ExitEditor);
+    mnu_Exit = addCommand(mnu_File, tr("Exit"), QStringLiteral("mnu_Exit"), &frmMain::ExitEditor);
 
     createEditMenu();
     addSeparator(mnu_Edit, QStringLiteral("sepClipboard"));
@@ -268,28 +266,27 @@ void frmMain::createMenus() {
                    &frmMain::mnu_PastePicture_Click, QKeySequence(Qt::CTRL | Qt::Key_V));
     followClipboard();
 
-    mnu_Closeup = addCommand(mnu_Panes, QStringLiteral("Closeup"), QStringLiteral("mnu_Closeup"),
+    mnu_Closeup = addCommand(mnu_Panes, tr("Closeup"), QStringLiteral("mnu_Closeup"),
                              &frmMain::mnu_Closeup_Click);
     addSeparator(mnu_Panes, QStringLiteral("sep06"));
-    mnu_LoadPicture =
-        addCommand(mnu_Panes, QStringLiteral("Picture ..."), QStringLiteral("mnu_LoadPicture"),
-                   &frmMain::mnu_LoadPicture_Click);
+    mnu_LoadPicture = addCommand(mnu_Panes, tr("Picture ..."), QStringLiteral("mnu_LoadPicture"),
+                                 &frmMain::mnu_LoadPicture_Click);
     addSeparator(mnu_Panes, QStringLiteral("sep04"));
-    mnu_FlipHorizontally = addCommand(
-        mnu_Panes, QStringLiteral("Flip Horizontally"), QStringLiteral("mnu_FlipHorizontally"),
-        &frmMain::mnu_FlipHorizontally_Click, QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnu_FlipVertically = addCommand(
-        mnu_Panes, QStringLiteral("Flip Vertically"), QStringLiteral("mnu_FlipVertically"),
-        &frmMain::mnu_FlipVertically_Click, QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnu_FlipHorizontally =
+        addCommand(mnu_Panes, tr("Flip Horizontally"), QStringLiteral("mnu_FlipHorizontally"),
+                   &frmMain::mnu_FlipHorizontally_Click, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnu_FlipVertically =
+        addCommand(mnu_Panes, tr("Flip Vertically"), QStringLiteral("mnu_FlipVertically"),
+                   &frmMain::mnu_FlipVertically_Click, QKeySequence(Qt::CTRL | Qt::Key_X));
     addSeparator(mnu_Panes, QStringLiteral("sep09"));
-    mnu_MakeBlank = addCommand(mnu_Panes, QStringLiteral("Make as Blank"),
-                               QStringLiteral("mnu_MakeBlank"), &frmMain::mnu_MakeBlank_Click);
+    mnu_MakeBlank = addCommand(mnu_Panes, tr("Make as Blank"), QStringLiteral("mnu_MakeBlank"),
+                               &frmMain::mnu_MakeBlank_Click);
     addSeparator(mnu_Panes, QStringLiteral("sep05"));
     mnu_RandomShuffle =
-        addCommand(mnu_Panes, QStringLiteral("Image Shuffle"), QStringLiteral("mnu_RandomShuffle"),
+        addCommand(mnu_Panes, tr("Image Shuffle"), QStringLiteral("mnu_RandomShuffle"),
                    &frmMain::mnu_RandomShuffle_Click, QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnu_Options = addCommand(mnu_Panes, QStringLiteral("Properties ..."),
-                             QStringLiteral("mnu_Options"), &frmMain::mnu_Options_Click);
+    mnu_Options = addCommand(mnu_Panes, tr("Properties ..."), QStringLiteral("mnu_Options"),
+                             &frmMain::mnu_Options_Click);
     m_pictureCommands << mnu_Closeup << mnu_FlipHorizontally << mnu_FlipVertically << mnu_MakeBlank;
     for (QAction* command : std::as_const(m_pictureCommands))
         command->setEnabled(false);
@@ -300,33 +297,32 @@ void frmMain::createMenus() {
                               Text1);
 
     mnu_BoardChangeProject =
-        addCommand(mnu_Board, QStringLiteral("Change Project ..."),
-                   QStringLiteral("mnu_BoardChangeProject"), &frmMain::mnu_ChangeProject_Click);
+        addCommand(mnu_Board, tr("Change Project ..."), QStringLiteral("mnu_BoardChangeProject"),
+                   &frmMain::mnu_ChangeProject_Click);
     addSeparator(mnu_Board, QStringLiteral("sep11"));
     mnu_BoardOptions =
-        addCommand(mnu_Board, QStringLiteral("Properties ..."), QStringLiteral("mnu_BoardOptions"),
+        addCommand(mnu_Board, tr("Properties ..."), QStringLiteral("mnu_BoardOptions"),
                    &frmMain::mnu_BoardOptions_Click);
     addSeparator(mnu_Board, QStringLiteral("sepPlay"));
     mnu_Play = addCommand(mnu_Board, tr("Play"), QStringLiteral("mnu_Play"),
                           &frmMain::mnu_Play_Click, QKeySequence(Qt::Key_F5));
 
-    mnu_Help = addCommand(mnuHelp, QStringLiteral("Help"), QStringLiteral("mnu_Help"),
-                          &frmMain::mnu_Help_Click);
+    mnu_Help =
+        addCommand(mnuHelp, tr("Help"), QStringLiteral("mnu_Help"), &frmMain::mnu_Help_Click);
     mnu_UserGuide = addCommand(mnuHelp, tr("User Guide"), QStringLiteral("mnu_UserGuide"),
                                &frmMain::mnu_UserGuide_Click);
     addSeparator(mnuHelp, QStringLiteral("sep03"));
-    mnu_About = addCommand(mnuHelp, QStringLiteral("About"), QStringLiteral("mnu_About"),
-                           &frmMain::mnu_About_Click);
+    mnu_About =
+        addCommand(mnuHelp, tr("About"), QStringLiteral("mnu_About"), &frmMain::mnu_About_Click);
 
-    mnu_Swap = addCommand(mnu_EditList, QStringLiteral("Swap Item"), QStringLiteral("mnu_Swap"),
+    mnu_Swap = addCommand(mnu_EditList, tr("Swap Item"), QStringLiteral("mnu_Swap"),
                           &frmMain::StoreItemText);
     addSeparator(mnu_EditList, QStringLiteral("sep07"));
-    mnu_Remove =
-        addCommand(mnu_EditList, QStringLiteral("Remove Item"), QStringLiteral("mnu_Remove"),
-                   [this] { ClearItemText(selectedPaneRow(), false); });
+    mnu_Remove = addCommand(mnu_EditList, tr("Remove Item"), QStringLiteral("mnu_Remove"),
+                            [this] { ClearItemText(selectedPaneRow(), false); });
     addSeparator(mnu_EditList, QStringLiteral("sep08"));
-    mnu_ClearAll = addCommand(mnu_EditList, QStringLiteral("Clear All"),
-                              QStringLiteral("mnu_ClearAll"), [this] { ClearItemText(-1, true); });
+    mnu_ClearAll = addCommand(mnu_EditList, tr("Clear All"), QStringLiteral("mnu_ClearAll"),
+                              [this] { ClearItemText(-1, true); });
 }
 
 void frmMain::FillDialogLists() {
@@ -343,7 +339,10 @@ void frmMain::FillDialogLists() {
 int frmMain::LayoutWindow() {
     // The window asks for no size: the desktop decides it, and where the user makes
     // it smaller than the work area the stage is cut off at its edge.
-    const WindowLayout layout = computeWindowLayout(m_platform.workArea());
+    // The caption with a few pixels either side, as a button draws it.
+    const int swapCaptionWidth =
+        cmdButton->fontMetrics().size(Qt::TextShowMnemonic, cmdButton->text()).width() + 8;
+    const WindowLayout layout = computeWindowLayout(m_platform.workArea(), swapCaptionWidth);
     picStage->move(0, 0);
     picStage->setSurfaceSize(layout.stage);
     picSideBar->setGeometry(layout.sideBar);
@@ -393,9 +392,9 @@ void frmMain::ResizeWindow() {
             rewriteAllPaneImages(m_project, paneBitmapSide(m_paneSize));
         if (!failures.isEmpty()) {
             m_platform.showMessage(
-                {QStringLiteral("Vistavel : Resize Error"),
-                 QStringLiteral("I experienced an error whilst trying to resize; Please reset "
-                                "Vistavel."),
+                {tr("Vistavel : Resize Error"),
+                 tr("I experienced an error whilst trying to resize; Please reset "
+                    "Vistavel."),
                  platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
             return;
         }

@@ -168,7 +168,7 @@ private:
     void reportChangedSources();
     // False, after telling the user in a box titled `commandTitle`, when no pane
     // of the project is selected.
-    bool paneIsSelected(const QString& commandTitle = QStringLiteral("Vistavel : Pane"));
+    bool paneIsSelected(const QString& commandTitle = tr("Vistavel : Pane"));
     void mnu_Closeup_Click();
     void mnu_FlipHorizontally_Click();
     void mnu_FlipVertically_Click();

@@ -18,11 +18,11 @@ namespace editor {
 namespace {
 
 QString copyTitle() {
-    return QCoreApplication::translate("frmMain", "Vistavel : Copy Picture");
+    return QCoreApplication::translate("editor::frmMain", "Vistavel : Copy Picture");
 }
 
 QString pasteTitle() {
-    return QCoreApplication::translate("frmMain", "Vistavel : Paste Picture");
+    return QCoreApplication::translate("editor::frmMain", "Vistavel : Paste Picture");
 }
 
 } // namespace

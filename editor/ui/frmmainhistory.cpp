@@ -18,10 +18,10 @@ namespace editor {
 
 void frmMain::createEditMenu() {
     // The history names its steps: "Undo Image Shuffle", just "Undo" when greyed.
-    mnu_Undo = m_history.createUndoAction(this, QStringLiteral("Undo"));
+    mnu_Undo = m_history.createUndoAction(this, tr("Undo"));
     mnu_Undo->setObjectName(QStringLiteral("mnu_Undo"));
     mnu_Undo->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
-    mnu_Redo = m_history.createRedoAction(this, QStringLiteral("Redo"));
+    mnu_Redo = m_history.createRedoAction(this, tr("Redo"));
     mnu_Redo->setObjectName(QStringLiteral("mnu_Redo"));
     mnu_Redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});

@@ -80,9 +80,9 @@ void frmMain::reportBlankedPanes(const QList<PaneImageFailure>& failures) {
     for (const PaneImageFailure& failure : failures)
         panes << QString::number(failure.pane);
     m_platform.showMessage(
-        {QStringLiteral("Vistavel : Board Setup"),
-         QStringLiteral("I could not prepare the pictures of these panes at the new size, so "
-                        "they are blank now: %1.\n%2")
+        {tr("Vistavel : Board Setup"),
+         tr("I could not prepare the pictures of these panes at the new size, so "
+            "they are blank now: %1.\n%2")
              .arg(panes.join(QStringLiteral(", ")), failures.first().error),
          platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
@@ -91,8 +91,8 @@ bool frmMain::paneIsSelected(const QString& commandTitle) {
     if (m_project.SelectedPane >= 1 && m_project.SelectedPane <= m_project.panesInUse())
         return true;
     m_platform.showMessage({commandTitle,
-                            QStringLiteral("Please select a pane first, on the stage or in the "
-                                           "pane list."),
+                            tr("Please select a pane first, on the stage or in the "
+                               "pane list."),
                             platform::MessageIcon::Information, platform::MessageButtons::Ok});
     return false;
 }
@@ -105,8 +105,8 @@ void frmMain::mnu_Closeup_Click() {
     if (pane.hasSourcePicture() &&
         !m_closeUp->ShowCloseUp(m_stageHeight, pane.PictureName, pane.SourcePicture,
                                 pane.FlipH != 0, pane.FlipV != 0, &error))
-        m_platform.showMessage({QStringLiteral("Vistavel : CloseUp"),
-                                QStringLiteral("I could not open the picture %1.\n%2")
+        m_platform.showMessage({tr("Vistavel : CloseUp"),
+                                tr("I could not open the picture %1.\n%2")
                                     .arg(QDir::toNativeSeparators(pane.SourcePicture), error),
                                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
     RefreshBoard();
@@ -126,8 +126,8 @@ void frmMain::FlipSelectedPane(FlipDirection direction) {
     auto command = std::make_unique<FlipCommand>(*m_commands, m_project.SelectedPane, direction);
     command->run();
     if (!command->error().isEmpty())
-        m_platform.showMessage({QStringLiteral("Vistavel : Flip"),
-                                QStringLiteral("I could not flip the picture of pane %1.\n%2")
+        m_platform.showMessage({tr("Vistavel : Flip"),
+                                tr("I could not flip the picture of pane %1.\n%2")
                                     .arg(m_project.SelectedPane)
                                     .arg(command->error()),
                                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});

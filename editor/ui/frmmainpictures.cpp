@@ -22,9 +22,6 @@
 namespace editor {
 namespace {
 
-const QString kLoadPictureTitle = QStringLiteral("Vistavel : Load Picture");
-const QString kImportProgress = QStringLiteral("Importing pictures ...");
-
 platform::FileChooserRequest pictureChooser(const QString& title) {
     platform::FileChooserRequest request;
     request.title = title;
@@ -32,26 +29,27 @@ platform::FileChooserRequest pictureChooser(const QString& title) {
     QStringList patterns;
     for (const QString& extension : platform::pictureExtensions())
         patterns << QStringLiteral("*.") + extension;
-    request.filter = QStringLiteral("Formats (*.Bmp *.Gif *.Jpg);;%1 (%2)")
-                         .arg(QCoreApplication::translate("frmMain", "All pictures"),
-                              patterns.join(QLatin1Char(' ')));
+    request.filter =
+        QCoreApplication::translate("editor::frmMain", "Formats (*.Bmp *.Gif *.Jpg);;%1 (%2)")
+            .arg(QCoreApplication::translate("editor::frmMain", "All pictures"),
+                 patterns.join(QLatin1Char(' ')));
     return request;
 }
 
 } // namespace
 
 void frmMain::mnu_MassImage_Click() {
-    if (!paneIsSelected(kImportTitle))
+    if (!paneIsSelected(importTitle()))
         return;
     const platform::FileChoice choice =
-        m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Mass Image Import ...")));
+        m_platform.chooseOpenFile(pictureChooser(tr("Mass Image Import ...")));
     if (choice.cancelled)
         return;
     m_project.LastFileName = choice.fileName;
     const PictureSequence sequence = PictureSequence::recognise(choice.fileName);
     if (!sequence.isRecognised()) {
         if (sequence.recognition() == PictureSequence::Recognition::Unusable)
-            m_platform.showMessage({kImportTitle, importReport(0),
+            m_platform.showMessage({importTitle(), importReport(0),
                                     platform::MessageIcon::Information,
                                     platform::MessageButtons::Ok});
         return;
@@ -60,7 +58,7 @@ void frmMain::mnu_MassImage_Click() {
     SequenceImport result;
     {
         platform::BusyCursor busy;
-        PaneProgress progress(this, kImportProgress);
+        PaneProgress progress(this, tr("Importing pictures ..."));
         m_paneSize = paneSizeFor(m_project.GridSize);
         auto command = std::make_unique<SequenceImportCommand>(
             *m_commands, sequence, m_project.SelectedPane,
@@ -72,16 +70,16 @@ void frmMain::mnu_MassImage_Click() {
     RefreshBoard();
     m_project.IsBusy = false;
     if (!result.reachedLastPane)
-        m_platform.showMessage({kImportTitle, importReport(result.filled, result.failure),
+        m_platform.showMessage({importTitle(), importReport(result.filled, result.failure),
                                 platform::MessageIcon::Information, platform::MessageButtons::Ok});
 }
 
 void frmMain::mnu_LoadPicture_Click() {
-    if (!paneIsSelected(kLoadPictureTitle))
+    if (!paneIsSelected(tr("Vistavel : Load Picture")))
         return;
     m_project.IsBusy = true;
     const platform::FileChoice choice =
-        m_platform.chooseOpenFile(pictureChooser(QStringLiteral("Load Picture ...")));
+        m_platform.chooseOpenFile(pictureChooser(tr("Load Picture ...")));
     if (!choice.cancelled)
         LoadPictureFile(m_project.SelectedPane, choice.fileName);
     m_project.IsBusy = false;
@@ -102,11 +100,10 @@ void frmMain::LoadPictureFile(int pane, const QString& fileName) {
     if (error.isEmpty())
         RefreshBoard();
     else
-        m_platform.showMessage(
-            {kLoadPictureTitle,
-             QStringLiteral("I couldn't read this picture, so the pane stays as it was:\n%1")
-                 .arg(QDir::toNativeSeparators(error)),
-             platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+        m_platform.showMessage({tr("Vistavel : Load Picture"),
+                                tr("I couldn't read this picture, so the pane stays as it was:\n%1")
+                                    .arg(QDir::toNativeSeparators(error)),
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
     m_project.IsBusy = false;
 }
 
@@ -118,7 +115,7 @@ void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files, boo
     QStringList leftOut;
     {
         platform::BusyCursor busy;
-        PaneProgress progress(this, kImportProgress);
+        PaneProgress progress(this, tr("Importing pictures ..."));
         m_paneSize = paneSizeFor(m_project.GridSize);
         const auto report = [&progress](int done, int total) { progress.setProgress(done, total); };
         auto command =
@@ -132,9 +129,9 @@ void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files, boo
     RefreshBoard();
     m_project.IsBusy = false;
     if (!leftOut.isEmpty())
-        m_platform.showMessage({kImportTitle,
-                                QStringLiteral("I couldn't read these files as pictures, so their "
-                                               "panes stay as they were:\n") +
+        m_platform.showMessage({importTitle(),
+                                tr("I couldn't read these files as pictures, so their "
+                                   "panes stay as they were:\n") +
                                     fileNameList(leftOut),
                                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }

@@ -31,8 +31,6 @@ namespace editor {
 namespace {
 
 const QString kProjectFilter = QStringLiteral("VV1 (*.vv1)");
-const QString kLoadProblem = QStringLiteral("VV1 : Load Problem");
-const QString kSaveProblem = QStringLiteral("VV1 : Save Problem");
 // How soon a close request that found a command at work looks again.
 constexpr std::chrono::milliseconds kBusyCloseRetry{50};
 
@@ -49,7 +47,7 @@ void frmMain::mnu_OpenProject_Click() {
     if (!m_workFolder || !SettleUnsavedChanges())
         return;
     const platform::FileChoice choice = m_platform.chooseOpenFile(
-        {QStringLiteral("Load Project ..."), kProjectFilter, 1, {}, m_platform.programFolder()});
+        {tr("Load Project ..."), kProjectFilter, 1, {}, m_platform.programFolder()});
     if (choice.cancelled)
         return;
     ReplaceProject(choice.fileName);
@@ -68,8 +66,8 @@ void frmMain::ReplaceProject(const QString& fileName) {
     QString refusal;
     const std::optional<ProjectFileValues> values = loadProjectFile(paths.FileName, &refusal);
     if (!values) {
-        m_platform.showMessage({kLoadProblem,
-                                QStringLiteral("I could not load the project %1.\n%2")
+        m_platform.showMessage({tr("VV1 : Load Problem"),
+                                tr("I could not load the project %1.\n%2")
                                     .arg(QDir::toNativeSeparators(paths.FileName), refusal),
                                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
         return;
@@ -86,7 +84,7 @@ void frmMain::ReplaceProject(const QString& fileName) {
         applyProjectFile(m_project, *values, paths.pictureFolder(), *m_workFolder);
         RebuildLists();
         m_paneSize = paneSizeFor(m_project.GridSize);
-        PaneProgress progress(this, QStringLiteral("Loading pictures ..."));
+        PaneProgress progress(this, tr("Loading pictures ..."));
         missing = prepareProjectPictures(
             m_project, paneBitmapSide(m_paneSize), *m_workFolder,
             [&progress](int done, int total) { progress.setProgress(done, total); }, &unreadable);
@@ -97,19 +95,19 @@ void frmMain::ReplaceProject(const QString& fileName) {
     projectFileChanged(paths.FileName, false);
     QStringList problems;
     if (missing > 0)
-        problems << (missing == 1 ? QStringLiteral("I could not find or read 1 picture of the "
-                                                   "project; its pane is blank.")
-                                  : QStringLiteral("I could not find or read %1 pictures of the "
-                                                   "project; their panes are blank.")
+        problems << (missing == 1 ? tr("I could not find or read 1 picture of the "
+                                       "project; its pane is blank.")
+                                  : tr("I could not find or read %1 pictures of the "
+                                       "project; their panes are blank.")
                                         .arg(missing));
     if (!unreadable.isEmpty())
         problems << unreadable;
     if (!values->RefusedPictures.isEmpty())
-        problems << QStringLiteral("These panes name a picture that cannot be a file in the "
-                                   "picture folder, so they are blank: %1.")
+        problems << tr("These panes name a picture that cannot be a file in the "
+                       "picture folder, so they are blank: %1.")
                         .arg(paneNumberList(values->RefusedPictures));
     if (!problems.isEmpty())
-        m_platform.showMessage({kLoadProblem, problems.join(QLatin1Char('\n')),
+        m_platform.showMessage({tr("VV1 : Load Problem"), problems.join(QLatin1Char('\n')),
                                 platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
 }
 
@@ -129,8 +127,8 @@ bool frmMain::SaveProjectAs() {
     // The project's own file is proposed once there is one.
     const QFileInfo projectFile(m_projectFile);
     const platform::FileChoice choice = m_platform.chooseSaveFile(
-        {QStringLiteral("Save Project ..."), kProjectFilter, 1,
-         m_projectFile.isEmpty() ? QStringLiteral("Untitled.vv1") : projectFile.fileName(),
+        {tr("Save Project ..."), kProjectFilter, 1,
+         m_projectFile.isEmpty() ? tr("Untitled.vv1") : projectFile.fileName(),
          m_projectFile.isEmpty() ? QString() : projectFile.path(), QStringLiteral("vv1")});
     if (choice.cancelled)
         return false;
@@ -139,8 +137,8 @@ bool frmMain::SaveProjectAs() {
 
 bool frmMain::SaveProjectTo(const QString& fileName) {
     if (const std::optional<QString> refusal = workFolderRefusal(fileName, m_platform)) {
-        m_platform.showMessage({kSaveProblem, *refusal, platform::MessageIcon::Exclamation,
-                                platform::MessageButtons::Ok});
+        m_platform.showMessage({tr("VV1 : Save Problem"), *refusal,
+                                platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
         return false;
     }
     const int boards = Combo_PageView->count();
@@ -168,7 +166,7 @@ bool frmMain::SaveProjectTo(const QString& fileName) {
     });
     if (!lost.isEmpty())
         m_platform.showMessage(
-            {kSaveProblem,
+            {tr("VV1 : Save Problem"),
              tr("These panes were saved without their picture, which I could no longer find or "
                 "read: %1.")
                  .arg(paneNumberList(lost)),
@@ -192,10 +190,10 @@ bool frmMain::SaveProjectTo(const QString& fileName) {
         projectFileChanged(paths.FileName, true);
         return true;
     }
-    m_platform.showMessage({kSaveProblem,
-                            QStringLiteral("I could not write these files of the project:\n") +
-                                fileNameList(unwritten),
-                            platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
+    m_platform.showMessage(
+        {tr("VV1 : Save Problem"),
+         tr("I could not write these files of the project:\n") + fileNameList(unwritten),
+         platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
     return false;
 }
 
@@ -203,11 +201,10 @@ bool frmMain::SettleUnsavedChanges() {
     if (m_history.isClean())
         return true;
     const QString project = m_projectFile.isEmpty()
-                                ? QStringLiteral("the new project")
+                                ? tr("the new project")
                                 : QDir::toNativeSeparators(QFileInfo(m_projectFile).fileName());
     switch (m_platform.showMessage(
-        {QStringLiteral("Vistavel : Save Changes"),
-         QStringLiteral("Do you want to save the changes to %1?").arg(project),
+        {tr("Vistavel : Save Changes"), tr("Do you want to save the changes to %1?").arg(project),
          platform::MessageIcon::Question, platform::MessageButtons::SaveDiscardCancel})) {
     case platform::MessageAnswer::Save:
         return SaveProjectAs();

@@ -15,8 +15,6 @@
 namespace editor {
 namespace {
 
-const QString kRecoverTitle = QStringLiteral("Vistavel : Recover");
-
 QString counted(int count, const QString& one, const QString& many) {
     return count == 1 ? one : many.arg(count);
 }
@@ -27,29 +25,33 @@ QString incompleteWarning(const RecoveryDescription& left) {
         return {};
     QStringList missing;
     if (left.missingPanes > 0)
-        missing << QCoreApplication::translate("frmMain", "%1 of its %2 panes")
+        missing << QCoreApplication::translate("editor::frmMain", "%1 of its %2 panes")
                        .arg(left.missingPanes)
                        .arg(left.panes);
     if (left.missingPictures > 0)
-        missing << QCoreApplication::translate("frmMain", "%1 of its pictures")
+        missing << QCoreApplication::translate("editor::frmMain", "%1 of its pictures")
                        .arg(left.missingPictures);
-    return QCoreApplication::translate("frmMain",
+    return QCoreApplication::translate("editor::frmMain",
                                        "\n\nThis copy is incomplete: %1 are missing. What is "
                                        "missing comes back blank.")
-        .arg(missing.join(QCoreApplication::translate("frmMain", " and ")));
+        .arg(missing.join(QCoreApplication::translate("editor::frmMain", " and ")));
 }
 
 QString offerText(const RecoveryDescription& left) {
-    const QString project =
-        left.fileName.isEmpty()
-            ? QStringLiteral("a new project")
-            : QStringLiteral("the project %1").arg(QDir::toNativeSeparators(left.fileName));
-    return QStringLiteral("An editor that ended on %1 left changes that were never saved: %2, "
-                          "with %3 and %4.\n\nRecover opens them; Later keeps them for the next "
-                          "start; Discard deletes them.")
+    const QString project = left.fileName.isEmpty()
+                                ? QCoreApplication::translate("editor::frmMain", "a new project")
+                                : QCoreApplication::translate("editor::frmMain", "the project %1")
+                                      .arg(QDir::toNativeSeparators(left.fileName));
+    return QCoreApplication::translate(
+               "editor::frmMain",
+               "An editor that ended on %1 left changes that were never saved: %2, "
+               "with %3 and %4.\n\nRecover opens them; Later keeps them for the next "
+               "start; Discard deletes them.")
         .arg(QLocale().toString(left.written, QLocale::ShortFormat), project,
-             counted(left.boards, QStringLiteral("1 board"), QStringLiteral("%1 boards")),
-             counted(left.pictures, QStringLiteral("1 picture"), QStringLiteral("%1 pictures")))
+             counted(left.boards, QCoreApplication::translate("editor::frmMain", "1 board"),
+                     QCoreApplication::translate("editor::frmMain", "%1 boards")),
+             counted(left.pictures, QCoreApplication::translate("editor::frmMain", "1 picture"),
+                     QCoreApplication::translate("editor::frmMain", "%1 pictures")))
         .append(incompleteWarning(left));
 }
 
@@ -75,7 +77,7 @@ void frmMain::OfferRecoveries() {
         // One project at a time: after a recovery the others wait for the next start.
         if (m_recovered || m_endingSession)
             break;
-        switch (m_platform.showMessage({kRecoverTitle, offerText(left->description()),
+        switch (m_platform.showMessage({tr("Vistavel : Recover"), offerText(left->description()),
                                         platform::MessageIcon::Question,
                                         platform::MessageButtons::RecoverDiscardLater})) {
         case platform::MessageAnswer::Recover:

@@ -133,8 +133,7 @@ void frmMain::StoreItemText() {
     const QString text = paneTextToStore(Text1->text());
     if (text.isEmpty())
         return;
-    runAndRecord(std::make_unique<PaneTextCommand>(*m_commands, QStringLiteral("Swap Item"),
-                                                   index + 1, text));
+    runAndRecord(std::make_unique<PaneTextCommand>(*m_commands, tr("Swap Item"), index + 1, text));
     Text1->setModified(false);
     RewritePaneListEntry(index + 1);
 }
@@ -148,8 +147,8 @@ void frmMain::ClearItemText(int index, bool all) {
     }
     if (index < 0 || index >= List1->count() || index >= kLastPane)
         return;
-    runAndRecord(std::make_unique<PaneTextCommand>(*m_commands, QStringLiteral("Remove Item"),
-                                                   index + 1, kUnsetText));
+    runAndRecord(
+        std::make_unique<PaneTextCommand>(*m_commands, tr("Remove Item"), index + 1, kUnsetText));
     RewritePaneListEntry(index + 1);
 }
 

@@ -23,7 +23,7 @@ QComboBox* colourList(const QList<NamedColour>& colours, const QString& name, QW
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     for (const NamedColour& colour : colours)
-        combo->addItem(colour.name, colour.value);
+        combo->addItem(colour.caption(), colour.value);
     combo->setCurrentIndex(kDefaultHighlightEntry);
     return combo;
 }
@@ -44,7 +44,7 @@ quint32 selectedColour(const QComboBox* combo) {
 frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
     : QDialog(parent), m_project(project) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options :"));
+    setWindowTitle(tr("Options :"));
     setModal(true);
 
     for (int i = 0; i < 4; ++i) {
@@ -54,28 +54,28 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
         Text1[i]->setMinimumWidth(280);
     }
 
-    Frame1[0] = new QGroupBox(QStringLiteral("Panes :"), this);
+    Frame1[0] = new QGroupBox(tr("Panes :"), this);
     Combo_GridHighlight =
         colourList(gridHighlightColours(), QStringLiteral("Combo_GridHighlight"), Frame1[0]);
     auto* urlCaption = new QHBoxLayout;
-    urlCaption->addWidget(new QLabel(QStringLiteral("URL :"), Frame1[0]));
+    urlCaption->addWidget(new QLabel(tr("URL :"), Frame1[0]));
     auto* hint = new QLabel(QStringLiteral("http://"), Frame1[0]);
     hint->setEnabled(false);
     urlCaption->addWidget(hint);
     urlCaption->addStretch();
     auto* pane = new QFormLayout(Frame1[0]);
-    pane->addRow(QStringLiteral("Label :"), Text1[0]);
+    pane->addRow(tr("Label :"), Text1[0]);
     pane->addRow(urlCaption);
     pane->addRow(Text1[1]);
-    pane->addRow(QStringLiteral("Global Highlight"), Combo_GridHighlight);
+    pane->addRow(tr("Global Highlight"), Combo_GridHighlight);
 
-    Frame1[1] = new QGroupBox(QStringLiteral("Board :"), this);
+    Frame1[1] = new QGroupBox(tr("Board :"), this);
     Combo_MoveHighlight =
         colourList(moveHighlightColours(), QStringLiteral("Combo_MoveHighlight"), Frame1[1]);
     auto* board = new QFormLayout(Frame1[1]);
-    board->addRow(QStringLiteral("Title :"), Text1[3]);
-    board->addRow(QStringLiteral("Footer Text :"), Text1[2]);
-    board->addRow(QStringLiteral("Move Highlight"), Combo_MoveHighlight);
+    board->addRow(tr("Title :"), Text1[3]);
+    board->addRow(tr("Footer Text :"), Text1[2]);
+    board->addRow(tr("Move Highlight"), Combo_MoveHighlight);
 
     for (int i = 0; i < 2; ++i)
         Frame1[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
@@ -89,7 +89,7 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
     Combo_MoveHighlight->setAccessibleName(tr("Move Highlight"));
     Combo_MoveHighlight->setAccessibleDescription(tr("The colour of the line a drag draws"));
 
-    const std::array<QString, 2> captions = {QStringLiteral("Close"), QStringLiteral("Accept")};
+    const std::array<QString, 2> captions = {tr("Close"), tr("Accept")};
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (int i : {1, 0}) {
@@ -99,7 +99,7 @@ frmOptions::frmOptions(ProjectRecord& project, QWidget* parent)
                 [this, i] { Button_acceptOrclose_Click(i); });
         buttons->addWidget(Button_acceptOrclose[i]);
     }
-    Button_acceptOrclose[0]->setToolTip(QStringLiteral("Discard"));
+    Button_acceptOrclose[0]->setToolTip(tr("Discard"));
     // Tab goes down the dialog as the boxes stand, not as they were made.
     const QList<QWidget*> tabOrder = {Text1[0],
                                       Text1[1],

@@ -12,7 +12,7 @@ struct HelpTopic {
 };
 
 // The editor's fixed help topics, in the order the topic chooser compares them.
-const QList<HelpTopic>& helpTopics();
+QList<HelpTopic> helpTopics();
 // The topic names as the chooser lists them: alphabetical.
 QStringList helpTopicNamesSorted();
 

@@ -4,7 +4,7 @@
 
 namespace editor {
 
-WindowLayout computeWindowLayout(QSize workArea) {
+WindowLayout computeWindowLayout(QSize workArea, int swapButtonWidth) {
     WindowLayout layout;
     const int stageWidth = std::max(workArea.width(), 1);
     const int stageHeight = std::max(workArea.height() - kCaptionAndMenuHeight, kMinBoardSide);
@@ -27,10 +27,11 @@ WindowLayout computeWindowLayout(QSize workArea) {
     layout.paneList = QRect(layout.toolbar.left(), listTop, toolbarWidth, listHeight);
 
     const int rowTop = listHeight + listTop + 10;
-    const int textWidth = toolbarWidth - (kSwapButtonSize.width() + 10);
+    const int buttonWidth = std::max(swapButtonWidth, kSwapButtonSize.width());
+    const int textWidth = toolbarWidth - (buttonWidth + 10);
     layout.textBox = QRect(layout.toolbar.left(), rowTop, textWidth, kTextBoxHeight);
-    layout.swapButton =
-        QRect(QPoint(textWidth + layout.toolbar.left() + 4, rowTop), kSwapButtonSize);
+    layout.swapButton = QRect(QPoint(textWidth + layout.toolbar.left() + 4, rowTop),
+                              QSize(buttonWidth, kSwapButtonSize.height()));
     return layout;
 }
 

@@ -32,6 +32,8 @@ inline constexpr int kMinSideBarWidth = 240;
 // on a work area too small for anything else.
 inline constexpr int kMinBoardSide = 40;
 
-WindowLayout computeWindowLayout(QSize workArea);
+// A caption longer than the Swap button's own, as a translation may be, widens
+// the button to `swapButtonWidth` at the text box's cost.
+WindowLayout computeWindowLayout(QSize workArea, int swapButtonWidth = kSwapButtonSize.width());
 
 } // namespace editor

@@ -3,13 +3,18 @@
 #include "platform/cp1252.h"
 #include "sentences/resources/defaultwords.h"
 
+#include <QCoreApplication>
+
 namespace sentences {
 
 QStringList DefinitionLists::typeNames() {
-    return {QStringLiteral("Protagonist Base"), QStringLiteral("Protagonist Modify"),
-            QStringLiteral("Action Base"),      QStringLiteral("Action Modify"),
-            QStringLiteral("Object Base"),      QStringLiteral("Object Modify"),
-            QStringLiteral("Summary")};
+    return {QCoreApplication::translate("sentences::DefinitionLists", "Protagonist Base"),
+            QCoreApplication::translate("sentences::DefinitionLists", "Protagonist Modify"),
+            QCoreApplication::translate("sentences::DefinitionLists", "Action Base"),
+            QCoreApplication::translate("sentences::DefinitionLists", "Action Modify"),
+            QCoreApplication::translate("sentences::DefinitionLists", "Object Base"),
+            QCoreApplication::translate("sentences::DefinitionLists", "Object Modify"),
+            QCoreApplication::translate("sentences::DefinitionLists", "Summary")};
 }
 
 bool DefinitionLists::isStorableWord(const QString& word) {

@@ -12,13 +12,12 @@ namespace sentences {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
     setFixedSize(platform::twipsRect(0, 0, 3825, 2250).size());
 
-    const std::array<QString, 3> texts = {QStringLiteral("Made by Quorvane"),
-                                          QStringLiteral("By the Quorvane team"),
-                                          QStringLiteral("Tellwick : VV3")};
+    const std::array<QString, 3> texts = {tr("Made by Quorvane"), tr("By the Quorvane team"),
+                                          tr("Tellwick : VV3")};
     const std::array<QRect, 3> places = {platform::twipsRect(967, 1058, 1890, 225),
                                          platform::twipsRect(757, 1313, 2310, 270),
                                          platform::twipsRect(915, 135, 1995, 330)};
@@ -37,7 +36,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     Image1->setPixmap(programPicture());
     Image1->setGeometry(platform::twipsRect(1672, 540, 480, 480));
 
-    Command1 = new QPushButton(QStringLiteral("Okay"), this);
+    Command1 = new QPushButton(tr("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(platform::twipsRect(1402, 1643, 1020, 480));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);

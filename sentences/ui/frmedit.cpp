@@ -20,7 +20,7 @@ namespace sentences {
 
 frmEdit::frmEdit(DefinitionLists& lists, QWidget* parent) : QDialog(parent), m_editor(lists) {
     setObjectName(QStringLiteral("frmEdit"));
-    setWindowTitle(QStringLiteral("Edit : Definitions"));
+    setWindowTitle(tr("Edit : Definitions"));
     setModal(true);
     createControls();
     createMenus();
@@ -57,9 +57,9 @@ void frmEdit::createControls() {
     Text1->setValidator(new WordValidator(Text1));
     connect(Text1, &QLineEdit::textChanged, this, &frmEdit::Text1_Change);
 
-    cmdButton[1] = new QPushButton(QStringLiteral("new"), client);
+    cmdButton[1] = new QPushButton(tr("new"), client);
     cmdButton[1]->setGeometry(platform::twipsRect(2700, 2610, 450, 390));
-    cmdButton[0] = new QPushButton(QStringLiteral("swap"), client);
+    cmdButton[0] = new QPushButton(tr("swap"), client);
     cmdButton[0]->setGeometry(platform::twipsRect(3195, 2610, 525, 390));
     for (int index = 0; index < static_cast<int>(cmdButton.size()); ++index) {
         cmdButton[index]->setObjectName(QStringLiteral("cmdButton_%1").arg(index));
@@ -97,23 +97,21 @@ void frmEdit::createMenus() {
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    mnu_File = menuBar->addMenu(QStringLiteral("&File"));
+    mnu_File = menuBar->addMenu(tr("&File"));
     mnu_File->setObjectName(QStringLiteral("mnu_File"));
-    mnu_Close = addItem(mnu_File, "mnu_Close", QStringLiteral("&Close"), nullptr);
+    mnu_Close = addItem(mnu_File, "mnu_Close", tr("&Close"), nullptr);
     connect(mnu_Close, &QAction::triggered, this, &frmEdit::CloseEditor);
 
-    mnu_Edit = menuBar->addMenu(QStringLiteral("&Edit"));
+    mnu_Edit = menuBar->addMenu(tr("&Edit"));
     mnu_Edit->setObjectName(QStringLiteral("mnu_Edit"));
-    mnu_New = addItem(mnu_Edit, "mnu_New", QStringLiteral("&New Item"), &DefinitionEditor::NewItem);
-    mnu_Swap =
-        addItem(mnu_Edit, "mnu_Swap", QStringLiteral("&Swap Item"), &DefinitionEditor::SwapItem);
+    mnu_New = addItem(mnu_Edit, "mnu_New", tr("&New Item"), &DefinitionEditor::NewItem);
+    mnu_Swap = addItem(mnu_Edit, "mnu_Swap", tr("&Swap Item"), &DefinitionEditor::SwapItem);
     addSeparator(mnu_Edit, "sep02");
-    mnu_Remove = addItem(mnu_Edit, "mnu_Remove", QStringLiteral("&Remove Item"),
-                         &DefinitionEditor::RemoveItem);
+    mnu_Remove = addItem(mnu_Edit, "mnu_Remove", tr("&Remove Item"), &DefinitionEditor::RemoveItem);
     addSeparator(mnu_Edit, "sep07");
-    mnu_Clear = addItem(mnu_Edit, "mnu_Clear", QStringLiteral("&Clear"), &DefinitionEditor::Clear);
+    mnu_Clear = addItem(mnu_Edit, "mnu_Clear", tr("&Clear"), &DefinitionEditor::Clear);
     addSeparator(mnu_Edit, "sep03");
-    mnu_Defaults = addItem(mnu_Edit, "mnu_Defaults", QStringLiteral("Load &Defaults"),
+    mnu_Defaults = addItem(mnu_Edit, "mnu_Defaults", tr("Load &Defaults"),
                            &DefinitionEditor::LoadDefaultDefinitions);
     connect(mnu_Defaults, &QAction::triggered, this, &frmEdit::defaultsLoaded);
 }

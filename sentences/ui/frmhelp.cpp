@@ -14,7 +14,7 @@ namespace sentences {
 
 frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setModal(true);
     setFixedSize(platform::twipsRect(0, 0, 3825, 2250).size());
 
@@ -29,7 +29,7 @@ frmHelp::frmHelp(QWidget* parent) : QDialog(parent) {
     Combo_HelpTopic->setAccessibleName(tr("Help topic"));
     Text1->setAccessibleName(tr("Help text"));
 
-    Command1 = new QPushButton(QStringLiteral("Okay"), this);
+    Command1 = new QPushButton(tr("Okay"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(platform::twipsRect(2715, 1695, 1020, 480));
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);

@@ -33,11 +33,19 @@
 namespace sentences {
 namespace {
 
-const QString Caption = QStringLiteral("Tellwick : VV3 - [Quorvane]");
 constexpr int ActionModifyType = 3;
-const QString SaveTitle = QStringLiteral("Save as text ...");
-const QString OutputFilter = QStringLiteral("Output (*.Txt)");
-const QString DefinitionsFilter = QStringLiteral("Definitions (*.TwK)");
+
+QString saveTitle() {
+    return QCoreApplication::translate("sentences::frmMain", "Save as text ...");
+}
+
+QString outputFilter() {
+    return QCoreApplication::translate("sentences::frmMain", "Output (*.Txt)");
+}
+
+QString definitionsFilter() {
+    return QCoreApplication::translate("sentences::frmMain", "Definitions (*.TwK)");
+}
 
 // Where each word chooser sits in the Lists frame: Base column for types 0, 2,
 // 4, 6, Modify column for 1, 3, 5.
@@ -57,7 +65,7 @@ bool isDefinitionsFile(const QStringList& files) {
 frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_composer(*this, platform) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Caption);
+    setWindowTitle(tr("Tellwick : VV3 - [Quorvane]"));
     setWindowIcon(QIcon(programPicture()));
     setAcceptDrops(true);
     createControls();
@@ -80,11 +88,10 @@ void frmMain::createControls() {
     client->setFixedSize(platform::twipsRect(0, 0, 6000, 6000).size());
     setCentralWidget(client);
 
-    Frame1 = new QGroupBox(QStringLiteral("Lists :"), client);
+    Frame1 = new QGroupBox(tr("Lists :"), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(platform::twipsRect(90, 45, 5790, 1995));
-    const std::array<QString, 3> headings = {QStringLiteral("Base"), QStringLiteral("Modify"),
-                                             QStringLiteral("Active")};
+    const std::array<QString, 3> headings = {tr("Base"), tr("Modify"), tr("Active")};
     const std::array<int, 3> headingLefts = {165, 2235, 4665};
     const std::array<int, 3> headingWidths = {2010, 2010, 1035};
     for (int index = 0; index < 3; ++index) {
@@ -113,8 +120,8 @@ void frmMain::createControls() {
         connect(ComboWords[type], &QComboBox::activated, this,
                 [this, type] { ComboWords_Click(type); });
     }
-    const std::array<QString, 4> rows = {QStringLiteral("Protagonist"), QStringLiteral("Action"),
-                                         QStringLiteral("Object"), QStringLiteral("Summary")};
+    const std::array<QString, 4> rows = {tr("Protagonist"), tr("Action"), tr("Object"),
+                                         tr("Summary")};
     const std::array<int, 4> rowTops = {570, 915, 1260, 1605};
     for (int index = 0; index < 4; ++index) {
         Check1[index] = new QCheckBox(rows[index], Frame1);
@@ -124,17 +131,17 @@ void frmMain::createControls() {
         connect(Check1[index], &QCheckBox::clicked, this, [this, index] { Check1_Click(index); });
     }
 
-    Frame2 = new QGroupBox(QStringLiteral("Sentence Preview :"), client);
+    Frame2 = new QGroupBox(tr("Sentence Preview :"), client);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(platform::twipsRect(90, 2070, 5790, 1905));
     List1 = new QListWidget(Frame2);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(platform::twipsRect(165, 255, 5445, 1230));
-    List1->setToolTip(QStringLiteral("Click to Output"));
+    List1->setToolTip(tr("Click to Output"));
     List1->setAccessibleName(tr("Sentence Preview"));
     connect(List1, &QListWidget::itemClicked, this, &frmMain::List1_Click);
 
-    Frame3 = new QGroupBox(QStringLiteral("Output :"), client);
+    Frame3 = new QGroupBox(tr("Output :"), client);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     Frame3->setGeometry(platform::twipsRect(90, 4005, 5790, 1935));
     Text1 = new QPlainTextEdit(Frame3);
@@ -155,11 +162,11 @@ void frmMain::createControls() {
     const std::array<int, 2> checkTops = {1575, 1590};
     const std::array<int, 2> eraseTops = {1545, 1590};
     for (int index = 0; index < 2; ++index) {
-        Check2[index] = new QCheckBox(QStringLiteral("Additive"), frames[index]);
+        Check2[index] = new QCheckBox(tr("Additive"), frames[index]);
         Check2[index]->setObjectName(QStringLiteral("Check2_%1").arg(index));
         Check2[index]->setGeometry(platform::twipsRect(165, checkTops[index], 1020, 255));
         connect(Check2[index], &QCheckBox::clicked, this, [this, index] { Check2_Click(index); });
-        Button_Erase[index] = new QPushButton(QStringLiteral("erase"), frames[index]);
+        Button_Erase[index] = new QPushButton(tr("erase"), frames[index]);
         Button_Erase[index]->setObjectName(QStringLiteral("Button_Erase_%1").arg(index));
         Button_Erase[index]->setGeometry(platform::twipsRect(4950, eraseTops[index], 660, 285));
         Check2[index]->setAccessibleDescription(additive[index]);
@@ -194,37 +201,37 @@ void frmMain::createMenus() {
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    QMenu* file = addMenu("mnu_File", QStringLiteral("&File"));
-    addItem(file, "mnu_Load", QStringLiteral("&Load"), &frmMain::LoadDefinitions);
-    addItem(file, "mnu_Save", QStringLiteral("&Save"), &frmMain::SaveOutput);
+    QMenu* file = addMenu("mnu_File", tr("&File"));
+    addItem(file, "mnu_Load", tr("&Load"), &frmMain::LoadDefinitions);
+    addItem(file, "mnu_Save", tr("&Save"), &frmMain::SaveOutput);
     addSeparator(file, "sep01");
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnu_Exit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* lists = addMenu("mnu_Lists", QStringLiteral("&Lists"));
-    addItem(lists, "mnu_Edit", QStringLiteral("&Edit"), &frmMain::mnu_Edit_Click);
+    QMenu* lists = addMenu("mnu_Lists", tr("&Lists"));
+    addItem(lists, "mnu_Edit", tr("&Edit"), &frmMain::mnu_Edit_Click);
     addSeparator(lists, "sep03");
-    addItem(lists, "mnu_Reset", QStringLiteral("&Reset"), &frmMain::Reset);
+    addItem(lists, "mnu_Reset", tr("&Reset"), &frmMain::Reset);
 
-    QMenu* action = addMenu("mnu_Action", QStringLiteral("&Action"));
-    QAction* randomSentence = action->addAction(QStringLiteral("Random &Sentence"));
+    QMenu* action = addMenu("mnu_Action", tr("&Action"));
+    QAction* randomSentence = action->addAction(tr("Random &Sentence"));
     randomSentence->setObjectName(QStringLiteral("mnu_RandomSentence"));
     randomSentence->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     connect(randomSentence, &QAction::triggered, this, [this] { m_composer.RandomSentence(); });
-    QAction* randomParagraph = action->addAction(QStringLiteral("Random &Paragraph"));
+    QAction* randomParagraph = action->addAction(tr("Random &Paragraph"));
     randomParagraph->setObjectName(QStringLiteral("mnu_RandomParagraph"));
     randomParagraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(randomParagraph, &QAction::triggered, this, [this] { m_composer.RandomParagraph(); });
     addSeparator(action, "sep04");
-    QAction* clear = action->addAction(QStringLiteral("&Clear"));
+    QAction* clear = action->addAction(tr("&Clear"));
     clear->setObjectName(QStringLiteral("mnu_Clear"));
     connect(clear, &QAction::triggered, Text1, &QPlainTextEdit::clear);
 
-    QMenu* help = addMenu("mnuHelp", QStringLiteral("&Help"));
-    addItem(help, "mnu_Help", QStringLiteral("&Help"), &frmMain::mnu_Help_Click);
+    QMenu* help = addMenu("mnuHelp", tr("&Help"));
+    addItem(help, "mnu_Help", tr("&Help"), &frmMain::mnu_Help_Click);
     addSeparator(help, "sep02");
-    addItem(help, "mnu_AboutTwK", QStringLiteral("&About TwK"), &frmMain::mnu_AboutTwK_Click);
+    addItem(help, "mnu_AboutTwK", tr("&About TwK"), &frmMain::mnu_AboutTwK_Click);
 }
 
 void frmMain::placeCentred() {
@@ -266,16 +273,16 @@ void frmMain::Reset() {
 }
 
 void frmMain::LoadDefinitions() {
-    if (!maySetAside(false, QStringLiteral("loading other definitions")))
+    if (!maySetAside(false, tr("loading other definitions")))
         return;
-    const platform::FileChoice choice = m_platform.chooseOpenFile(
-        {QStringLiteral("Load Definitions ..."), DefinitionsFilter, 1, {}, {}});
+    const platform::FileChoice choice =
+        m_platform.chooseOpenFile({tr("Load Definitions ..."), definitionsFilter(), 1, {}, {}});
     if (!choice.cancelled)
         readDefinitionsFile(choice.fileName);
 }
 
 void frmMain::LoadDefinitionsFile(const QString& fileName) {
-    if (maySetAside(false, QStringLiteral("loading %1").arg(QFileInfo(fileName).fileName())))
+    if (maySetAside(false, tr("loading %1").arg(QFileInfo(fileName).fileName())))
         readDefinitionsFile(fileName);
 }
 
@@ -323,7 +330,7 @@ void frmMain::dropEvent(QDropEvent* event) {
 
 void frmMain::SaveOutput() {
     const platform::FileChoice choice = m_platform.chooseSaveFile(
-        {SaveTitle, OutputFilter + QStringLiteral(";;") + DefinitionsFilter, 1, {}, {}});
+        {saveTitle(), outputFilter() + QStringLiteral(";;") + definitionsFilter(), 1, {}, {}});
     if (!choice.cancelled)
         saveWork(choice.filterIndex == 2 ? Work::WordLists : Work::Output, choice.fileName);
 }
@@ -335,8 +342,8 @@ bool frmMain::saveWork(Work work, const QString& fileName) {
                                                : outputfile::save(fileName, text, &error);
     if (!saved) {
         m_platform.showMessage(
-            {QStringLiteral("TwK : Save Problem"),
-             QStringLiteral("I could not save %1; any earlier file of that name is unchanged.\n%2")
+            {tr("TwK : Save Problem"),
+             tr("I could not save %1; any earlier file of that name is unchanged.\n%2")
                  .arg(QDir::toNativeSeparators(fileName), error),
              platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
         return false;
@@ -349,10 +356,11 @@ bool frmMain::saveWork(Work work, const QString& fileName) {
 }
 
 bool frmMain::saveWorkWithChooser(Work work) {
-    platform::FileChooserRequest request{SaveTitle, OutputFilter, 1, m_unsaved.outputFile(), {}};
+    platform::FileChooserRequest request{
+        saveTitle(), outputFilter(), 1, m_unsaved.outputFile(), {}};
     if (work == Work::WordLists) {
-        request.title = QStringLiteral("Save Definitions ...");
-        request.filter = DefinitionsFilter;
+        request.title = tr("Save Definitions ...");
+        request.filter = definitionsFilter();
         request.proposedName = m_unsaved.listsFile();
     }
     const platform::FileChoice choice = m_platform.chooseSaveFile(request);
@@ -364,12 +372,12 @@ bool frmMain::maySetAside(bool withOutput, const QString& before) {
     const bool lists = m_unsaved.listsChanged(m_lists);
     if (!output && !lists)
         return true;
-    const QString what = output && lists ? QStringLiteral("the Output and the word lists")
-                         : output        ? QStringLiteral("the Output")
-                                         : QStringLiteral("the word lists");
+    const QString what = output && lists ? tr("the Output and the word lists")
+                         : output        ? tr("the Output")
+                                         : tr("the word lists");
     const platform::MessageAnswer answer = m_platform.showMessage(
-        {QStringLiteral("TwK : Save Changes"),
-         QStringLiteral("Save the changes to %1 before %2?\nIf you do not save, they are lost.")
+        {tr("TwK : Save Changes"),
+         tr("Save the changes to %1 before %2?\nIf you do not save, they are lost.")
              .arg(what, before),
          platform::MessageIcon::Exclamation, platform::MessageButtons::SaveDiscardCancel});
     if (answer == platform::MessageAnswer::Discard)
@@ -381,7 +389,7 @@ bool frmMain::maySetAside(bool withOutput, const QString& before) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (maySetAside(true, QStringLiteral("closing")))
+    if (maySetAside(true, tr("closing")))
         event->accept();
     else
         event->ignore();

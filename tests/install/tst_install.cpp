@@ -58,6 +58,15 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(installed("bin/VV1_2002")).isExecutable());
         QVERIFY(QFileInfo(installed("bin/TwK")).isExecutable());
         QVERIFY(QFileInfo::exists(installed("share/man/man1/VV1_2002.1.gz")));
+        // The German manual pages and both programs' translations.
+        for (const char* file : {"share/man/de/man1/VV1_2002.1.gz", "share/man/de/man1/TwK.1.gz"})
+            QVERIFY2(QFileInfo::exists(installed(file)), file);
+        for (const char* language : {"de", "fr", "es"})
+            for (const char* catalog : {"vv1_2002", "twk"}) {
+                const QString file = QStringLiteral("share/vistavel/translations/%1_%2.qm")
+                                         .arg(QLatin1String(catalog), QLatin1String(language));
+                QVERIFY2(QFileInfo::exists(installed(file)), qPrintable(file));
+            }
         QVERIFY(QFileInfo::exists(installed("share/doc/vistavel/copyright")));
         QFile guide(installed("share/doc/vistavel/guide.html"));
         QVERIFY(guide.open(QIODevice::ReadOnly));

@@ -2,10 +2,13 @@
 
 #include "editor/model/storage/workfolder.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 BoardSetupCommand::BoardSetupCommand(CommandContext& context, const ProjectSetup& setup)
-    : ProjectChange(context, QStringLiteral("Board Setup"), paneRange(1, kLastPane), true, 1),
+    : ProjectChange(context, QCoreApplication::translate("editor::ProjectChange", "Board Setup"),
+                    paneRange(1, kLastPane), true, 1),
       m_setup(setup) {}
 
 void BoardSetupCommand::perform() {

@@ -2,10 +2,12 @@
 
 #include "editor/model/project/panetexts.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 ClearAllTextsCommand::ClearAllTextsCommand(CommandContext& context)
-    : ProjectChange(context, QStringLiteral("Clear All"),
+    : ProjectChange(context, QCoreApplication::translate("editor::ProjectChange", "Clear All"),
                     paneRange(1, context.project.panesInUse()), false, 0) {}
 
 void ClearAllTextsCommand::perform() {

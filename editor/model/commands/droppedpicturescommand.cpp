@@ -1,11 +1,14 @@
 #include "editor/model/commands/droppedpicturescommand.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 DroppedPicturesCommand::DroppedPicturesCommand(CommandContext& context, const QStringList& files,
                                                int firstPane, ProgressReport progress)
-    : DroppedPicturesCommand(context, QStringLiteral("Drop Pictures"), files, firstPane,
-                             std::move(progress)) {}
+    : DroppedPicturesCommand(context,
+                             QCoreApplication::translate("editor::ProjectChange", "Drop Pictures"),
+                             files, firstPane, std::move(progress)) {}
 
 DroppedPicturesCommand::DroppedPicturesCommand(CommandContext& context, const QString& name,
                                                const QStringList& files, int firstPane,
@@ -22,7 +25,8 @@ void DroppedPicturesCommand::perform() {
 
 PastePictureCommand::PastePictureCommand(CommandContext& context, const QStringList& files,
                                          int firstPane, ProgressReport progress)
-    : DroppedPicturesCommand(context, QStringLiteral("Paste Picture"), files, firstPane,
-                             std::move(progress)) {}
+    : DroppedPicturesCommand(context,
+                             QCoreApplication::translate("editor::ProjectChange", "Paste Picture"),
+                             files, firstPane, std::move(progress)) {}
 
 } // namespace editor

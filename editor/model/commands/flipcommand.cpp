@@ -1,11 +1,14 @@
 #include "editor/model/commands/flipcommand.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 FlipCommand::FlipCommand(CommandContext& context, int pane, FlipDirection direction)
     : ProjectChange(context,
-                    direction == FlipDirection::Horizontal ? QStringLiteral("Flip Horizontally")
-                                                           : QStringLiteral("Flip Vertically"),
+                    direction == FlipDirection::Horizontal
+                        ? QCoreApplication::translate("editor::ProjectChange", "Flip Horizontally")
+                        : QCoreApplication::translate("editor::ProjectChange", "Flip Vertically"),
                     {pane}, false, pane),
       m_pane(pane), m_direction(direction) {}
 

@@ -1,12 +1,15 @@
 #include "editor/model/commands/sequenceimportcommand.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 SequenceImportCommand::SequenceImportCommand(CommandContext& context,
                                              const PictureSequence& sequence, int firstPane,
                                              ProgressReport progress)
-    : ProjectChange(context, QStringLiteral("Mass Image Import"), paneRange(firstPane, kLastPane),
-                    false, firstPane),
+    : ProjectChange(context,
+                    QCoreApplication::translate("editor::ProjectChange", "Mass Image Import"),
+                    paneRange(firstPane, kLastPane), false, firstPane),
       m_sequence(sequence), m_firstPane(firstPane), m_progress(std::move(progress)) {}
 
 void SequenceImportCommand::perform() {

@@ -1,24 +1,33 @@
 #include "editor/model/project/highlightcolours.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 const QList<NamedColour>& moveHighlightColours() {
     static const QList<NamedColour> colours = {
-        {QStringLiteral("Blue - Light"), 0x0000FF},
-        {QStringLiteral("Blue - Dark"), 0x00FFFF},
-        {QStringLiteral("Yellow"), 0xFF0000},
-        {QStringLiteral("Pink"), 0x00FF00},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Blue - Light"), 0x0000FF},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Blue - Dark"), 0x00FFFF},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Yellow"), 0xFF0000},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Pink"), 0x00FF00},
     };
     return colours;
 }
 
 const QList<NamedColour>& gridHighlightColours() {
     static const QList<NamedColour> colours = {
-        {QStringLiteral("Black"), 0x000000}, {QStringLiteral("White"), 0xFFFFFF},
-        {QStringLiteral("Red"), 0x0000FF},   {QStringLiteral("Green"), 0x00FF00},
-        {QStringLiteral("Blue"), 0xFF0000},  {QStringLiteral("Yellow"), 0x00FFFF},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Black"), 0x000000},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "White"), 0xFFFFFF},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Red"), 0x0000FF},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Green"), 0x00FF00},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Blue"), 0xFF0000},
+        {QT_TRANSLATE_NOOP("editor::NamedColour", "Yellow"), 0x00FFFF},
     };
     return colours;
+}
+
+QString NamedColour::caption() const {
+    return QCoreApplication::translate("editor::NamedColour", name);
 }
 
 QColor colourFromBgr(quint32 value) {

@@ -7,8 +7,11 @@
 namespace editor {
 
 struct NamedColour {
-    QString name;
-    quint32 value; // blue-green-red order, red in the low byte
+    const char* name; // English, as the source of its caption
+    quint32 value;    // blue-green-red order, red in the low byte
+
+    // The name in the user's language.
+    QString caption() const;
 };
 
 // "Move Highlight": the drag line is drawn exclusive-or, so each value shows as its

@@ -2,10 +2,13 @@
 
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
+
 namespace editor {
 
 QString boardListEntry(int board) {
-    return QStringLiteral("Board ") + platform::zeroPadded(board, 2);
+    return QCoreApplication::translate("editor::ListEntries", "Board %1")
+        .arg(platform::zeroPadded(board, 2));
 }
 
 QString paneListEntry(int pane, const QString& text) {

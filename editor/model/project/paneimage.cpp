@@ -35,7 +35,7 @@ bool writeScratchBitmap(const QImage& image, const QString& target, QString* err
     }
     if (std::rename(QFile::encodeName(file.fileName()).constData(),
                     QFile::encodeName(target).constData()) != 0) {
-        *error = QStringLiteral("cannot replace the file");
+        *error = QCoreApplication::translate("PaneImage", "cannot replace the file");
         return false;
     }
     file.setAutoRemove(false);

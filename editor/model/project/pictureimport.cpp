@@ -4,6 +4,7 @@
 #include "editor/model/project/picturesequence.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -121,7 +122,9 @@ QList<bool> fillPanes(ProjectRecord& project, const QList<PaneJob>& jobs, int si
             const PaneJob& job = jobs.at(next);
             QString failure = written.resultAt(next);
             if (failure.isEmpty() && !replaceFile(job.pending, job.target))
-                failure = QStringLiteral("%1: cannot replace the file").arg(job.target);
+                failure = QCoreApplication::translate("editor::PictureImport",
+                                                      "%1: cannot replace the file")
+                              .arg(job.target);
             filled[next] = failure.isEmpty();
             if (!filled[next] && firstFailure && firstFailure->isEmpty())
                 *firstFailure = failure;
@@ -210,23 +213,35 @@ QStringList importDroppedPictures(ProjectRecord& project, const QStringList& fil
     return leftOut;
 }
 
+QString importTitle() {
+    return QCoreApplication::translate("editor::PictureImport", "Vistavel : Import");
+}
+
 QString importReport(int filled, const QString& failure) {
     QString report;
     if (filled == 0)
-        report = QStringLiteral("I couldn't find any compatible images.\n"
-                                "Choose images with number patterns such as : \n"
-                                "Image01.bmp, Image1.gif, Image214.jpg");
+        report = QCoreApplication::translate("editor::PictureImport",
+                                             "I couldn't find any compatible images.\n"
+                                             "Choose images with number patterns such as : \n"
+                                             "Image01.bmp, Image1.gif, Image214.jpg");
     else if (filled == 1)
-        report = QStringLiteral("I found only 1 compatible image.");
+        report = QCoreApplication::translate("editor::PictureImport",
+                                             "I found only 1 compatible image.");
     else
-        report = QStringLiteral("I found %1 compatible images.\nTruncation where current project "
-                                "specifies.")
+        report = QCoreApplication::translate(
+                     "editor::PictureImport",
+                     "I found %1 compatible images.\nTruncation where current project "
+                     "specifies.")
                      .arg(filled);
     // With none found the picture that could not be used is the one chosen.
     if (!failure.isEmpty())
-        report += (filled == 0 ? QStringLiteral("\nThe picture you chose could not be used: ")
-                               : QStringLiteral("\nI stopped at a picture I could not use: ")) +
-                  failure;
+        report +=
+            (filled == 0
+                 ? QCoreApplication::translate("editor::PictureImport",
+                                               "\nThe picture you chose could not be used: ")
+                 : QCoreApplication::translate("editor::PictureImport",
+                                               "\nI stopped at a picture I could not use: ")) +
+            failure;
     return report;
 }
 

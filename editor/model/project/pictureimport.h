@@ -53,7 +53,7 @@ QStringList importDroppedPictures(ProjectRecord& project, const QStringList& fil
                                   const ProgressReport& progress = {});
 
 // The title of everything the import shows the user.
-inline const QString kImportTitle = QStringLiteral("Vistavel : Import");
+QString importTitle();
 
 // What the import tells the user when it stopped short of pane 1000 after
 // filling `filled` panes; a failure that stopped it is named after the count.

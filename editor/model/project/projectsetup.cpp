@@ -2,6 +2,7 @@
 
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -40,7 +41,8 @@ int gridSizeOfEntry(int entry) {
 QString boardLimitCaption(int gridSize) {
     const int panes = gridSize * gridSize;
     const int boards = maxBoards(gridSize);
-    return QStringLiteral("Max %1 boards x %2 panes = %3 panes")
+    return QCoreApplication::translate("editor::ProjectSetup",
+                                       "Max %1 boards x %2 panes = %3 panes")
         .arg(boards)
         .arg(panes)
         .arg(boards * panes);

@@ -7,6 +7,7 @@
 #include "platform/filepaths.h"
 #include "platform/numbers.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QStringDecoder>
 
@@ -193,14 +194,17 @@ std::optional<ProjectFileValues> readProjectFile(const QByteArray& bytes, QStrin
         return std::nullopt;
     };
     if (!totalSet || !boardsSet || !gridSet)
-        return refuse(QStringLiteral("It does not start with the pane total, the board count "
-                                     "and the grid size."));
+        return refuse(QCoreApplication::translate(
+            "editor::ProjectFile", "It does not start with the pane total, the board count "
+                                   "and the grid size."));
     if (values.GridSize < kMinGridSize || values.GridSize > kMaxGridSize)
-        return refuse(
-            QStringLiteral("Its grid size %1 is not one of 2 to 5.").arg(values.GridSize));
+        return refuse(QCoreApplication::translate("editor::ProjectFile",
+                                                  "Its grid size %1 is not one of 2 to 5.")
+                          .arg(values.GridSize));
     const int boards = maxBoards(values.GridSize);
     if (values.BoardCount < 1 || values.BoardCount > boards)
-        return refuse(QStringLiteral("Its board count %1 is not one of 1 to %2.")
+        return refuse(QCoreApplication::translate("editor::ProjectFile",
+                                                  "Its board count %1 is not one of 1 to %2.")
                           .arg(values.BoardCount)
                           .arg(boards));
     // A pane total that disagrees with the boards only bounds which panes get

@@ -4,6 +4,7 @@
 #include "platform/filepaths.h"
 #include "platform/filesync.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -317,7 +318,8 @@ std::optional<ProjectFileValues> loadProjectFile(const QString& fileName, QStrin
     }
     if (bytes.size() > kLargestProjectFile) {
         if (refusal)
-            *refusal = QStringLiteral("It is far too large to be a project file.");
+            *refusal = QCoreApplication::translate("editor::ProjectFile",
+                                                   "It is far too large to be a project file.");
         return std::nullopt;
     }
     return readProjectFile(bytes, refusal);

@@ -59,14 +59,18 @@ std::unique_ptr<WorkFolder> WorkFolder::createIn(const QString& base, QString* e
     const QString container = QDir(base).filePath(containerName());
     if (!QDir().mkpath(container)) {
         if (error)
-            *error = QStringLiteral("Cannot create the folder %1.").arg(container);
+            *error =
+                QCoreApplication::translate("editor::WorkFolder", "Cannot create the folder %1.")
+                    .arg(container);
         return nullptr;
     }
     // No other user may plant entries in it.
     if (!isOwnFolder(container) ||
         ::chmod(QFile::encodeName(container).constData(), S_IRWXU) != 0) {
         if (error)
-            *error = QStringLiteral("The folder %1 is not one of yours.").arg(container);
+            *error = QCoreApplication::translate("editor::WorkFolder",
+                                                 "The folder %1 is not one of yours.")
+                         .arg(container);
         return nullptr;
     }
     removeAbandoned(container);
@@ -84,7 +88,9 @@ std::unique_ptr<WorkFolder> WorkFolder::createIn(const QString& base, QString* e
         return std::unique_ptr<WorkFolder>(new WorkFolder(container, path, std::move(lock)));
     }
     if (error)
-        *error = QStringLiteral("Cannot create a work folder in %1.").arg(container);
+        *error =
+            QCoreApplication::translate("editor::WorkFolder", "Cannot create a work folder in %1.")
+                .arg(container);
     return nullptr;
 }
 

@@ -68,11 +68,11 @@ private Q_SLOTS:
     }
 
     void highlightListsHoldBlueGreenRedValues() {
-        QCOMPARE(moveHighlightColours().at(0).name, QStringLiteral("Blue - Light"));
+        QCOMPARE(moveHighlightColours().at(0).caption(), QStringLiteral("Blue - Light"));
         QCOMPARE(moveHighlightColours().at(0).value, 0x0000FFu);
         QCOMPARE(moveHighlightColours().at(kDefaultHighlightEntry).value, 0x00FF00u);
         QCOMPARE(gridHighlightColours().size(), 6);
-        QCOMPARE(gridHighlightColours().at(2).name, QStringLiteral("Red"));
+        QCOMPARE(gridHighlightColours().at(2).caption(), QStringLiteral("Red"));
         QCOMPARE(colourFromBgr(0x0000FF), QColor(255, 0, 0));
         QCOMPARE(colourFromBgr(0xFF0000), QColor(0, 0, 255));
     }

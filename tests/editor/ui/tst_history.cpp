@@ -134,7 +134,7 @@ private:
             for (int n = 1; n <= 3; ++n)
                 writePicture(QStringLiteral("Seq0%1.bmp").arg(n), qRgb(n * 60, 100, 20));
             m_platform->answerOpen(file(QStringLiteral("Seq01.bmp")));
-            m_platform->expectMessage(kImportTitle);
+            m_platform->expectMessage(importTitle());
             trigger("mnu_MassImage");
         } else if (command == QLatin1String("drop")) {
             const QStringList files = {writePicture(QStringLiteral("DropA.bmp"), qRgb(1, 99, 1)),
@@ -515,7 +515,7 @@ private Q_SLOTS:
             writePicture(QStringLiteral("Seq0%1.bmp").arg(n), qRgb(n * 60, 100, 20));
         selectRow(0);
         m_platform->answerOpen(file(QStringLiteral("Seq01.bmp")));
-        m_platform->expectMessage(kImportTitle);
+        m_platform->expectMessage(importTitle());
         m_platform->expectMessage(QStringLiteral("Vistavel : Save Changes"),
                                   platform::MessageAnswer::Cancel);
         QCoreApplication::postEvent(m_window->windowHandle(), new QCloseEvent);
