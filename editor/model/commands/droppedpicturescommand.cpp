@@ -25,4 +25,8 @@ PastePictureCommand::PastePictureCommand(CommandContext& context, const QStringL
     : DroppedPicturesCommand(context, QStringLiteral("Paste Picture"), files, firstPane,
                              std::move(progress)) {}
 
+DropPictureCommand::DropPictureCommand(CommandContext& context, const QString& keptPicture,
+                                       int pane)
+    : DroppedPicturesCommand(context, QStringLiteral("Drop Picture"), {keptPicture}, pane, {}) {}
+
 } // namespace editor
