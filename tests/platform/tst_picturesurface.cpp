@@ -3,6 +3,7 @@
 #include "testmain.h"
 #include "testpictures.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 using testsupport::quadrants;
@@ -164,6 +165,38 @@ private Q_SLOTS:
         const QImage small = platform::readPicture(file, nullptr, QSize(100, 100));
         QCOMPARE(small.size(), QSize(100, 100));
         QCOMPARE(platform::readPicture(file, nullptr).size(), QSize(800, 600));
+    }
+
+    // A phone keeps a small copy beside the photo: a pane it covers is made from
+    // it, a larger pane from the photo, both the right way up.
+    void heicWithAThumbnailDecodesAtEverySize_data() {
+        QTest::addColumn<QSize>("target");
+        QTest::newRow("covered by the thumbnail") << QSize(200, 150);
+        QTest::newRow("larger than the thumbnail") << QSize(500, 300);
+    }
+    void heicWithAThumbnailDecodesAtEverySize() {
+        QFETCH(QSize, target);
+        QTemporaryDir dir;
+        const QString png = dir.filePath(QStringLiteral("Photo.png"));
+        const QString heic = dir.filePath(QStringLiteral("Photo.heic"));
+        QVERIFY(quadrants(800, 600).save(png));
+        QProcess encoder;
+        encoder.start(QStringLiteral("heif-enc"),
+                      {QStringLiteral("-q"), QStringLiteral("95"), QStringLiteral("-t"),
+                       QStringLiteral("240"), png, QStringLiteral("-o"), heic});
+        QVERIFY(encoder.waitForFinished(60000) && encoder.exitCode() == 0);
+        const QImage picture = platform::readPicture(heic, nullptr, target);
+        QCOMPARE(picture.size(), target);
+        const auto near = [](QRgb seen, QRgb expected) {
+            return qAbs(qRed(seen) - qRed(expected)) < 48 &&
+                   qAbs(qGreen(seen) - qGreen(expected)) < 48 &&
+                   qAbs(qBlue(seen) - qBlue(expected)) < 48;
+        };
+        const int w = target.width(), h = target.height();
+        QVERIFY(near(picture.pixel(w / 4, h / 4), testsupport::kRed));
+        QVERIFY(near(picture.pixel(w * 3 / 4, h / 4), testsupport::kGreen));
+        QVERIFY(near(picture.pixel(w / 4, h * 3 / 4), testsupport::kBlue));
+        QVERIFY(near(picture.pixel(w * 3 / 4, h * 3 / 4), testsupport::kYellow));
     }
 };
 
