@@ -3,6 +3,7 @@
 #include "testmain.h"
 #include "testpictures.h"
 
+#include <QImageWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -165,6 +166,39 @@ private Q_SLOTS:
         const QImage small = platform::readPicture(file, nullptr, QSize(100, 100));
         QCOMPARE(small.size(), QSize(100, 100));
         QCOMPARE(platform::readPicture(file, nullptr).size(), QSize(800, 600));
+    }
+
+    // Shrunk while it is decoded, the right way round and transparent parts white.
+    void largeWebpDecodesStraightAtTheTargetSize_data() {
+        QTest::addColumn<bool>("transparent");
+        QTest::newRow("opaque") << false;
+        QTest::newRow("transparent below") << true;
+    }
+    void largeWebpDecodesStraightAtTheTargetSize() {
+        QFETCH(bool, transparent);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Big.webp"));
+        QImage picture = quadrants(800, 600).convertToFormat(QImage::Format_ARGB32);
+        if (transparent)
+            for (int y = 300; y < 600; ++y)
+                for (int x = 0; x < 800; ++x)
+                    picture.setPixel(x, y, qRgba(0, 0, 0, 0));
+        QImageWriter writer(file, "webp");
+        writer.setQuality(100);
+        QVERIFY(writer.write(picture));
+        const QImage small = platform::readPicture(file, nullptr, QSize(100, 80));
+        QCOMPARE(small.size(), QSize(100, 80));
+        QCOMPARE(small.format(), QImage::Format_RGB32);
+        const auto near = [](QRgb seen, QRgb expected) {
+            return qAbs(qRed(seen) - qRed(expected)) < 24 &&
+                   qAbs(qGreen(seen) - qGreen(expected)) < 24 &&
+                   qAbs(qBlue(seen) - qBlue(expected)) < 24;
+        };
+        QVERIFY(near(small.pixel(25, 20), testsupport::kRed));
+        QVERIFY(near(small.pixel(75, 20), testsupport::kGreen));
+        const QRgb white = qRgb(255, 255, 255);
+        QVERIFY(near(small.pixel(25, 60), transparent ? white : testsupport::kBlue));
+        QVERIFY(near(small.pixel(75, 60), transparent ? white : testsupport::kYellow));
     }
 
     // A phone keeps a small copy beside the photo: a pane it covers is made from
