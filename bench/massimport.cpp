@@ -312,7 +312,8 @@ bool decodeHeic(const QString& name) {
     const bool decoded =
         heif_context_read_from_file(context, qPrintable(name), nullptr).code == heif_error_Ok &&
         heif_context_get_primary_image_handle(context, &handle).code == heif_error_Ok &&
-        heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGB, nullptr)
+        heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA,
+                          nullptr)
                 .code == heif_error_Ok;
     heif_image_release(image);
     heif_image_handle_release(handle);
