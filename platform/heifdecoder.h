@@ -15,8 +15,9 @@ bool isHeifHeader(const QByteArray& header);
 // mirrored as the file says, transparent parts over white, in Format_RGB32. A
 // picture whose stored size exceeds the picture limits is refused before it is
 // decoded. With a valid `targetSize` the result is shrunk to exactly that size
-// (as shown, after turning) right after the one full-size decode. Null with
-// `error` saying why when the file cannot be read.
+// (as shown, after turning) right after one decode: of the smallest thumbnail
+// the file keeps that still covers that size (phones keep one), else of the
+// whole picture. Null with `error` saying why when the file cannot be read.
 QImage decodeHeif(const QString& fileName, QSize targetSize, QString* error);
 // The same over data in memory (a pasted or downloaded picture).
 QImage decodeHeifData(const QByteArray& data, QSize targetSize, QString* error);

@@ -4,6 +4,7 @@
 #include "platform/numbers.h"
 #include "platform/picturelimits.h"
 #include "platform/turbojpegdecoder.h"
+#include "platform/webpdecoder.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -63,6 +64,16 @@ QImage readWith(QImageReader& reader, QSize claimed, const QString& jpegFile, QS
                                                       : kMaxPicturePixels * 4);
         if (!image.isNull() && image.size() != targetSize)
             image = image.scaled(targetSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (shrink && reader.format() == "webp" && reader.device() &&
+        reader.device()->size() <= kMaxPicturePixels) {
+        // Qt's WebP reader decodes whole; libwebp scales while it decodes.
+        QIODevice* device = reader.device();
+        const qint64 at = device->pos();
+        if (device->seek(0)) {
+            image = decodeWebpScaled(device->readAll(), targetSize);
+            device->seek(at);
+        }
     }
     if (image.isNull()) {
         if (shrink)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/downloadlimits.h"
 #include "platform/jpegencoder.h"
 
 #include <QObject>
@@ -99,6 +100,8 @@ public:
     // Shows `url` in the desktop's program for it, a browser for a page; false
     // when there is none.
     virtual bool openInDesktop(const QUrl& url) = 0;
+    // How far a picture dragged from a web browser may go while it is fetched.
+    virtual DownloadLimits pictureDownloadLimits() const { return {}; }
 
 Q_SIGNALS:
     void workAreaChanged();

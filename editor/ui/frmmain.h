@@ -12,6 +12,7 @@
 #include "editor/model/storage/recoverycopy.h"
 #include "editor/model/storage/workfolder.h"
 #include "editor/ui/stageaccessible.h"
+#include "platform/browserdrags.h"
 #include "platform/picturesurface.h"
 
 #include <QKeySequence>
@@ -213,9 +214,16 @@ private:
     void updateClipboardCommands();
     // Pane > Picture ... once its chooser has answered.
     void LoadPictureFile(int pane, const QString& fileName);
-    // Several pictures dropped on `firstPane`: it and the panes after it; with
-    // `pasted`, the step of Paste Picture.
-    void ImportDroppedPictures(int firstPane, const QStringList& files, bool pasted = false);
+    // How pictures reached a pane: the step the history names them by.
+    enum class PictureArrival { Dropped, Pasted, FromBrowser };
+    // Several pictures dropped on `firstPane`: it and the panes after it.
+    void ImportDroppedPictures(int firstPane, const QStringList& files,
+                               PictureArrival arrival = PictureArrival::Dropped);
+    // A picture dragged from a web browser onto `pane` (frmmainbrowserdrops.cpp):
+    // taken from the drag, or fetched from its address with progress and Cancel.
+    void TakeBrowserPicture(int pane, const platform::BrowserPicture& picture);
+    // The content at `address`, nothing when cancelled or failed (`error` says why).
+    QByteArray DownloadPicture(const QUrl& address, QString* error);
     // No drop while a command runs or a dialog waits for an answer.
     bool takesDrops() const;
     // The pane under a point of the window (0 for none), framed as a hover frames it.

@@ -84,7 +84,7 @@ void frmMain::mnu_PastePicture_Click() {
         return;
     const int pane = m_project.SelectedPane;
     if (!offer.files.isEmpty()) {
-        ImportDroppedPictures(pane, offer.files, true);
+        ImportDroppedPictures(pane, offer.files, PictureArrival::Pasted);
         return;
     }
     QString error;
@@ -103,7 +103,7 @@ void frmMain::mnu_PastePicture_Click() {
              platform::MessageIcon::Exclamation, platform::MessageButtons::Ok});
         return;
     }
-    ImportDroppedPictures(pane, {kept}, true);
+    ImportDroppedPictures(pane, {kept}, PictureArrival::Pasted);
 }
 
 } // namespace editor

@@ -107,9 +107,10 @@ void frmMain::LoadPictureFile(int pane, const QString& fileName) {
     m_project.IsBusy = false;
 }
 
-void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files, bool pasted) {
+void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files,
+                                    PictureArrival arrival) {
     const QStringList ordered = naturalOrder(files);
-    if (!pasted)
+    if (arrival == PictureArrival::Dropped)
         m_project.LastFileName = ordered.first();
     m_project.IsBusy = true;
     QStringList leftOut;
@@ -118,10 +119,20 @@ void frmMain::ImportDroppedPictures(int firstPane, const QStringList& files, boo
         PaneProgress progress(this, tr("Importing pictures ..."));
         m_paneSize = paneSizeFor(m_project.GridSize);
         const auto report = [&progress](int done, int total) { progress.setProgress(done, total); };
-        auto command =
-            pasted
-                ? std::make_unique<PastePictureCommand>(*m_commands, ordered, firstPane, report)
-                : std::make_unique<DroppedPicturesCommand>(*m_commands, ordered, firstPane, report);
+        std::unique_ptr<DroppedPicturesCommand> command;
+        switch (arrival) {
+        case PictureArrival::Dropped:
+            command =
+                std::make_unique<DroppedPicturesCommand>(*m_commands, ordered, firstPane, report);
+            break;
+        case PictureArrival::Pasted:
+            command =
+                std::make_unique<PastePictureCommand>(*m_commands, ordered, firstPane, report);
+            break;
+        case PictureArrival::FromBrowser:
+            command = std::make_unique<DropPictureCommand>(*m_commands, ordered.first(), firstPane);
+            break;
+        }
         command->run();
         leftOut = command->leftOut();
         record(std::move(command));
@@ -151,12 +162,19 @@ int frmMain::paneUnderDrop(QPoint windowPoint) {
 DropAction frmMain::dropActionAt(const QDropEvent& event, QStringList* files, int* pane) {
     *files = platform::droppedLocalFiles(event);
     *pane = paneUnderDrop(event.position().toPoint());
-    return takesDrops() ? dropActionFor(*files, *pane) : DropAction::Refuse;
+    if (!takesDrops())
+        return DropAction::Refuse;
+    // A picture from a web browser goes onto a pane, as one picture file does.
+    if (files->isEmpty() && event.mimeData() && platform::offersBrowserPicture(*event.mimeData()))
+        return *pane >= 1 ? DropAction::LoadPicture : DropAction::Refuse;
+    return dropActionFor(*files, *pane);
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
     // Where it may land is decided by the moves that follow.
-    if (!takesDrops() || platform::droppedLocalFiles(*event).isEmpty())
+    const bool offered = !platform::droppedLocalFiles(*event).isEmpty() ||
+                         (event->mimeData() && platform::offersBrowserPicture(*event->mimeData()));
+    if (!takesDrops() || !offered)
         event->ignore();
     else
         platform::acceptAsCopy(*event);
@@ -175,14 +193,23 @@ void frmMain::dropEvent(QDropEvent* event) {
     QStringList files;
     int pane = 0;
     const DropAction action = dropActionAt(*event, &files, &pane);
-    if (action == DropAction::Refuse || !platform::acceptAsCopy(*event)) {
+    // What a browser drags is there only until the drop is taken.
+    const platform::BrowserPicture dragged = action != DropAction::Refuse && files.isEmpty()
+                                                 ? platform::browserPicture(*event->mimeData())
+                                                 : platform::BrowserPicture();
+    if (action == DropAction::Refuse || (files.isEmpty() && dragged.isEmpty()) ||
+        !platform::acceptAsCopy(*event)) {
         event->ignore();
         return;
     }
     // The file manager waits until the drop is taken; the work comes after.
-    QTimer::singleShot(0, this, [this, action, files, pane] {
+    QTimer::singleShot(0, this, [this, action, files, pane, dragged] {
         if (!takesDrops())
             return;
+        if (files.isEmpty()) {
+            TakeBrowserPicture(pane, dragged);
+            return;
+        }
         switch (action) {
         case DropAction::OpenProject:
             OpenProjectFile(files.first());

@@ -3,6 +3,8 @@
 #include "testmain.h"
 #include "testpictures.h"
 
+#include <QImageWriter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using testsupport::quadrants;
@@ -164,6 +166,71 @@ private Q_SLOTS:
         const QImage small = platform::readPicture(file, nullptr, QSize(100, 100));
         QCOMPARE(small.size(), QSize(100, 100));
         QCOMPARE(platform::readPicture(file, nullptr).size(), QSize(800, 600));
+    }
+
+    // Shrunk while it is decoded, the right way round and transparent parts white.
+    void largeWebpDecodesStraightAtTheTargetSize_data() {
+        QTest::addColumn<bool>("transparent");
+        QTest::newRow("opaque") << false;
+        QTest::newRow("transparent below") << true;
+    }
+    void largeWebpDecodesStraightAtTheTargetSize() {
+        QFETCH(bool, transparent);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Big.webp"));
+        QImage picture = quadrants(800, 600).convertToFormat(QImage::Format_ARGB32);
+        if (transparent)
+            for (int y = 300; y < 600; ++y)
+                for (int x = 0; x < 800; ++x)
+                    picture.setPixel(x, y, qRgba(0, 0, 0, 0));
+        QImageWriter writer(file, "webp");
+        writer.setQuality(100);
+        QVERIFY(writer.write(picture));
+        const QImage small = platform::readPicture(file, nullptr, QSize(100, 80));
+        QCOMPARE(small.size(), QSize(100, 80));
+        QCOMPARE(small.format(), QImage::Format_RGB32);
+        const auto near = [](QRgb seen, QRgb expected) {
+            return qAbs(qRed(seen) - qRed(expected)) < 24 &&
+                   qAbs(qGreen(seen) - qGreen(expected)) < 24 &&
+                   qAbs(qBlue(seen) - qBlue(expected)) < 24;
+        };
+        QVERIFY(near(small.pixel(25, 20), testsupport::kRed));
+        QVERIFY(near(small.pixel(75, 20), testsupport::kGreen));
+        const QRgb white = qRgb(255, 255, 255);
+        QVERIFY(near(small.pixel(25, 60), transparent ? white : testsupport::kBlue));
+        QVERIFY(near(small.pixel(75, 60), transparent ? white : testsupport::kYellow));
+    }
+
+    // A phone keeps a small copy beside the photo: a pane it covers is made from
+    // it, a larger pane from the photo, both the right way up.
+    void heicWithAThumbnailDecodesAtEverySize_data() {
+        QTest::addColumn<QSize>("target");
+        QTest::newRow("covered by the thumbnail") << QSize(200, 150);
+        QTest::newRow("larger than the thumbnail") << QSize(500, 300);
+    }
+    void heicWithAThumbnailDecodesAtEverySize() {
+        QFETCH(QSize, target);
+        QTemporaryDir dir;
+        const QString png = dir.filePath(QStringLiteral("Photo.png"));
+        const QString heic = dir.filePath(QStringLiteral("Photo.heic"));
+        QVERIFY(quadrants(800, 600).save(png));
+        QProcess encoder;
+        encoder.start(QStringLiteral("heif-enc"),
+                      {QStringLiteral("-q"), QStringLiteral("95"), QStringLiteral("-t"),
+                       QStringLiteral("240"), png, QStringLiteral("-o"), heic});
+        QVERIFY(encoder.waitForFinished(60000) && encoder.exitCode() == 0);
+        const QImage picture = platform::readPicture(heic, nullptr, target);
+        QCOMPARE(picture.size(), target);
+        const auto near = [](QRgb seen, QRgb expected) {
+            return qAbs(qRed(seen) - qRed(expected)) < 48 &&
+                   qAbs(qGreen(seen) - qGreen(expected)) < 48 &&
+                   qAbs(qBlue(seen) - qBlue(expected)) < 48;
+        };
+        const int w = target.width(), h = target.height();
+        QVERIFY(near(picture.pixel(w / 4, h / 4), testsupport::kRed));
+        QVERIFY(near(picture.pixel(w * 3 / 4, h / 4), testsupport::kGreen));
+        QVERIFY(near(picture.pixel(w / 4, h * 3 / 4), testsupport::kBlue));
+        QVERIFY(near(picture.pixel(w * 3 / 4, h * 3 / 4), testsupport::kYellow));
     }
 };
 

@@ -74,6 +74,10 @@ public:
         m_openedUrls << url;
         return true;
     }
+    platform::DownloadLimits pictureDownloadLimits() const override { return m_downloadLimits; }
+    void setPictureDownloadLimits(const platform::DownloadLimits& limits) {
+        m_downloadLimits = limits;
+    }
     // "<file> <MIME type>" for every file noted as recently used.
     const QStringList& recentlyUsed() const { return m_recentlyUsed; }
     const QList<QUrl>& openedUrls() const { return m_openedUrls; }
@@ -106,6 +110,7 @@ private:
     QStringList m_recentFiles;
     QStringList m_recentlyUsed;
     QList<QUrl> m_openedUrls;
+    platform::DownloadLimits m_downloadLimits;
     platform::TurboJpegEncoder m_jpeg;
 };
 

@@ -29,4 +29,8 @@ PastePictureCommand::PastePictureCommand(CommandContext& context, const QStringL
                              QCoreApplication::translate("editor::ProjectChange", "Paste Picture"),
                              files, firstPane, std::move(progress)) {}
 
+DropPictureCommand::DropPictureCommand(CommandContext& context, const QString& keptPicture,
+                                       int pane)
+    : DroppedPicturesCommand(context, QStringLiteral("Drop Picture"), {keptPicture}, pane, {}) {}
+
 } // namespace editor

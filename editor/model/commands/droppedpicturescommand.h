@@ -37,4 +37,11 @@ public:
                         ProgressReport progress);
 };
 
+// "Drop Picture": the picture kept from what a web browser dragged onto a pane,
+// one step.
+class DropPictureCommand : public DroppedPicturesCommand {
+public:
+    DropPictureCommand(CommandContext& context, const QString& keptPicture, int pane);
+};
+
 } // namespace editor

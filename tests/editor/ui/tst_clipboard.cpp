@@ -11,6 +11,9 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 using namespace editor;
@@ -60,6 +63,31 @@ private:
         const QPoint at =
             project().Panes[slot].StagePos + QPoint(left ? size / 5 : size - size / 5, size / 2);
         return m_window->stageSurface().image().pixel(at);
+    }
+
+    // File > Export As Html ... into `page`, with the dialog's other choices as they are.
+    void exportPages(const QString& page) {
+        bool exported = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            m_platform->answerSave(page);
+            QTest::mouseClick(testsupport::part<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+            auto* accept = testsupport::part<QPushButton>(dialog, "Button_acceptOrclose_1");
+            exported = accept->isEnabled();
+            QTest::mouseClick(accept, Qt::LeftButton);
+            if (dialog->isVisible())
+                dialog->close();
+        });
+        trigger("mnu_ExportHTML");
+        QVERIFY2(exported, "the Html Export dialog did not take the file");
+    }
+    // A JPEG's colour is the colour given, give or take its compression.
+    static bool near(QRgb seen, QRgb wanted) {
+        return std::abs(qRed(seen) - qRed(wanted)) < 40 &&
+               std::abs(qGreen(seen) - qGreen(wanted)) < 40 &&
+               std::abs(qBlue(seen) - qBlue(wanted)) < 40;
     }
 
 private Q_SLOTS:
@@ -116,6 +144,15 @@ private Q_SLOTS:
         selectPane(8);
         QCOMPARE(side(8, true), kRed);
         QCOMPARE(side(8, false), kBlue);
+
+        // The web export finds the pasted picture where the saved project keeps it.
+        QTemporaryDir web;
+        exportPages(web.filePath(QStringLiteral("tour.htm")));
+        QVERIFY(QFile(web.filePath(QStringLiteral("tour_002.htm"))).open(QIODevice::ReadOnly));
+        const QImage exported(web.filePath(QStringLiteral("Pasted1-008.JPG")));
+        QCOMPARE(exported.size(), QSize(m_window->paneSize(), m_window->paneSize()));
+        QVERIFY(near(exported.pixel(exported.width() / 5, exported.height() / 2), kRed));
+        QVERIFY(near(exported.pixel(exported.width() * 4 / 5, exported.height() / 2), kBlue));
     }
 
     void filesCopiedInAFileManagerFillPanesInOneStep() {

@@ -126,8 +126,9 @@ private Q_SLOTS:
                                                  << "" << false << "" << before << 2;
         QTest::newRow("a picture on the text box") << QStringList{"Photo.bmp"} << "text box"
                                                    << "" << false << "" << before << 2;
-        QTest::newRow("a web address") << QStringList{"http://example.org/Photo.jpg"} << "pane 1"
-                                       << "" << false << "" << before << 2;
+        QTest::newRow("a web address off the panes")
+            << QStringList{"http://example.org/Photo.jpg"} << "side bar"
+            << "" << false << "" << before << 2;
         QTest::newRow("a file with a web address")
             << QStringList{"Photo.bmp", "http://example.org/Photo.jpg"} << "pane 1"
             << "" << false << "" << before << 2;
