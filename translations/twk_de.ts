@@ -36,6 +36,41 @@
     </message>
 </context>
 <context>
+    <name>platform::PictureDownload</name>
+    <message>
+        <source>It took longer than %1 seconds.</source>
+        <translation>Es dauerte länger als %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Der Server hat %1 Sekunden lang nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Only web addresses (http and https) are fetched.</source>
+        <translation>Es werden nur Webadressen (http und https) abgerufen.</translation>
+    </message>
+    <message>
+        <source>The server sent it on to %1, which is no web address.</source>
+        <translation>Der Server leitete es an %1 weiter, was keine Webadresse ist.</translation>
+    </message>
+    <message>
+        <source>The server sent it on more than %1 times.</source>
+        <translation>Der Server leitete es mehr als %1-mal weiter.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Es ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing.</source>
+        <translation>Der Server hat nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>What the server sent is not a picture.</source>
+        <translation>Was der Server gesendet hat, ist kein Bild.</translation>
+    </message>
+</context>
+<context>
     <name>sentences::DefinitionLists</name>
     <message>
         <source>Protagonist Base</source>

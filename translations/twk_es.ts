@@ -36,6 +36,41 @@
     </message>
 </context>
 <context>
+    <name>platform::PictureDownload</name>
+    <message>
+        <source>It took longer than %1 seconds.</source>
+        <translation>Tardó más de %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>El servidor no envió nada durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>Only web addresses (http and https) are fetched.</source>
+        <translation>Solo se obtienen direcciones web (http y https).</translation>
+    </message>
+    <message>
+        <source>The server sent it on to %1, which is no web address.</source>
+        <translation>El servidor lo redirigió a %1, que no es una dirección web.</translation>
+    </message>
+    <message>
+        <source>The server sent it on more than %1 times.</source>
+        <translation>El servidor lo redirigió más de %1 veces.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Es mayor de %1 MB.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing.</source>
+        <translation>El servidor no envió nada.</translation>
+    </message>
+    <message>
+        <source>What the server sent is not a picture.</source>
+        <translation>Lo que envió el servidor no es una imagen.</translation>
+    </message>
+</context>
+<context>
     <name>sentences::DefinitionLists</name>
     <message>
         <source>Protagonist Base</source>

@@ -36,6 +36,41 @@
     </message>
 </context>
 <context>
+    <name>platform::PictureDownload</name>
+    <message>
+        <source>It took longer than %1 seconds.</source>
+        <translation>Cela a pris plus de %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Le serveur n&apos;a rien envoyé pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>Only web addresses (http and https) are fetched.</source>
+        <translation>Seules les adresses web (http et https) sont récupérées.</translation>
+    </message>
+    <message>
+        <source>The server sent it on to %1, which is no web address.</source>
+        <translation>Le serveur l&apos;a renvoyé vers %1, qui n&apos;est pas une adresse web.</translation>
+    </message>
+    <message>
+        <source>The server sent it on more than %1 times.</source>
+        <translation>Le serveur l&apos;a renvoyé plus de %1 fois.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Il dépasse %1 Mo.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing.</source>
+        <translation>Le serveur n&apos;a rien envoyé.</translation>
+    </message>
+    <message>
+        <source>What the server sent is not a picture.</source>
+        <translation>Ce que le serveur a envoyé n&apos;est pas une image.</translation>
+    </message>
+</context>
+<context>
     <name>sentences::DefinitionLists</name>
     <message>
         <source>Protagonist Base</source>

@@ -758,6 +758,12 @@ I stopped at a picture I could not use: </source>
         <translation>
 Ich habe bei einem Bild angehalten, das ich nicht verwenden konnte: </translation>
     </message>
+    <message>
+        <source>
+The picture you chose could not be used: </source>
+        <translation>
+Das gewählte Bild ließ sich nicht verwenden: </translation>
+    </message>
 </context>
 <context>
     <name>editor::ProjectChange</name>
@@ -812,6 +818,10 @@ Ich habe bei einem Bild angehalten, das ich nicht verwenden konnte: </translatio
     <message>
         <source>Image Shuffle</source>
         <translation>Bilder mischen</translation>
+    </message>
+    <message>
+        <source>Drop Picture</source>
+        <translation>Bild ablegen</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1599,40 @@ Wiederherstellen öffnet sie; Später hebt sie für den nächsten Start auf; Ver
         <source>Vistavel : Recover</source>
         <translation>Vistavel : Wiederherstellen</translation>
     </message>
+    <message>
+        <source>I couldn&apos;t take the picture from %1, so the pane stays as it was:
+%2</source>
+        <translation>Ich konnte das Bild von %1 nicht übernehmen; das Feld bleibt, wie es war:
+%2</translation>
+    </message>
+    <message>
+        <source>I couldn&apos;t take the picture dragged here, so the pane stays as it was:
+%1</source>
+        <translation>Ich konnte das hierher gezogene Bild nicht übernehmen; das Feld bleibt, wie es war:
+%1</translation>
+    </message>
+    <message>
+        <source>Fetching the picture from %1 ...</source>
+        <translation>Das Bild wird von %1 geholt ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>There is not enough free space on the disk for the pictures of the new layout: they need about %1 MB in %2, and %3 MB are free.
+Nothing was changed. Free some space and try again.</source>
+        <translation>Auf dem Datenträger ist nicht genug Platz für die Bilder der neuen Aufteilung: Sie brauchen etwa %1 MB in %2, und %3 MB sind frei.
+Es wurde nichts geändert. Schaffen Sie Platz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The project is saved as %1, in place of the earlier version, but the disk reported an error while making the change safe, so it may not survive a power cut. Save it again, or to another disk, to be sure.</source>
+        <translation>Das Projekt ist als %1 gespeichert und hat die frühere Fassung ersetzt, aber der Datenträger meldete beim Sichern der Änderung einen Fehler, sodass sie einen Stromausfall vielleicht nicht übersteht. Speichern Sie es zur Sicherheit erneut oder auf einem anderen Datenträger.</translation>
+    </message>
+    <message>
+        <source>Vistavel : Drop Picture</source>
+        <translation>Vistavel : Bild ablegen</translation>
+    </message>
 </context>
 <context>
     <name>editor::frmMsgBox</name>
@@ -1802,6 +1846,73 @@ Wiederherstellen öffnet sie; Später hebt sie für den nächsten Start auf; Ver
         <source>Each pane shows its web address</source>
         <translation>Jedes Feld zeigt seine Webadresse</translation>
     </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Beste Ausnutzung</translation>
+    </message>
+    <message>
+        <source>Notes in full below the board</source>
+        <translation>Notizen vollständig unter der Tafel</translation>
+    </message>
+    <message>
+        <source>Continuous rows: boards share pages</source>
+        <translation>Fortlaufende Reihen: Tafeln teilen sich Seiten</translation>
+    </message>
+    <message>
+        <source>Continuous rows</source>
+        <translation>Fortlaufende Reihen</translation>
+    </message>
+    <message>
+        <source>Keep each picture&apos;s proportions</source>
+        <translation>Seitenverhältnis jedes Bildes beibehalten</translation>
+    </message>
+    <message>
+        <source>Each note is printed whole in a list under its board.</source>
+        <translation>Jede Notiz wird vollständig in einer Liste unter ihrer Tafel gedruckt.</translation>
+    </message>
+    <message>
+        <source>A note shows at most 1 line; the rest is cut.</source>
+        <translation>Eine Notiz zeigt höchstens 1 Zeile; der Rest wird abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>A note shows at most %1 lines; the rest is cut.</source>
+        <translation>Eine Notiz zeigt höchstens %1 Zeilen; der Rest wird abgeschnitten.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::frmPaperPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Page shown</source>
+        <translation>Angezeigte Seite</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>Print ...</source>
+        <translation>Drucken ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
 </context>
 <context>
     <name>editor::frmPlay</name>
@@ -1942,6 +2053,41 @@ Wiederherstellen öffnet sie; Später hebt sie für den nächsten Start auf; Ver
     <message>
         <source>Writes board 1 of the project INPUT as a PNG file OUTPUT of at most SIZE pixels, for file managers.</source>
         <translation>Schreibt Tafel 1 des Projekts INPUT als PNG-Datei OUTPUT von höchstens SIZE Pixeln, für Dateimanager.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::PictureDownload</name>
+    <message>
+        <source>It took longer than %1 seconds.</source>
+        <translation>Es dauerte länger als %1 Sekunden.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Der Server hat %1 Sekunden lang nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Only web addresses (http and https) are fetched.</source>
+        <translation>Es werden nur Webadressen (http und https) abgerufen.</translation>
+    </message>
+    <message>
+        <source>The server sent it on to %1, which is no web address.</source>
+        <translation>Der Server leitete es an %1 weiter, was keine Webadresse ist.</translation>
+    </message>
+    <message>
+        <source>The server sent it on more than %1 times.</source>
+        <translation>Der Server leitete es mehr als %1-mal weiter.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Es ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing.</source>
+        <translation>Der Server hat nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>What the server sent is not a picture.</source>
+        <translation>Was der Server gesendet hat, ist kein Bild.</translation>
     </message>
 </context>
 </TS>

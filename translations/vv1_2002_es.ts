@@ -758,6 +758,12 @@ I stopped at a picture I could not use: </source>
         <translation>
 Me detuve en una imagen que no pude usar: </translation>
     </message>
+    <message>
+        <source>
+The picture you chose could not be used: </source>
+        <translation>
+No se pudo usar la imagen elegida: </translation>
+    </message>
 </context>
 <context>
     <name>editor::ProjectChange</name>
@@ -812,6 +818,10 @@ Me detuve en una imagen que no pude usar: </translation>
     <message>
         <source>Image Shuffle</source>
         <translation>Mezclar imágenes</translation>
+    </message>
+    <message>
+        <source>Drop Picture</source>
+        <translation>Soltar imagen</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1599,40 @@ Recuperar los abre; Más tarde los guarda para el próximo arranque; Descartar l
         <source>Vistavel : Recover</source>
         <translation>Vistavel : Recuperar</translation>
     </message>
+    <message>
+        <source>I couldn&apos;t take the picture from %1, so the pane stays as it was:
+%2</source>
+        <translation>No pude tomar la imagen de %1, así que la viñeta queda como estaba:
+%2</translation>
+    </message>
+    <message>
+        <source>I couldn&apos;t take the picture dragged here, so the pane stays as it was:
+%1</source>
+        <translation>No pude tomar la imagen arrastrada aquí, así que la viñeta queda como estaba:
+%1</translation>
+    </message>
+    <message>
+        <source>Fetching the picture from %1 ...</source>
+        <translation>Obteniendo la imagen de %1 ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>There is not enough free space on the disk for the pictures of the new layout: they need about %1 MB in %2, and %3 MB are free.
+Nothing was changed. Free some space and try again.</source>
+        <translation>No hay espacio libre suficiente en el disco para las imágenes de la nueva disposición: necesitan unos %1 MB en %2 y hay %3 MB libres.
+No se ha cambiado nada. Libere espacio e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The project is saved as %1, in place of the earlier version, but the disk reported an error while making the change safe, so it may not survive a power cut. Save it again, or to another disk, to be sure.</source>
+        <translation>El proyecto está guardado como %1, en lugar de la versión anterior, pero el disco informó de un error al asegurar el cambio, así que podría no sobrevivir a un corte de luz. Guárdelo de nuevo, o en otro disco, para estar seguro.</translation>
+    </message>
+    <message>
+        <source>Vistavel : Drop Picture</source>
+        <translation>Vistavel : Soltar imagen</translation>
+    </message>
 </context>
 <context>
     <name>editor::frmMsgBox</name>
@@ -1802,6 +1846,73 @@ Recuperar los abre; Más tarde los guarda para el próximo arranque; Descartar l
         <source>Each pane shows its web address</source>
         <translation>Cada viñeta muestra su dirección web</translation>
     </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Mejor ajuste</translation>
+    </message>
+    <message>
+        <source>Notes in full below the board</source>
+        <translation>Notas completas bajo el tablero</translation>
+    </message>
+    <message>
+        <source>Continuous rows: boards share pages</source>
+        <translation>Filas continuas: los tableros comparten páginas</translation>
+    </message>
+    <message>
+        <source>Continuous rows</source>
+        <translation>Filas continuas</translation>
+    </message>
+    <message>
+        <source>Keep each picture&apos;s proportions</source>
+        <translation>Mantener las proporciones de cada imagen</translation>
+    </message>
+    <message>
+        <source>Each note is printed whole in a list under its board.</source>
+        <translation>Cada nota se imprime completa en una lista bajo su tablero.</translation>
+    </message>
+    <message>
+        <source>A note shows at most 1 line; the rest is cut.</source>
+        <translation>Una nota muestra como mucho 1 línea; el resto se corta.</translation>
+    </message>
+    <message>
+        <source>A note shows at most %1 lines; the rest is cut.</source>
+        <translation>Una nota muestra como mucho %1 líneas; el resto se corta.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::frmPaperPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Page shown</source>
+        <translation>Página mostrada</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>Print ...</source>
+        <translation>Imprimir ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
 </context>
 <context>
     <name>editor::frmPlay</name>
@@ -1942,6 +2053,41 @@ Recuperar los abre; Más tarde los guarda para el próximo arranque; Descartar l
     <message>
         <source>Writes board 1 of the project INPUT as a PNG file OUTPUT of at most SIZE pixels, for file managers.</source>
         <translation>Escribe el tablero 1 del proyecto INPUT como archivo PNG OUTPUT de SIZE píxeles como máximo, para los gestores de archivos.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::PictureDownload</name>
+    <message>
+        <source>It took longer than %1 seconds.</source>
+        <translation>Tardó más de %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>El servidor no envió nada durante %1 segundos.</translation>
+    </message>
+    <message>
+        <source>Only web addresses (http and https) are fetched.</source>
+        <translation>Solo se obtienen direcciones web (http y https).</translation>
+    </message>
+    <message>
+        <source>The server sent it on to %1, which is no web address.</source>
+        <translation>El servidor lo redirigió a %1, que no es una dirección web.</translation>
+    </message>
+    <message>
+        <source>The server sent it on more than %1 times.</source>
+        <translation>El servidor lo redirigió más de %1 veces.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Es mayor de %1 MB.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing.</source>
+        <translation>El servidor no envió nada.</translation>
+    </message>
+    <message>
+        <source>What the server sent is not a picture.</source>
+        <translation>Lo que envió el servidor no es una imagen.</translation>
     </message>
 </context>
 </TS>

@@ -758,6 +758,12 @@ I stopped at a picture I could not use: </source>
         <translation>
 Je me suis arrêté à une image que je n&apos;ai pas pu utiliser : </translation>
     </message>
+    <message>
+        <source>
+The picture you chose could not be used: </source>
+        <translation>
+L&apos;image choisie n&apos;a pas pu être utilisée : </translation>
+    </message>
 </context>
 <context>
     <name>editor::ProjectChange</name>
@@ -812,6 +818,10 @@ Je me suis arrêté à une image que je n&apos;ai pas pu utiliser : </translatio
     <message>
         <source>Image Shuffle</source>
         <translation>Mélanger les images</translation>
+    </message>
+    <message>
+        <source>Drop Picture</source>
+        <translation>Déposer l&apos;image</translation>
     </message>
 </context>
 <context>
@@ -1589,6 +1599,40 @@ Récupérer les ouvre ; Plus tard les garde pour le prochain démarrage ; Abando
         <source>Vistavel : Recover</source>
         <translation>Vistavel : Récupérer</translation>
     </message>
+    <message>
+        <source>I couldn&apos;t take the picture from %1, so the pane stays as it was:
+%2</source>
+        <translation>Je n&apos;ai pas pu prendre l&apos;image de %1 ; le panneau reste tel qu&apos;il était :
+%2</translation>
+    </message>
+    <message>
+        <source>I couldn&apos;t take the picture dragged here, so the pane stays as it was:
+%1</source>
+        <translation>Je n&apos;ai pas pu prendre l&apos;image glissée ici ; le panneau reste tel qu&apos;il était :
+%1</translation>
+    </message>
+    <message>
+        <source>Fetching the picture from %1 ...</source>
+        <translation>Récupération de l&apos;image depuis %1 ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>There is not enough free space on the disk for the pictures of the new layout: they need about %1 MB in %2, and %3 MB are free.
+Nothing was changed. Free some space and try again.</source>
+        <translation>Il n&apos;y a pas assez d&apos;espace libre sur le disque pour les images de la nouvelle disposition : elles demandent environ %1 Mo dans %2, et %3 Mo sont libres.
+Rien n&apos;a été modifié. Libérez de l&apos;espace et réessayez.</translation>
+    </message>
+    <message>
+        <source>The project is saved as %1, in place of the earlier version, but the disk reported an error while making the change safe, so it may not survive a power cut. Save it again, or to another disk, to be sure.</source>
+        <translation>Le projet est enregistré sous %1, à la place de la version précédente, mais le disque a signalé une erreur en mettant la modification en sûreté : elle pourrait ne pas survivre à une coupure de courant. Enregistrez-le de nouveau, ou sur un autre disque, pour en être sûr.</translation>
+    </message>
+    <message>
+        <source>Vistavel : Drop Picture</source>
+        <translation>Vistavel : Déposer l&apos;image</translation>
+    </message>
 </context>
 <context>
     <name>editor::frmMsgBox</name>
@@ -1802,6 +1846,73 @@ Récupérer les ouvre ; Plus tard les garde pour le prochain démarrage ; Abando
         <source>Each pane shows its web address</source>
         <translation>Chaque panneau montre son adresse Web</translation>
     </message>
+    <message>
+        <source>Best fit</source>
+        <translation>Au mieux</translation>
+    </message>
+    <message>
+        <source>Notes in full below the board</source>
+        <translation>Notes en entier sous la planche</translation>
+    </message>
+    <message>
+        <source>Continuous rows: boards share pages</source>
+        <translation>Rangées continues : les planches partagent les pages</translation>
+    </message>
+    <message>
+        <source>Continuous rows</source>
+        <translation>Rangées continues</translation>
+    </message>
+    <message>
+        <source>Keep each picture&apos;s proportions</source>
+        <translation>Garder les proportions de chaque image</translation>
+    </message>
+    <message>
+        <source>Each note is printed whole in a list under its board.</source>
+        <translation>Chaque note est imprimée en entier dans une liste sous sa planche.</translation>
+    </message>
+    <message>
+        <source>A note shows at most 1 line; the rest is cut.</source>
+        <translation>Une note montre au plus 1 ligne ; le reste est coupé.</translation>
+    </message>
+    <message>
+        <source>A note shows at most %1 lines; the rest is cut.</source>
+        <translation>Une note montre au plus %1 lignes ; le reste est coupé.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::frmPaperPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Page shown</source>
+        <translation>Page affichée</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>Print ...</source>
+        <translation>Imprimer ...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
 </context>
 <context>
     <name>editor::frmPlay</name>
@@ -1942,6 +2053,41 @@ Récupérer les ouvre ; Plus tard les garde pour le prochain démarrage ; Abando
     <message>
         <source>Writes board 1 of the project INPUT as a PNG file OUTPUT of at most SIZE pixels, for file managers.</source>
         <translation>Écrit la planche 1 du projet INPUT dans le fichier PNG OUTPUT de SIZE pixels au plus, pour les gestionnaires de fichiers.</translation>
+    </message>
+</context>
+<context>
+    <name>platform::PictureDownload</name>
+    <message>
+        <source>It took longer than %1 seconds.</source>
+        <translation>Cela a pris plus de %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing for %1 seconds.</source>
+        <translation>Le serveur n&apos;a rien envoyé pendant %1 secondes.</translation>
+    </message>
+    <message>
+        <source>Only web addresses (http and https) are fetched.</source>
+        <translation>Seules les adresses web (http et https) sont récupérées.</translation>
+    </message>
+    <message>
+        <source>The server sent it on to %1, which is no web address.</source>
+        <translation>Le serveur l&apos;a renvoyé vers %1, qui n&apos;est pas une adresse web.</translation>
+    </message>
+    <message>
+        <source>The server sent it on more than %1 times.</source>
+        <translation>Le serveur l&apos;a renvoyé plus de %1 fois.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Il dépasse %1 Mo.</translation>
+    </message>
+    <message>
+        <source>The server sent nothing.</source>
+        <translation>Le serveur n&apos;a rien envoyé.</translation>
+    </message>
+    <message>
+        <source>What the server sent is not a picture.</source>
+        <translation>Ce que le serveur a envoyé n&apos;est pas une image.</translation>
     </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@ namespace editor {
 namespace {
 
 QString dropTitle() {
-    return QCoreApplication::translate("frmMain", "Vistavel : Drop Picture");
+    return QCoreApplication::translate("editor::frmMain", "Vistavel : Drop Picture");
 }
 
 } // namespace

@@ -177,7 +177,7 @@ bool frmMain::SaveProjectTo(const QString& fileName) {
         // recovered project keeps its recovery copy.
         projectFileChanged(paths.FileName, false);
         m_platform.showMessage(
-            {kSaveProblem,
+            {tr("VV1 : Save Problem"),
              tr("The project is saved as %1, in place of the earlier version, but the disk "
                 "reported an error while making the change safe, so it may not survive a power "
                 "cut. Save it again, or to another disk, to be sure.")

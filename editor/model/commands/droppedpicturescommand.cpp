@@ -31,6 +31,8 @@ PastePictureCommand::PastePictureCommand(CommandContext& context, const QStringL
 
 DropPictureCommand::DropPictureCommand(CommandContext& context, const QString& keptPicture,
                                        int pane)
-    : DroppedPicturesCommand(context, QStringLiteral("Drop Picture"), {keptPicture}, pane, {}) {}
+    : DroppedPicturesCommand(context,
+                             QCoreApplication::translate("editor::ProjectChange", "Drop Picture"),
+                             {keptPicture}, pane, {}) {}
 
 } // namespace editor
