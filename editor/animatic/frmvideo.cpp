@@ -1,6 +1,7 @@
 #include "editor/animatic/frmvideo.h"
 
 #include "platform/boardrange.h"
+#include "platform/namedwidget.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -21,16 +22,14 @@
 #include <array>
 
 namespace editor {
+
+using platform::named;
+
 namespace {
 
 constexpr std::array kFrameSizes{QSize(1280, 720), QSize(1920, 1080), QSize(3840, 2160),
                                  QSize(1080, 1080)};
 constexpr std::array kFrameRates{24, 25, 30};
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QDoubleSpinBox* secondsBox(QWidget* parent, const char* name, double value) {
     auto* box = named(new QDoubleSpinBox(parent), name);

@@ -2,6 +2,7 @@
 
 #include "editor/print/paperdrawing.h"
 #include "platform/boardrange.h"
+#include "platform/namedwidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,14 +19,8 @@
 #include <algorithm>
 
 namespace editor {
-namespace {
 
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
+using platform::named;
 
 frmPaper::frmPaper(QPageSize::PageSizeId defaultPaper, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmPaper"));

@@ -1,5 +1,7 @@
 #include "editor/print/frmpaperpreview.h"
 
+#include "platform/namedwidget.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,14 +15,8 @@
 #include <algorithm>
 
 namespace editor {
-namespace {
 
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
+using platform::named;
 
 frmPaperPreview::frmPaperPreview(const ProjectRecord& project, const PaperOptions& options,
                                  QWidget* parent)
