@@ -8,6 +8,7 @@
 
 #include <libheif/heif.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -55,8 +56,10 @@ Handle coveringThumbnail(const heif_image_handle* primary, QSize target) {
         const int width = heif_image_handle_get_width(found);
         const int height = heif_image_handle_get_height(found);
         const qint64 pixels = qint64(width) * height;
+        // A thumbnail larger than its picture is no thumbnail.
         if (width >= target.width() && height >= target.height() && (width >= height) == wide &&
-            (!best || pixels < bestPixels)) {
+            width <= heif_image_handle_get_width(primary) &&
+            height <= heif_image_handle_get_height(primary) && (!best || pixels < bestPixels)) {
             best = std::move(thumbnail);
             bestPixels = pixels;
         }
@@ -95,6 +98,10 @@ QImage decodeHeifData(const QByteArray& data, QSize targetSize, QString* error) 
     const QSize stored(heif_image_handle_get_width(primary), heif_image_handle_get_height(primary));
     if (const QString refusal = pictureSizeRefusal(stored); !refusal.isEmpty())
         return fail(refusal);
+    // Nothing decoded may outgrow the size the picture declares: libheif then
+    // refuses an overlay or a grid whose canvas claims more.
+    heif_context_set_maximum_image_size_limit(context.get(),
+                                              std::max(stored.width(), stored.height()) + 1);
 
     const Handle thumbnail = coveringThumbnail(primary, targetSize);
     const heif_image_handle* source = thumbnail ? thumbnail.get() : primary;
