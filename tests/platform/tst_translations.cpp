@@ -1,5 +1,6 @@
 // Which language the desktop asks for, and what the programs load for it.
 
+#include "environmentof.h"
 #include "platform/translations.h"
 #include "testmain.h"
 
@@ -8,14 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QProcessEnvironment environment(const QStringList& assignments) {
-    QProcessEnvironment result;
-    for (const QString& assignment : assignments)
-        result.insert(assignment.section(QLatin1Char('='), 0, 0),
-                      assignment.section(QLatin1Char('='), 1));
-    return result;
-}
 
 QString fileMenu() {
     return QCoreApplication::translate("editor::frmMain", "&File");
@@ -52,7 +45,7 @@ private Q_SLOTS:
     void desktopLanguages() {
         QFETCH(QStringList, variables);
         QFETCH(QStringList, languages);
-        QCOMPARE(platform::desktopLanguages(environment(variables)), languages);
+        QCOMPARE(platform::desktopLanguages(testsupport::environmentOf(variables)), languages);
     }
 
     // The first wished language the program is translated into wins; English, or

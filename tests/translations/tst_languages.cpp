@@ -3,6 +3,7 @@
 // the same files written whatever the language.
 
 #include "editor/ui/frmmain.h"
+#include "environmentof.h"
 #include "fakeplatform.h"
 #include "platform/qtplatform.h"
 #include "platform/translations.h"
@@ -29,14 +30,6 @@
 #include <optional>
 
 namespace {
-
-QProcessEnvironment desktop(const QStringList& assignments) {
-    QProcessEnvironment result;
-    for (const QString& assignment : assignments)
-        result.insert(assignment.section(QLatin1Char('='), 0, 0),
-                      assignment.section(QLatin1Char('='), 1));
-    return result;
-}
 
 QStringList menuTitles(const QMainWindow& window) {
     QStringList titles;
@@ -168,7 +161,7 @@ private Q_SLOTS:
             english = allTexts(editor) + allTexts(generator);
         }
         m_translations.emplace(QStringLiteral("vv1_2002"),
-                               platform::desktopLanguages(desktop(variables)));
+                               platform::desktopLanguages(testsupport::environmentOf(variables)));
         QCOMPARE(m_translations->language(), QString());
         editor::frmMain editor(platform);
         sentences::frmMain generator(platform);
